@@ -1,0 +1,9 @@
+#include "app/pages.h"
+
+#include "shell/page_protocol.h"
+
+namespace app {
+
+void RegisterPages() {}
+
+}  // namespace app

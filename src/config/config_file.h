@@ -1,0 +1,29 @@
+// The temporary configuration file: created at start with the template,
+// appended to by every page, copied by Save.
+#pragma once
+
+#include <QStringList>
+
+namespace platform {
+class CommonDialog;
+}
+
+namespace config {
+
+inline constexpr char kTemporaryName[] = "cfg.cfg";
+
+// Creates "cfg.cfg" in the temporary folder anew and writes the template.
+void CreateConfigFile();
+
+// The path of the temporary file, worked out from the file-system service.
+QString TemporaryConfigPath();
+
+// Appends lines to the open file, each with CR LF.
+void WriteLines(const QStringList& lines);
+
+// Asks for a name and copies the temporary file there. False when the player
+// cancelled or the copy failed (the failure has been shown to the player);
+// either way nothing else has changed and Save can be tried again.
+bool SaveConfigFile(platform::CommonDialog& dialog);
+
+}  // namespace config

@@ -1,0 +1,13 @@
+// The 8-bit text of the files the program writes: Windows code page 1251.
+#pragma once
+
+#include <QByteArray>
+#include <QStringView>
+
+namespace platform {
+
+// ASCII stays as it is, Cyrillic and the code page's other signs take their
+// byte, and every character the code page lacks becomes one "?".
+QByteArray ToAnsi(QStringView text);
+
+}  // namespace platform

@@ -1,0 +1,38 @@
+#include "platform/application.h"
+
+#include <QFont>
+#include <exception>
+
+#include "platform/dialogs.h"
+#include "platform/fatal.h"
+#include "platform/forms.h"
+
+namespace platform {
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+  setApplicationName(AppTitle());
+  // Closing windows never ends the program by itself; Unload and End do.
+  setQuitOnLastWindowClosed(false);
+  InstallFontSubstitutions();
+}
+
+bool Application::notify(QObject* receiver, QEvent* event) {
+  try {
+    FormBusy busy(receiver);
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& error) {
+    FatalError(QString::fromLocal8Bit(error.what()));
+  } catch (...) {
+    FatalError(QStringLiteral("непредвиденная ошибка"));
+  }
+}
+
+void InstallFontSubstitutions() {
+  QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
+                             {QStringLiteral("Comic Neue"), QStringLiteral("Comic Sans")});
+  QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                             {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("DejaVu Sans"),
+                              QStringLiteral("Sans Serif")});
+}
+
+}  // namespace platform

@@ -1,0 +1,110 @@
+#include "platform/dialogs.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace platform {
+namespace {
+
+// Qt shows the application's name in a title bar left empty; one blank keeps it empty.
+QString ShownTitle(const std::optional<QString>& title) {
+  if (!title) return AppTitle();
+  return title->isEmpty() ? QStringLiteral(" ") : *title;
+}
+
+QString ShownPrompt(QString prompt) {
+  prompt.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  prompt.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return prompt;
+}
+
+class QtDialogs final : public Dialogs {
+ public:
+  void MsgBox(const QString& prompt, int, const std::optional<QString>& title) override {
+    QMessageBox box;
+    box.setIcon(QMessageBox::NoIcon);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(ShownPrompt(prompt));
+    box.setWindowTitle(ShownTitle(title));
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+  }
+
+  QString InputBox(const QString& prompt, const QString& title) override {
+    QInputDialog box;
+    box.setInputMode(QInputDialog::TextInput);
+    box.setLabelText(ShownPrompt(prompt));
+    box.setWindowTitle(ShownTitle(title));
+    if (box.exec() != QDialog::Accepted) return QString();
+    return box.textValue();
+  }
+
+  std::optional<QString> SaveAs(int flags, const QString& filter) override {
+    QFileDialog dialog;
+    ConfigureSaveDialog(dialog, flags, filter);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;
+    return chosen.first();
+  }
+};
+
+Dialogs*& Installed() {
+  static Dialogs* dialogs = nullptr;
+  return dialogs;
+}
+
+}  // namespace
+
+QString AppTitle() { return QStringLiteral("Vesmir"); }
+
+Dialogs& CurrentDialogs() {
+  static QtDialogs qt_dialogs;
+  return Installed() != nullptr ? *Installed() : qt_dialogs;
+}
+
+void SetDialogs(Dialogs* dialogs) { Installed() = dialogs; }
+
+void MsgBox(const QString& prompt, int buttons, const std::optional<QString>& title) {
+  CurrentDialogs().MsgBox(prompt, buttons, title);
+}
+
+QString InputBox(const QString& prompt, const QString& title) {
+  return CurrentDialogs().InputBox(prompt, title);
+}
+
+bool CommonDialog::ShowSave() {
+  std::optional<QString> chosen = CurrentDialogs().SaveAs(Flags, Filter);
+  if (!chosen) return false;
+  FileName = *chosen;
+  return true;
+}
+
+QStringList QtNameFilters(const QString& filter) {
+  const QStringList parts = filter.split(QLatin1Char('|'));
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    const QString& description = parts[i];
+    const QString& pattern = parts[i + 1];
+    // Qt reads the patterns from the last parentheses of each entry.
+    if (description.endsWith(QLatin1Char('(') + pattern + QLatin1Char(')'))) {
+      filters << description;
+    } else {
+      filters << description + QStringLiteral(" (") + pattern + QLatin1Char(')');
+    }
+  }
+  return filters;
+}
+
+void ConfigureSaveDialog(QFileDialog& dialog, int flags, const QString& filter) {
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, (flags & 2) == 0);
+  dialog.setNameFilters(QtNameFilters(filter));
+  // A name typed without an extension is saved as typed.
+  dialog.setDefaultSuffix(QString());
+  dialog.setWindowTitle(QString());
+}
+
+}  // namespace platform

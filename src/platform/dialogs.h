@@ -1,0 +1,62 @@
+// Modal boxes and the Save As dialog, behind one interface so that tests can
+// answer them without a display.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace platform {
+
+// The title the boxes show when they are given none.
+QString AppTitle();
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+
+  // One OK button, no icon; waits until closed. Lines are joined by CR (13).
+  // No title: the application's title; an empty title: an empty title bar.
+  virtual void MsgBox(const QString& prompt, int buttons, const std::optional<QString>& title) = 0;
+
+  // The typed text, or an empty text when cancelled.
+  virtual QString InputBox(const QString& prompt, const QString& title) = 0;
+
+  // Save As: flags as the common dialog takes them (2 ask before overwriting,
+  // 4 hide read-only), filter as "description|pattern|...". The chosen path,
+  // or nothing when cancelled.
+  virtual std::optional<QString> SaveAs(int flags, const QString& filter) = 0;
+};
+
+// The dialogs in use: Qt's own unless a test has put others in place.
+Dialogs& CurrentDialogs();
+void SetDialogs(Dialogs* dialogs);  // nullptr: back to Qt's
+
+// Convenience calls on the dialogs in use.
+void MsgBox(const QString& prompt, int buttons = 0, const std::optional<QString>& title = {});
+QString InputBox(const QString& prompt, const QString& title);
+
+// The save-file dialog control: set Flags, Filter, then ShowSave.
+class CommonDialog {
+ public:
+  static constexpr int kCancelError = 32755;
+
+  int Flags = 0;
+  QString Filter;
+  QString FileName;
+
+  // Shows Save As; false when the player cancelled (the platform's error 32755).
+  bool ShowSave();
+};
+
+// "description|pattern|..." as Qt's name filters ("description (pattern)").
+QStringList QtNameFilters(const QString& filter);
+
+}  // namespace platform
+
+class QFileDialog;
+
+namespace platform {
+// Sets up a Qt file dialog for Save As with the given flags and filter.
+void ConfigureSaveDialog(::QFileDialog& dialog, int flags, const QString& filter);
+}  // namespace platform

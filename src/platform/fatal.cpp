@@ -1,0 +1,27 @@
+#include "platform/fatal.h"
+
+#include <QByteArray>
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/dialogs.h"
+
+namespace platform {
+
+void FatalError(const QString& what) {
+  const QString text = QStringLiteral("Ошибка выполнения:\r") + what;
+  QString line = text;
+  line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+  std::fprintf(stderr, "%s: %s\n", AppTitle().toUtf8().constData(), line.toUtf8().constData());
+  std::fflush(stderr);
+  // The box is reported too, unless the failure came while one was being shown.
+  static bool reporting = false;
+  if (!reporting) {
+    reporting = true;
+    MsgBox(text);
+  }
+  std::fflush(stdout);
+  std::_Exit(1);
+}
+
+}  // namespace platform

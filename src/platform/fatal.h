@@ -1,0 +1,12 @@
+// The report of a platform call that failed: the program cannot go on.
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+// Shows the error in a message box, writes the same text to standard error and
+// ends the program with status 1. Never returns.
+[[noreturn]] void FatalError(const QString& what);
+
+}  // namespace platform

@@ -1,0 +1,199 @@
+#include "platform/files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/ansi_text.h"
+#include "platform/fatal.h"
+
+namespace platform {
+namespace {
+
+QByteArray Native(const QString& path) { return QFile::encodeName(path); }
+
+bool WriteAll(int fd, const char* data, qsizetype size) {
+  while (size > 0) {
+    const ssize_t done = ::write(fd, data, std::size_t(size));
+    if (done < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data += done;
+    size -= done;
+  }
+  return true;
+}
+
+// Refuses what must not be written through or read: anything but one regular
+// file of this user's.
+std::optional<QString> CheckOwnRegularFile(int fd) {
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) return SystemErrorText(errno);
+  if (!S_ISREG(st.st_mode)) return QStringLiteral("это не обычный файл");
+  if (st.st_uid != ::geteuid()) return QStringLiteral("файл принадлежит другому пользователю");
+  if (st.st_nlink != 1) return QStringLiteral("у файла есть другие имена (жёсткие ссылки)");
+  return std::nullopt;
+}
+
+QString OpenFailure(int error) {
+  if (error == ELOOP) return QStringLiteral("это символическая ссылка");
+  return SystemErrorText(error);
+}
+
+std::optional<QByteArray> ReadWhole(int fd) {
+  QByteArray bytes;
+  char chunk[65536];
+  off_t at = 0;
+  for (;;) {
+    const ssize_t got = ::pread(fd, chunk, sizeof chunk, at);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return std::nullopt;
+    }
+    if (got == 0) return bytes;
+    bytes.append(chunk, got);
+    at += got;
+  }
+}
+
+mode_t NewFileMode() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+}  // namespace
+
+QString SystemErrorText(int error) {
+  switch (error) {
+    case ENOENT:
+      return QStringLiteral("такой папки нет");
+    case ENOTDIR:
+      return QStringLiteral("часть пути — не папка");
+    case EACCES:
+    case EPERM:
+      return QStringLiteral("нет прав на запись");
+    case EISDIR:
+      return QStringLiteral("с этим именем уже есть папка");
+    case ENOSPC:
+    case EDQUOT:
+      return QStringLiteral("на диске не хватает места");
+    case EROFS:
+      return QStringLiteral("диск открыт только для чтения");
+    case ENAMETOOLONG:
+      return QStringLiteral("слишком длинное имя");
+    case EIO:
+      return QStringLiteral("ошибка ввода-вывода");
+    default:
+      return QString::fromLocal8Bit(std::strerror(error));
+  }
+}
+
+TextStream::TextStream(int fd, QString path) : fd_(fd), path_(std::move(path)) {}
+
+TextStream::~TextStream() { ::close(fd_); }
+
+void TextStream::WriteLine(QStringView text) {
+  QByteArray bytes = ToAnsi(text);
+  bytes.append("\r\n");
+  Write(bytes);
+}
+
+void TextStream::WriteBlankLines(int count) {
+  QByteArray bytes;
+  for (int i = 0; i < count; ++i) bytes.append("\r\n");
+  Write(bytes);
+}
+
+void TextStream::Write(const QByteArray& bytes) {
+  if (!WriteAll(fd_, bytes.constData(), bytes.size())) {
+    FatalError(QStringLiteral("не удалось записать в файл %1: %2")
+                   .arg(path_, SystemErrorText(errno)));
+  }
+}
+
+FileObject::FileObject(int fd, QString path) : fd_(fd), path_(std::move(path)) {}
+
+FileObject::~FileObject() { ::close(fd_); }
+
+std::optional<QString> FileObject::Copy(const QString& destination) const {
+  const std::optional<QByteArray> bytes = ReadWhole(fd_);
+  if (!bytes) return SystemErrorText(errno);
+
+  const QByteArray target = Native(destination);
+  struct stat existing {};
+  const bool exists = ::stat(target.constData(), &existing) == 0;
+  if (exists && S_ISDIR(existing.st_mode)) return SystemErrorText(EISDIR);
+
+  // Written beside the destination, then renamed over it in one step.
+  QByteArray folder = Native(QFileInfo(destination).absolutePath());
+  QByteArray temp = folder + "/." + Native(QFileInfo(destination).fileName()) + ".XXXXXX";
+  const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+  if (fd < 0) return SystemErrorText(errno);
+  int error = 0;
+  if (!WriteAll(fd, bytes->constData(), bytes->size())) error = errno;
+  if (error == 0 && ::fchmod(fd, exists ? (existing.st_mode & 07777) : NewFileMode()) != 0)
+    error = errno;
+  if (error == 0 && ::fsync(fd) != 0) error = errno;
+  if (::close(fd) != 0 && error == 0) error = errno;
+  if (error == 0 && ::rename(temp.constData(), target.constData()) != 0) error = errno;
+  if (error != 0) {
+    ::unlink(temp.constData());
+    return SystemErrorText(error);
+  }
+  return std::nullopt;
+}
+
+QString FileSystem::GetSpecialFolder(int which) const {
+  if (which != kTemporaryFolder) FatalError(QStringLiteral("неизвестная особая папка %1").arg(which));
+  return QDir::toNativeSeparators(QDir::tempPath());
+}
+
+QString FileSystem::BuildPath(const QString& folder, const QString& name) const {
+  if (folder.isEmpty()) return name;
+  if (folder.endsWith(QDir::separator()) || folder.endsWith(QLatin1Char('/'))) return folder + name;
+  return folder + QDir::separator() + name;
+}
+
+std::unique_ptr<TextStream> FileSystem::CreateTextFile(const QString& path, bool overwrite,
+                                                       bool unicode) const {
+  if (unicode) FatalError(QStringLiteral("текст в Юникоде не поддерживается: ") + path);
+  const QByteArray native = Native(path);
+  // No O_TRUNC here: nothing is emptied before the checks below have passed.
+  // O_NONBLOCK keeps a FIFO at the path from stalling the open.
+  int flags = O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK;
+  if (!overwrite) flags |= O_EXCL;
+  const int fd = ::open(native.constData(), flags, 0600);
+  if (fd < 0) {
+    FatalError(QStringLiteral("не удалось создать файл %1: %2").arg(path, OpenFailure(errno)));
+  }
+  std::optional<QString> refused = CheckOwnRegularFile(fd);
+  if (!refused && (::fchmod(fd, 0600) != 0 || ::ftruncate(fd, 0) != 0 ||
+                   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)) {
+    refused = SystemErrorText(errno);
+  }
+  if (refused) {
+    ::close(fd);
+    FatalError(QStringLiteral("не удалось создать файл %1: %2").arg(path, *refused));
+  }
+  ::lseek(fd, 0, SEEK_END);
+  return std::make_unique<TextStream>(fd, path);
+}
+
+std::unique_ptr<FileObject> FileSystem::GetFile(const QString& path) const {
+  const int fd = ::open(Native(path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) FatalError(QStringLiteral("файл не найден: %1 (%2)").arg(path, OpenFailure(errno)));
+  if (std::optional<QString> refused = CheckOwnRegularFile(fd)) {
+    ::close(fd);
+    FatalError(QStringLiteral("файл не найден: %1 (%2)").arg(path, *refused));
+  }
+  return std::make_unique<FileObject>(fd, path);
+}
+
+}  // namespace platform

@@ -1,0 +1,37 @@
+// Measures and colours as the windows are described: twips and 0x00BBGGRR.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <cstdint>
+
+class QWidget;
+
+namespace platform {
+
+// 15 twips make one logical pixel (96 dots an inch).
+constexpr int kTwipsPerPixel = 15;
+
+constexpr int TwipsToPixels(int twips) {
+  return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
+                    : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
+}
+
+// A colour value is 0x00BBGGRR: red is the low byte.
+QColor BgrColor(std::uint32_t bgr);
+
+// Builds 0x00BBGGRR; a part above 255 is taken as 255 (and below 0 as 0).
+std::uint32_t RGB(int red, int green, int blue);
+
+// Point sizes are turned into pixels at 96 dots an inch, like the twips, so a
+// caption keeps its size against its control whatever the screen reports.
+QFont MakeFont(const QString& family, double points, bool bold = false);
+
+// Left, top, width and height in twips.
+void PlaceTwips(QWidget* widget, int left, int top, int width, int height);
+
+// Solid background in a 0x00BBGGRR colour.
+void SetBackColor(QWidget* widget, std::uint32_t bgr);
+
+}  // namespace platform

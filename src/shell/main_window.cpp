@@ -1,0 +1,110 @@
+#include "shell/main_window.h"
+
+#include <QCloseEvent>
+
+#include "config/config_file.h"
+#include "platform/units.h"
+#include "shell/sound_cues.h"
+
+namespace shell {
+namespace {
+
+constexpr std::uint32_t kBlack = 0x00000000;
+constexpr std::uint32_t kRed = 0x000000FF;
+constexpr std::uint32_t kDarkBlue = 0x00C00000;
+
+platform::Label* MakeLabel(QWidget* parent, const QString& caption, std::uint32_t color,
+                           double points, bool bold, int left, int top, int width, int height) {
+  auto* label = new platform::Label(parent, caption, color,
+                                    platform::MakeFont(QStringLiteral("Comic Sans MS"), points, bold));
+  platform::PlaceTwips(label, left, top, width, height);
+  label->FitToText();
+  return label;
+}
+
+platform::Label* MenuItem(QWidget* parent, const QString& caption, int left, int top, int width) {
+  return MakeLabel(parent, caption, kDarkBlue, 12, false, left, top, width, 345);
+}
+
+}  // namespace
+
+const QString Form4::kCreditText = QStringLiteral("    Made by Zelkarin");
+
+Form4::Form4() : platform::Form(StartUpPosition::CenterScreen) {
+  setWindowTitle(QStringLiteral("Vesmir"));
+  // A tool window: thin title bar with the close box only, no taskbar button.
+  setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+  setFixedSize(platform::TwipsToPixels(3045), platform::TwipsToPixels(4485));
+  platform::SetBackColor(this, kBlack);
+
+  Frame1 = new platform::Panel(this, kBlack);
+  platform::PlaceTwips(Frame1, 240, 120, 2655, 3495);
+
+  Label1 = MakeLabel(Frame1, QStringLiteral("Настройки:"), kRed, 14.25, true, 240, 0, 1605, 405);
+  Command5 = MenuItem(Frame1, QStringLiteral("Видео"), 600, 480, 690);
+  Command7 = MenuItem(Frame1, QStringLiteral("Аудио"), 555, 840, 735);
+  Command8 = MenuItem(Frame1, QStringLiteral("Игрока"), 600, 1200, 810);
+  Command6 = MenuItem(Frame1, QStringLiteral("Мышки"), 600, 1560, 870);
+  Command2 = MenuItem(Frame1, QStringLiteral("Управление"), 600, 1920, 1350);
+  Command4 = MenuItem(Frame1, QStringLiteral("Остальные"), 600, 2280, 1275);
+  Command1 = MenuItem(Frame1, QStringLiteral("Закупка оружия"), 600, 2640, 1830);
+  Command3 = MakeLabel(Frame1, QStringLiteral("Сохранить"), kRed, 14.25, true, 240, 3120, 1440, 405);
+
+  // It reaches a little past the right and bottom edges of the window.
+  Picture1 = new platform::PictureBox(this, kBlack);
+  platform::PlaceTwips(Picture1, 0, 3720, 3105, 855);
+
+  for (MenuPage page : {MenuPage::Video, MenuPage::Sound, MenuPage::Player, MenuPage::Mouse,
+                        MenuPage::Controls, MenuPage::Other, MenuPage::Purchase}) {
+    connect(MenuLabel(page), &platform::Label::Click, this, [page] { OpenPage(page); });
+  }
+  connect(Command3, &platform::Label::Click, this, &Form4::Command3_Click);
+  connect(this, &platform::Form::MouseDown, this, &Form4::ShowCredit);
+  connect(Frame1, &platform::Panel::MouseDown, this, &Form4::ShowCredit);
+}
+
+platform::Label* Form4::MenuLabel(MenuPage page) const {
+  switch (page) {
+    case MenuPage::Video:
+      return Command5;
+    case MenuPage::Sound:
+      return Command7;
+    case MenuPage::Player:
+      return Command8;
+    case MenuPage::Mouse:
+      return Command6;
+    case MenuPage::Controls:
+      return Command2;
+    case MenuPage::Other:
+      return Command4;
+    case MenuPage::Purchase:
+      return Command1;
+  }
+  return nullptr;
+}
+
+void Form4::Form_Load() { config::CreateConfigFile(); }
+
+void Form4::Form_Unload() { platform::End(); }
+
+void Form4::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  if (!MainWindowInUse) return;
+  platform::Unload(*this);
+}
+
+void Form4::ShowCredit(int button) {
+  if (button != 2 || !MainWindowInUse) return;
+  platform::MsgBox(kCreditText, 0, QString());
+  PlayClick(CreditSound);
+}
+
+void Form4::Command3_Click() {
+  if (!MainWindowInUse) return;
+  if (!config::SaveConfigFile(CD)) return;
+  PlayClick(MenuSound);
+  platform::Unload(*this);
+}
+
+}  // namespace shell

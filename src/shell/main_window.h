@@ -1,0 +1,47 @@
+// The main window: the menu of pages, Save, and the credit box.
+#pragma once
+
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "platform/forms.h"
+#include "shell/page_protocol.h"
+
+namespace shell {
+
+class Form4 : public platform::Form {
+  Q_OBJECT
+
+ public:
+  Form4();
+
+  // False while a page is open: no menu label reacts, the window cannot be closed.
+  bool MainWindowInUse = true;
+
+  platform::Panel* Frame1;
+  platform::Label* Label1;    // the title
+  platform::Label* Command5;  // Видео
+  platform::Label* Command7;  // Аудио
+  platform::Label* Command8;  // Игрока
+  platform::Label* Command6;  // Мышки
+  platform::Label* Command2;  // Управление
+  platform::Label* Command4;  // Остальные
+  platform::Label* Command1;  // Закупка оружия
+  platform::Label* Command3;  // Сохранить
+  platform::PictureBox* Picture1;  // the strip at the bottom
+  platform::CommonDialog CD;
+
+  platform::Label* MenuLabel(MenuPage page) const;
+
+  static const QString kCreditText;
+
+ protected:
+  void Form_Load() override;
+  void Form_Unload() override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void ShowCredit(int button);
+  void Command3_Click();
+};
+
+}  // namespace shell

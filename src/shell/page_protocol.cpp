@@ -1,0 +1,42 @@
+#include "shell/page_protocol.h"
+
+#include <map>
+
+#include "platform/forms.h"
+#include "shell/main_window.h"
+#include "shell/sound_cues.h"
+
+namespace shell {
+namespace {
+
+std::map<MenuPage, std::function<void()>>& Openers() {
+  static std::map<MenuPage, std::function<void()>> openers;
+  return openers;
+}
+
+}  // namespace
+
+void SetPageOpener(MenuPage page, std::function<void()> show) {
+  Openers()[page] = std::move(show);
+}
+
+void ClearPageOpeners() { Openers().clear(); }
+
+void OpenPage(MenuPage page) {
+  Form4& main = platform::The<Form4>();
+  if (!main.MainWindowInUse || !main.MenuLabel(page)->Enabled()) return;
+  const auto opener = Openers().find(page);
+  if (opener == Openers().end()) return;  // not built yet
+  opener->second();
+  main.MainWindowInUse = false;
+  PlayClick(MenuSound);
+}
+
+void CompletePage(MenuPage page, const std::function<void()>& unloadWindows) {
+  unloadWindows();
+  Form4& main = platform::The<Form4>();
+  main.MenuLabel(page)->SetEnabled(false);
+  main.MainWindowInUse = true;
+}
+
+}  // namespace shell

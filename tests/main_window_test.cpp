@@ -1,0 +1,306 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFontInfo>
+#include <QPushButton>
+#include <QTest>
+
+#include "config/config_file.h"
+#include "config/config_text.h"
+#include "platform/forms.h"
+#include "shell/main_window.h"
+#include "shell/page_protocol.h"
+#include "shell/sound_cues.h"
+#include "support/wizard_test.h"
+
+namespace {
+
+using shell::Form4;
+using shell::MenuPage;
+using testing_support::ReadFile;
+
+// A page as every page lives: its Done completes it, its unload writes its section.
+template <MenuPage kPage>
+class TestPage : public platform::Form {
+ public:
+  TestPage() : platform::Form(StartUpPosition::CenterScreen) {
+    Done = new QPushButton(QStringLiteral("Done"), this);
+    connect(Done, &QPushButton::clicked, this,
+            [this] { shell::CompletePage(kPage, [this] { platform::Unload(*this); }); });
+  }
+  QPushButton* Done;
+  static inline int loads = 0;
+
+ protected:
+  void Form_Load() override { ++loads; }
+  void Form_Unload() override {
+    config::WriteLines(config::Section(kPage == MenuPage::Mouse ? u"Mouse Setting" : u"Video Setting",
+                                       {QStringLiteral("line")}));
+  }
+};
+using MousePage = TestPage<MenuPage::Mouse>;
+using VideoPage = TestPage<MenuPage::Video>;
+
+class MainWindowTest : public testing_support::WizardTest {
+ protected:
+  void SetUp() override {
+    WizardTest::SetUp();
+    MousePage::loads = 0;
+    VideoPage::loads = 0;
+    shell::SetPageOpener(MenuPage::Mouse, [] { platform::Show<MousePage>(); });
+    shell::SetPageOpener(MenuPage::Video, [] { platform::Show<VideoPage>(); });
+    platform::Show<Form4>();
+    fresh_ = ReadFile(TempFilePath());
+  }
+  Form4& Main() { return platform::The<Form4>(); }
+  void Click(QWidget* widget, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mouseClick(widget, button, Qt::NoModifier, QPoint(2, 2));
+  }
+  QByteArray Fresh() { return fresh_; }
+  QByteArray fresh_;
+};
+
+TEST_F(MainWindowTest, LayoutOfTheWindow) {
+  Form4& w = Main();
+  EXPECT_EQ(w.windowTitle(), QStringLiteral("Vesmir"));
+  EXPECT_TRUE(w.windowFlags() & Qt::Tool);
+  EXPECT_FALSE(w.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+  EXPECT_EQ(w.size(), QSize(203, 299));
+  EXPECT_EQ(w.minimumSize(), w.maximumSize());
+  EXPECT_EQ(w.palette().color(QPalette::Window), QColor(0, 0, 0));
+
+  struct Row {
+    QWidget* control;
+    QRect place;  // pixels: twips / 15
+    const char* text;
+    QColor color;
+    int pixelSize;
+    bool bold;
+  };
+  const QColor red(255, 0, 0), blue(0, 0, 0xC0);
+  const Row rows[] = {
+      {w.Label1, {16, 0, 107, 27}, "Настройки:", red, 19, true},
+      {w.Command5, {40, 32, 46, 23}, "Видео", blue, 16, false},
+      {w.Command7, {37, 56, 49, 23}, "Аудио", blue, 16, false},
+      {w.Command8, {40, 80, 54, 23}, "Игрока", blue, 16, false},
+      {w.Command6, {40, 104, 58, 23}, "Мышки", blue, 16, false},
+      {w.Command2, {40, 128, 90, 23}, "Управление", blue, 16, false},
+      {w.Command4, {40, 152, 85, 23}, "Остальные", blue, 16, false},
+      {w.Command1, {40, 176, 122, 23}, "Закупка оружия", blue, 16, false},
+      {w.Command3, {16, 208, 96, 27}, "Сохранить", red, 19, true},
+  };
+  for (const Row& r : rows) {
+    auto* label = static_cast<platform::Label*>(r.control);
+    SCOPED_TRACE(r.text);
+    EXPECT_EQ(label->parentWidget(), w.Frame1);
+    // The place and height as given; the width as given or wider where this
+    // machine's font needs it, so the caption is never cut off.
+    EXPECT_EQ(label->pos(), r.place.topLeft());
+    EXPECT_EQ(label->height(), r.place.height());
+    EXPECT_GE(label->width(), r.place.width());
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
+    EXPECT_EQ(label->text(), QString::fromUtf8(r.text));
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), r.color);
+    EXPECT_EQ(label->font().pixelSize(), r.pixelSize);
+    EXPECT_EQ(label->font().bold(), r.bold);
+    EXPECT_EQ(QFontInfo(label->font()).family(), QStringLiteral("Comic Neue"));
+  }
+  EXPECT_EQ(w.Frame1->geometry(), QRect(16, 8, 177, 233));
+  EXPECT_EQ(w.Frame1->palette().color(QPalette::Window), QColor(0, 0, 0));
+  EXPECT_EQ(w.Picture1->geometry(), QRect(0, 248, 207, 57));
+  EXPECT_EQ(w.Picture1->palette().color(QPalette::Window), QColor(0, 0, 0));
+}
+
+TEST_F(MainWindowTest, OpeningAPageTakesTheMenuAway) {
+  Click(Main().Command6);
+  EXPECT_TRUE(platform::The<MousePage>().isVisible());
+  EXPECT_FALSE(Main().MainWindowInUse);
+  EXPECT_EQ(Cues(), std::vector<int>{shell::MenuSound});
+
+  // A second page cannot be opened, Save does nothing, the window stays.
+  Click(Main().Command5);
+  Click(Main().Command3);
+  Main().close();
+  EXPECT_EQ(VideoPage::loads, 0);
+  EXPECT_EQ(dialogs_.saveDialogsShown, 0);
+  EXPECT_EQ(endRequests_, 0);
+  EXPECT_EQ(Cues().size(), 1u);
+}
+
+TEST_F(MainWindowTest, DoneWritesTheSectionAndGreysTheLabel) {
+  Click(Main().Command6);
+  Click(platform::The<MousePage>().Done);
+  EXPECT_EQ(TempFileBytes(), Fresh() + "\r\n// [ Mouse Setting ] \r\nline\r\n");
+  EXPECT_TRUE(Main().MainWindowInUse);
+  EXPECT_FALSE(Main().Command6->Enabled());
+  EXPECT_EQ(Main().Command6->palette().color(QPalette::WindowText), QColor(0x80, 0x80, 0x80));
+  EXPECT_EQ(Cues().size(), 1u);  // Done is silent
+
+  // The greyed label does nothing; another page still opens.
+  Click(Main().Command6);
+  EXPECT_EQ(MousePage::loads, 1);
+  EXPECT_EQ(Cues().size(), 1u);
+  EXPECT_TRUE(Main().Command5->Enabled());
+  Click(Main().Command5);
+  EXPECT_TRUE(platform::The<VideoPage>().isVisible());
+}
+
+TEST_F(MainWindowTest, SectionsFollowTheOrderOfCompletion) {
+  Click(Main().Command6);
+  Click(platform::The<MousePage>().Done);
+  Click(Main().Command5);
+  Click(platform::The<VideoPage>().Done);
+  EXPECT_EQ(TempFileBytes(), Fresh() +
+                                 "\r\n// [ Mouse Setting ] \r\nline\r\n"
+                                 "\r\n// [ Video Setting ] \r\nline\r\n");
+}
+
+TEST_F(MainWindowTest, LabelOfAPageNotBuiltDoesNothing) {
+  Click(Main().Command2);
+  EXPECT_TRUE(Main().MainWindowInUse);
+  EXPECT_TRUE(Cues().empty());
+}
+
+TEST_F(MainWindowTest, UnloadedPageIsDeletedOnceItsHandlerHasReturned) {
+  Click(Main().Command6);
+  QPointer<MousePage> page = &platform::The<MousePage>();
+  Click(page->Done);
+  EXPECT_FALSE(page->isVisible());
+  platform::DoEvents();
+  EXPECT_TRUE(page.isNull());
+}
+
+TEST_F(MainWindowTest, CreditBoxOnRightClickOfBackgroundOrPanel) {
+  std::vector<int> cuesWhileOpen;
+  dialogs_.whileBoxShown = [&](const testing_support::ShownBox&) { cuesWhileOpen = Cues(); };
+  for (QWidget* where : {static_cast<QWidget*>(&Main()), static_cast<QWidget*>(Main().Frame1)}) {
+    SCOPED_TRACE(where->metaObject()->className());
+    dialogs_.boxes.clear();
+    sound_.played.clear();
+    QTest::mousePress(where, Qt::RightButton, Qt::NoModifier, QPoint(1, 1));
+    ASSERT_EQ(dialogs_.boxes.size(), 1u);
+    EXPECT_EQ(dialogs_.boxes[0].prompt, QStringLiteral("    Made by Zelkarin"));
+    EXPECT_EQ(dialogs_.boxes[0].title, std::optional<QString>(QString()));
+    EXPECT_EQ(dialogs_.boxes[0].buttons, 0);
+    EXPECT_TRUE(cuesWhileOpen.empty());  // the sound waits for OK
+    EXPECT_EQ(Cues(), std::vector<int>{shell::CreditSound});
+  }
+}
+
+TEST_F(MainWindowTest, NoCreditBoxElsewhere) {
+  struct Press {
+    QWidget* where;
+    Qt::MouseButton button;
+  };
+  const Press presses[] = {
+      {Main().Label1, Qt::RightButton},   {Main().Command6, Qt::RightButton},
+      {Main().Command3, Qt::RightButton}, {Main().Picture1, Qt::RightButton},
+      {&Main(), Qt::LeftButton},          {&Main(), Qt::MiddleButton},
+      {Main().Frame1, Qt::LeftButton},    {Main().Frame1, Qt::MiddleButton},
+  };
+  for (const Press& p : presses) QTest::mousePress(p.where, p.button, Qt::NoModifier, QPoint(1, 1));
+  EXPECT_TRUE(dialogs_.boxes.empty());
+  EXPECT_TRUE(Cues().empty());
+
+  // Nor while a page is open.
+  Click(Main().Command6);
+  QTest::mousePress(&Main(), Qt::RightButton, Qt::NoModifier, QPoint(1, 1));
+  EXPECT_TRUE(dialogs_.boxes.empty());
+}
+
+TEST_F(MainWindowTest, ClosingEndsTheProgramAndKeepsTheFile) {
+  Click(Main().Command6);
+  Click(platform::The<MousePage>().Done);
+  const QByteArray written = TempFileBytes();
+  Main().close();
+  EXPECT_EQ(endRequests_, 1);
+  EXPECT_EQ(TempFileBytes(), written);
+}
+
+// Save: the dialog, the copy, the cue and the end.
+TEST_F(MainWindowTest, SaveCopiesTheFileAndEnds) {
+  Click(Main().Command6);
+  Click(platform::The<MousePage>().Done);
+  const QString chosen = InTemp(QStringLiteral("my"));  // no extension is added
+  dialogs_.saveAnswers.push_back(chosen);
+  Click(Main().Command3);
+  EXPECT_EQ(dialogs_.saveFlags, 6);
+  EXPECT_EQ(dialogs_.saveFilter, QStringLiteral("(*.cfg)|*.cfg"));
+  EXPECT_EQ(ReadFile(chosen), Fresh() + "\r\n// [ Mouse Setting ] \r\nline\r\n");
+  EXPECT_EQ(ReadFile(chosen), TempFileBytes());
+  EXPECT_EQ(Cues(), (std::vector<int>{shell::MenuSound, shell::MenuSound}));
+  EXPECT_EQ(endRequests_, 1);
+}
+
+TEST_F(MainWindowTest, SaveReplacesAnExistingFile) {
+  const QString chosen = InTemp(QStringLiteral("old.cfg"));
+  testing_support::WriteFile(chosen, QByteArray(50000, 'o'));
+  dialogs_.saveAnswers.push_back(chosen);
+  Click(Main().Command3);
+  EXPECT_EQ(ReadFile(chosen), Fresh());
+  EXPECT_EQ(endRequests_, 1);
+}
+
+TEST_F(MainWindowTest, CancelledSaveChangesNothingAndALaterSaveHasTheLaterPages) {
+  dialogs_.saveAnswers.push_back(std::nullopt);
+  Click(Main().Command3);
+  EXPECT_EQ(dialogs_.saveDialogsShown, 1);
+  EXPECT_TRUE(Cues().empty());
+  EXPECT_EQ(endRequests_, 0);
+  EXPECT_TRUE(Main().MainWindowInUse);
+  EXPECT_TRUE(dialogs_.boxes.empty());
+
+  Click(Main().Command6);
+  Click(platform::The<MousePage>().Done);
+  const QString chosen = InTemp(QStringLiteral("later.cfg"));
+  dialogs_.saveAnswers.push_back(chosen);
+  Click(Main().Command3);
+  EXPECT_EQ(ReadFile(chosen), Fresh() + "\r\n// [ Mouse Setting ] \r\nline\r\n");
+  EXPECT_EQ(endRequests_, 1);
+}
+
+TEST_F(MainWindowTest, FailedSaveIsReportedAndCanBeTriedAgain) {
+  const QString folder = InTemp(QStringLiteral("a folder"));
+  ASSERT_TRUE(QDir().mkdir(folder));
+  const QString good = InTemp(QStringLiteral("good.cfg"));
+  testing_support::WriteFile(good, "previous good file");
+  struct Case {
+    QString path;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {InTemp(QStringLiteral("missing/x.cfg")), "такой папки нет"},
+      {folder, "с этим именем уже есть папка"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.reason);
+    dialogs_.boxes.clear();
+    dialogs_.saveAnswers.push_back(c.path);
+    Click(Main().Command3);
+    ASSERT_EQ(dialogs_.boxes.size(), 1u);
+    EXPECT_TRUE(dialogs_.boxes[0].prompt.contains(c.path));
+    EXPECT_TRUE(dialogs_.boxes[0].prompt.contains(QString::fromUtf8(c.reason)));
+    EXPECT_TRUE(dialogs_.boxes[0].prompt.startsWith(QStringLiteral("Не удалось сохранить")));
+    EXPECT_FALSE(dialogs_.boxes[0].title.has_value());  // the application's title
+    EXPECT_TRUE(Cues().empty());
+    EXPECT_EQ(endRequests_, 0);
+    EXPECT_TRUE(Main().MainWindowInUse);
+  }
+  EXPECT_TRUE(QFileInfo(folder).isDir());
+  // No half-written file was left behind.
+  EXPECT_EQ(QDir(InTemp(QString())).entryList(QDir::Hidden | QDir::Files),
+            (QStringList{QStringLiteral("cfg.cfg"), QStringLiteral("good.cfg")}));
+
+  dialogs_.saveAnswers.push_back(good);
+  Click(Main().Command3);
+  EXPECT_EQ(ReadFile(good), Fresh());
+  EXPECT_EQ(endRequests_, 1);
+}
+
+TEST_F(MainWindowTest, SaveWhenTheTemporaryFileHasGoneIsAFatalError) {
+  QFile::remove(TempFilePath());
+  EXPECT_EXIT(Click(Main().Command3), ::testing::ExitedWithCode(1), "cfg\\.cfg");
+}
+
+}  // namespace

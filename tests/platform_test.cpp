@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QTest>
+#include <stdexcept>
+
+#include "platform/dialogs.h"
+#include "platform/forms.h"
+#include "platform/resources.h"
+#include "platform/sound_output.h"
+#include "config/mod.h"
+#include "platform/units.h"
+#include "shell/sound_cues.h"
+#include "support/wizard_test.h"
+
+namespace {
+
+TEST(Units, TwipsAndColours) {
+  EXPECT_EQ(platform::TwipsToPixels(3045), 203);
+  EXPECT_EQ(platform::TwipsToPixels(15), 1);
+  EXPECT_EQ(platform::TwipsToPixels(0), 0);
+  EXPECT_EQ(platform::RGB(255, 0, 0), 0x000000FFu);
+  EXPECT_EQ(platform::RGB(0, 0, 255), 0x00FF0000u);
+  EXPECT_EQ(platform::RGB(512, 256, 128), 0x0080FFFFu);  // parts above 255 taken as 255
+  EXPECT_EQ(platform::BgrColor(0x00C00000), QColor(0, 0, 0xC0));
+  EXPECT_EQ(platform::BgrColor(0x001A3366), QColor(0x66, 0x33, 0x1A));
+  EXPECT_EQ(platform::MakeFont(QStringLiteral("Comic Sans MS"), 14.25, true).pixelSize(), 19);
+  EXPECT_EQ(platform::MakeFont(QStringLiteral("Comic Sans MS"), 9.75).pixelSize(), 13);
+}
+
+// The five cues, in the formats the wave table gives.
+TEST(Sounds, WaveResources) {
+  struct Cue {
+    int number, fileSize, channels, rate, bits;
+    double seconds;
+  };
+  const Cue cues[] = {
+      {1, 7864, 1, 22050, 8, 0.35},  {2, 7496, 1, 22050, 8, 0.33},
+      {3, 97016, 2, 22050, 16, 1.10}, {4, 13336, 2, 22050, 8, 0.30},
+      {5, 16256, 1, 11025, 8, 1.47},
+  };
+  for (const Cue& c : cues) {
+    SCOPED_TRACE(c.number);
+    const QByteArray wave = platform::LoadResData(c.number, QStringLiteral("Wav"));
+    EXPECT_EQ(wave.size(), c.fileSize);
+    platform::WaveInfo info;
+    ASSERT_TRUE(platform::ReadWaveInfo(wave, info));
+    EXPECT_TRUE(info.pcm);
+    EXPECT_EQ(info.channels, c.channels);
+    EXPECT_EQ(info.sampleRate, c.rate);
+    EXPECT_EQ(info.bitsPerSample, c.bits);
+    const double seconds = double(info.dataSize) / (c.rate * c.channels * c.bits / 8);
+    EXPECT_NEAR(seconds, c.seconds, 0.01);  // lengths are given to the hundredth
+  }
+  EXPECT_EQ(platform::LoadResData(4, QStringLiteral("WAV")),
+            platform::LoadResData(4, QStringLiteral("wav")));
+}
+
+TEST(Sounds, BrokenWaveHeaders) {
+  platform::WaveInfo info;
+  EXPECT_FALSE(platform::ReadWaveInfo(QByteArray(), info));
+  EXPECT_FALSE(platform::ReadWaveInfo("RIFF\x10\0\0\0WAVEfmt ", info));
+  QByteArray cut = platform::LoadResData(1, QStringLiteral("Wav"));
+  cut.chop(10);  // the data chunk claims more than there is
+  EXPECT_FALSE(platform::ReadWaveInfo(cut, info));
+}
+
+class SoundCueTest : public testing_support::WizardTest {};
+
+TEST_F(SoundCueTest, PlayClickKeepsTheBytesOfTheLastCue) {
+  shell::PlayClick(shell::ArmSound);
+  shell::PlayClick(shell::MenuSound);
+  EXPECT_EQ(Cues(), (std::vector<int>{1, 4}));
+  EXPECT_EQ(testing_support::CueNumber(MOD::SoundBytes), 4);
+}
+
+TEST(Sounds, WithoutADeviceEveryCueIsSilentAndQuick) {
+  platform::SetSoundOutput(nullptr);
+  QElapsedTimer clock;
+  clock.start();
+  for (int n = 1; n <= 5; ++n) shell::PlayClick(n);
+  EXPECT_LT(clock.elapsed(), 3000);
+}
+
+TEST(Dialogs, SaveAsSetUp) {
+  EXPECT_EQ(platform::QtNameFilters(QStringLiteral("(*.cfg)|*.cfg")),
+            QStringList{QStringLiteral("(*.cfg)")});
+  EXPECT_EQ(platform::QtNameFilters(QStringLiteral("Text|*.txt|All|*.*")),
+            (QStringList{QStringLiteral("Text (*.txt)"), QStringLiteral("All (*.*)")}));
+  for (int flags : {6, 4}) {
+    QFileDialog dialog;
+    platform::ConfigureSaveDialog(dialog, flags, QStringLiteral("(*.cfg)|*.cfg"));
+    EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_EQ(dialog.testOption(QFileDialog::DontConfirmOverwrite), flags == 4);
+    EXPECT_TRUE(dialog.defaultSuffix().isEmpty());
+    EXPECT_EQ(dialog.nameFilters(), QStringList{QStringLiteral("(*.cfg)")});
+  }
+}
+
+// A window whose button unloads it from inside its own handler.
+class SelfClosing : public platform::Form {
+ public:
+  SelfClosing() {
+    Button = new QPushButton(this);
+    connect(Button, &QPushButton::clicked, this, [this] {
+      platform::Unload(*this);
+      platform::DoEvents();  // must not take the window down under this handler
+      stillHereAfterDoEvents = true;
+      Button->setText(QStringLiteral("still here"));
+    });
+  }
+  QPushButton* Button;
+  bool stillHereAfterDoEvents = false;
+  static inline int loads = 0, unloads = 0;
+
+ protected:
+  void Form_Load() override { ++loads; }
+  void Form_Unload() override { ++unloads; }
+};
+
+class FormsTest : public testing_support::WizardTest {};
+
+TEST_F(FormsTest, OneInstanceLoadedOnFirstUseAndFreshAfterUnload) {
+  SelfClosing::loads = SelfClosing::unloads = 0;
+  SelfClosing* first = &platform::The<SelfClosing>();
+  EXPECT_EQ(&platform::The<SelfClosing>(), first);
+  EXPECT_EQ(SelfClosing::loads, 1);
+  EXPECT_FALSE(first->isVisible());  // loaded unseen
+  platform::Show<SelfClosing>();
+  EXPECT_TRUE(first->isVisible());
+
+  QPointer<SelfClosing> gone = first;
+  QTest::mouseClick(first->Button, Qt::LeftButton);
+  ASSERT_FALSE(gone.isNull());
+  EXPECT_TRUE(gone->stillHereAfterDoEvents);
+  EXPECT_EQ(SelfClosing::unloads, 1);
+  platform::Unload(*gone);  // a second unload does nothing
+  EXPECT_EQ(SelfClosing::unloads, 1);
+  platform::DoEvents();
+  EXPECT_TRUE(gone.isNull());
+
+  platform::The<SelfClosing>();
+  EXPECT_EQ(SelfClosing::loads, 2);
+}
+
+TEST_F(FormsTest, ExceptionInAHandlerIsTheFatalReport) {
+  QPushButton* button = new QPushButton(&platform::The<SelfClosing>());
+  QObject::connect(button, &QPushButton::clicked, [] { throw std::runtime_error("boom"); });
+  EXPECT_EXIT(QTest::mouseClick(button, Qt::LeftButton), ::testing::ExitedWithCode(1), "boom");
+}
+
+}  // namespace

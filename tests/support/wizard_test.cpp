@@ -1,0 +1,94 @@
+#include "support/wizard_test.h"
+
+#include <QDir>
+#include <QFile>
+
+#include "config/mod.h"
+#include "platform/forms.h"
+#include "platform/resources.h"
+#include "shell/page_protocol.h"
+
+namespace testing_support {
+
+void FakeDialogs::MsgBox(const QString& prompt, int buttons, const std::optional<QString>& title) {
+  boxes.push_back({prompt, buttons, title});
+  if (whileBoxShown) whileBoxShown(boxes.back());
+}
+
+QString FakeDialogs::InputBox(const QString&, const QString&) {
+  if (inputAnswers.empty()) return QString();
+  QString answer = inputAnswers.front();
+  inputAnswers.pop_front();
+  return answer;
+}
+
+std::optional<QString> FakeDialogs::SaveAs(int flags, const QString& filter) {
+  ++saveDialogsShown;
+  saveFlags = flags;
+  saveFilter = filter;
+  if (saveAnswers.empty()) return std::nullopt;
+  std::optional<QString> answer = saveAnswers.front();
+  saveAnswers.pop_front();
+  return answer;
+}
+
+std::int32_t FakeSound::PlayFromMemory(const QByteArray& wave) {
+  played.push_back(wave);
+  return 1;
+}
+
+int CueNumber(const QByteArray& wave) {
+  for (int n = 1; n <= 5; ++n) {
+    if (platform::LoadResData(n, QStringLiteral("WAV")) == wave) return n;
+  }
+  return 0;
+}
+
+void WizardTest::SetUp() {
+  ASSERT_TRUE(temp_.isValid());
+  qputenv("TMPDIR", QFile::encodeName(temp_.path()));
+  platform::SetDialogs(&dialogs_);
+  platform::SetSoundOutput(&sound_);
+  platform::ClearEndRequest();
+  platform::SetEndHandler([this](int) { ++endRequests_; });
+}
+
+void WizardTest::TearDown() {
+  platform::DestroyAllForms();
+  shell::ClearPageOpeners();
+  MOD::Reset();
+  platform::SetEndHandler({});
+  platform::ClearEndRequest();
+  platform::SetSoundOutput(nullptr);
+  platform::SetDialogs(nullptr);
+}
+
+std::vector<int> WizardTest::Cues() const {
+  std::vector<int> cues;
+  for (const QByteArray& wave : sound_.played) cues.push_back(CueNumber(wave));
+  return cues;
+}
+
+QString WizardTest::TempFilePath() const { return temp_.filePath(QStringLiteral("cfg.cfg")); }
+
+QByteArray WizardTest::TempFileBytes() const { return ReadFile(TempFilePath()); }
+
+QByteArray ReadFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return file.readAll();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+  file.write(bytes);
+}
+
+QByteArray CrLfLines(const std::vector<QString>& lines) {
+  QByteArray out;
+  for (const QString& line : lines) out += line.toLatin1() + "\r\n";
+  return out;
+}
+
+}  // namespace testing_support

@@ -1,0 +1,76 @@
+// A fixture that stands in for the player's answers: boxes, the save dialog,
+// the sound device and the end of the program, with a temporary folder of its own.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "platform/dialogs.h"
+#include "platform/sound_output.h"
+
+namespace testing_support {
+
+struct ShownBox {
+  QString prompt;
+  int buttons = 0;
+  std::optional<QString> title;
+};
+
+class FakeDialogs : public platform::Dialogs {
+ public:
+  void MsgBox(const QString& prompt, int buttons, const std::optional<QString>& title) override;
+  QString InputBox(const QString& prompt, const QString& title) override;
+  std::optional<QString> SaveAs(int flags, const QString& filter) override;
+
+  std::vector<ShownBox> boxes;
+  std::function<void(const ShownBox&)> whileBoxShown;  // runs as if the box were open
+  std::deque<std::optional<QString>> saveAnswers;      // nothing: cancel
+  std::deque<QString> inputAnswers;
+  int saveFlags = -1;
+  QString saveFilter;
+  int saveDialogsShown = 0;
+};
+
+class FakeSound : public platform::SoundOutput {
+ public:
+  std::int32_t PlayFromMemory(const QByteArray& wave) override;
+  std::vector<QByteArray> played;
+};
+
+// Which of the five cues these bytes are (0 for none of them).
+int CueNumber(const QByteArray& wave);
+
+class WizardTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // The cues played so far, by number.
+  std::vector<int> Cues() const;
+  QString TempFilePath() const;
+  QByteArray TempFileBytes() const;
+  QString InTemp(const QString& name) const { return temp_.filePath(name); }
+
+  FakeDialogs dialogs_;
+  FakeSound sound_;
+  int endRequests_ = 0;
+
+ private:
+  QTemporaryDir temp_;
+};
+
+// Reads a whole file; empty when missing.
+QByteArray ReadFile(const QString& path);
+void WriteFile(const QString& path, const QByteArray& bytes);
+
+// Lines joined with CR LF after each.
+QByteArray CrLfLines(const std::vector<QString>& lines);
+
+}  // namespace testing_support
