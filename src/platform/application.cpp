@@ -1,6 +1,9 @@
 #include "platform/application.h"
 
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <exception>
 
 #include "platform/dialogs.h"
@@ -14,6 +17,14 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
   // Closing windows never ends the program by itself; Unload and End do.
   setQuitOnLastWindowClosed(false);
   InstallFontSubstitutions();
+  // The interface is Russian whatever the system's language, Qt's own dialogs too.
+  // (Numbers in the file never go through the locale.)
+  QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+  auto* translator = new QTranslator(this);
+  if (translator->load(QStringLiteral("qtbase_ru"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    installTranslator(translator);
+  }
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

@@ -1,6 +1,8 @@
 #include "platform/dialogs.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
+#include <QIcon>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -28,6 +30,7 @@ class QtDialogs final : public Dialogs {
     box.setText(ShownPrompt(prompt));
     box.setWindowTitle(ShownTitle(title));
     box.setStandardButtons(QMessageBox::Ok);
+    box.button(QMessageBox::Ok)->setIcon(QIcon());
     box.exec();
   }
 
