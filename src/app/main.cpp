@@ -1,11 +1,10 @@
 #include "app/pages.h"
 #include "platform/application.h"
-#include "platform/forms.h"
-#include "shell/main_window.h"
+#include "shell/splash.h"
 
 int main(int argc, char** argv) {
   platform::Application app(argc, argv);
   app::RegisterPages();
-  platform::Show<shell::Form4>();
+  shell::StartUp();
   return app.exec();
 }

@@ -1,9 +1,14 @@
 #include "app/pages.h"
 
+#include "pages/mouse_page.h"
+#include "platform/forms.h"
 #include "shell/page_protocol.h"
 
 namespace app {
 
-void RegisterPages() {}
+void RegisterPages() {
+  using shell::MenuPage;
+  shell::SetPageOpener(MenuPage::Mouse, [] { platform::Show<pages::SET4>(); });
+}
 
 }  // namespace app

@@ -1,6 +1,7 @@
 #include "platform/controls.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
 
 #include "platform/units.h"
@@ -85,6 +86,16 @@ void Panel::mousePressEvent(QMouseEvent* event) {
 
 PictureBox::PictureBox(QWidget* parent, std::uint32_t backColor) : QWidget(parent) {
   SetBackColor(this, backColor);
+}
+
+void PictureBox::SetPicture(const QImage& picture) {
+  picture_ = picture;
+  update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+  if (picture_.isNull()) return;
+  QPainter(this).drawImage(0, 0, picture_);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) { event->accept(); }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QImage>
 #include <QLabel>
 #include <QWidget>
 #include <cstdint>
@@ -71,10 +72,18 @@ class PictureBox : public QWidget {
  public:
   PictureBox(QWidget* parent, std::uint32_t backColor);
 
+  // Shown from the top-left corner, over the background.
+  void SetPicture(const QImage& picture);
+  const QImage& Picture() const { return picture_; }
+
  protected:
+  void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  QImage picture_;
 };
 
 }  // namespace platform

@@ -25,4 +25,19 @@ QByteArray LoadResData(int id, const QString& type) {
   return ReadResource(QStringLiteral(":/%1/%2").arg(type.toLower()).arg(id));
 }
 
+QImage LoadResPicture(const QString& name) {
+  QImage image;
+  if (!image.loadFromData(ReadResource(QStringLiteral(":/pictures/%1.bmp").arg(name)), "BMP")) {
+    FatalError(QStringLiteral("картинка повреждена: ") + name);
+  }
+  return image;
+}
+
+const QImage& ImageList::ListImage(int number) const {
+  if (number < 1 || number > Count()) {
+    FatalError(QStringLiteral("в списке картинок нет номера %1").arg(number));
+  }
+  return images_[std::size_t(number - 1)];
+}
+
 }  // namespace platform

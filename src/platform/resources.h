@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
+#include <vector>
 
 namespace platform {
 
@@ -12,5 +14,20 @@ QString LoadResString(int id);
 // The bytes of resource `id` of a custom type (the type name in any case,
 // "Wav" finds "WAV"); a resource that is not there is a fatal error.
 QByteArray LoadResData(int id, const QString& type);
+
+// A picture of the program's own, by its resource name ("splash").
+QImage LoadResPicture(const QString& name);
+
+// Pictures numbered from 1.
+class ImageList {
+ public:
+  void Add(const QImage& image) { images_.push_back(image); }
+  int Count() const { return int(images_.size()); }
+  // A number that is not there is a fatal error.
+  const QImage& ListImage(int number) const;
+
+ private:
+  std::vector<QImage> images_;
+};
 
 }  // namespace platform

@@ -1,0 +1,92 @@
+#include "pages/settings_page.h"
+
+#include "config/config_file.h"
+#include "config/config_text.h"
+#include "platform/units.h"
+
+namespace pages {
+namespace {
+
+constexpr std::uint32_t kBlack = 0x00000000;
+constexpr std::uint32_t kBlue = 0x00C00000;
+constexpr std::uint32_t kGreen = 0x00008000;
+constexpr std::uint32_t kOrange = 0x000080FF;
+constexpr std::uint32_t kRuleRed = 0x000000C0;
+constexpr std::uint32_t kDoneBlue = 0x00FF0000;
+constexpr int kCaptionLeft = 120;
+
+QFont Comic(double points, bool bold = false) {
+  return platform::MakeFont(QStringLiteral("Comic Sans MS"), points, bold);
+}
+
+}  // namespace
+
+SettingsPage::SettingsPage(const PageFrame& frame)
+    : platform::Form(StartUpPosition::CenterScreen), frame_(frame) {
+  // No title bar, no border: the page closes only through "Done".
+  setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+  setFixedSize(platform::TwipsToPixels(frame.width), platform::TwipsToPixels(frame.height));
+  platform::SetBackColor(this, kBlack);
+
+  Shape1 = new platform::Shape(this, kBlue, 3);
+  platform::PlaceTwips(Shape1, 15, 15, frame.width - 30, frame.height - 30);
+  Line1 = new platform::Line(this, 0, 480, 7560, 480, kRuleRed, 2);
+
+  Label1 = new platform::Label(this, frame.title, kGreen, Comic(14.25, true));
+  platform::PlaceTwips(Label1, frame.titleLeft, 0, frame.titleWidth, 405);
+  Label1->FitToText();
+
+  Command2 = new platform::CommandButton(this, QStringLiteral("Done"), kDoneBlue, Comic(9.75, true));
+  platform::PlaceTwips(Command2, 120, 120, 615, 285);
+  connect(Command2, &QPushButton::clicked, this, &SettingsPage::Command2_Click);
+}
+
+platform::Label* SettingsPage::AddCaption(const QString& text, int top, int boxWidth,
+                                          int boxHeight) {
+  auto* label = new platform::Label(this, text, kOrange, Comic(12));
+  if (boxWidth > 0) {
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    platform::PlaceTwips(label, kCaptionLeft, top, boxWidth, boxHeight);
+  } else {
+    platform::PlaceTwips(label, kCaptionLeft, top, 0, 345);
+    label->FitToText();
+  }
+  return label;
+}
+
+platform::ComboBox* SettingsPage::AddList(const QStringList& items, int left, int top, int width,
+                                          int height) {
+  auto* list = new platform::ComboBox(this, kBlack, kBlue, Comic(9, true));
+  for (const QString& item : items) list->AddItem(item);
+  platform::PlaceTwips(list, left, top, width, height);
+  return list;
+}
+
+widgets::ValueWidget* SettingsPage::AddWidget(const widgets::ValueRules& rules, int left, int top,
+                                              int width, int height) {
+  auto* widget = new widgets::ValueWidget(this, rules);
+  platform::PlaceTwips(widget, left, top, width, height);
+  return widget;
+}
+
+void SettingsPage::SetTabOrder(std::initializer_list<QWidget*> order) {
+  QWidget* before = nullptr;
+  for (QWidget* widget : order) {
+    if (before != nullptr) setTabOrder(before, widget);
+    before = widget;
+  }
+}
+
+void SettingsPage::Command2_Click() {
+  shell::CompletePage(frame_.page, [this] { platform::Unload(*this); });
+}
+
+void SettingsPage::Form_Unload() {
+  config::WriteLines(config::Section(frame_.sectionTitle, SectionLines()));
+}
+
+QStringList OffOn() { return {QStringLiteral("Выкл"), QStringLiteral("Вкл")}; }
+QStringList NoYes() { return {QStringLiteral("Нет"), QStringLiteral("Да")}; }
+
+}  // namespace pages

@@ -1,0 +1,158 @@
+#include "platform/inputs.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPalette>
+
+#include "platform/units.h"
+
+namespace platform {
+namespace {
+
+void SetColors(QWidget* widget, std::uint32_t backColor, std::uint32_t foreColor) {
+  QPalette palette = widget->palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    palette.setColor(group, QPalette::Base, BgrColor(backColor));
+    palette.setColor(group, QPalette::Button, BgrColor(backColor));
+    palette.setColor(group, QPalette::Window, BgrColor(backColor));
+    palette.setColor(group, QPalette::Text, BgrColor(foreColor));
+    palette.setColor(group, QPalette::ButtonText, BgrColor(foreColor));
+    palette.setColor(group, QPalette::WindowText, BgrColor(foreColor));
+  }
+  widget->setPalette(palette);
+}
+
+constexpr int kFirstRepeatMs = 400;
+constexpr int kRepeatMs = 60;
+
+}  // namespace
+
+TextBox::TextBox(QWidget* parent, std::uint32_t backColor, std::uint32_t foreColor,
+                 const QFont& font)
+    : QLineEdit(parent) {
+  setFont(font);
+  SetColors(this, backColor, foreColor);
+  setFrame(true);
+  // Typing raises Change the same way as the program's own writes.
+  connect(this, &QLineEdit::textChanged, this, [this](const QString& now) {
+    if (now == last_) return;
+    last_ = now;
+    emit Change();
+  });
+}
+
+void TextBox::SetText(const QString& text) {
+  if (text == this->text()) return;
+  setText(text);  // textChanged, and so Change, runs inside this call
+}
+
+void TextBox::SetLocked(bool locked) {
+  setReadOnly(locked);
+  setContextMenuPolicy(locked ? Qt::NoContextMenu : Qt::DefaultContextMenu);
+}
+
+ComboBox::ComboBox(QWidget* parent, std::uint32_t backColor, std::uint32_t foreColor,
+                   const QFont& font)
+    : QComboBox(parent) {
+  setEditable(false);
+  setFont(font);
+  SetColors(this, backColor, foreColor);
+}
+
+void ComboBox::SetListIndex(int index) { setCurrentIndex(index); }
+
+CommandButton::CommandButton(QWidget* parent, const QString& caption, std::uint32_t backColor,
+                             const QFont& font)
+    : QPushButton(caption, parent) {
+  setFont(font);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Button, BgrColor(backColor));
+  setPalette(palette);
+  setAutoDefault(false);
+  // The face shows exactly its colour, as a raised button that sinks when pressed.
+  const QString face = BgrColor(backColor).name();
+  setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black;"
+                               " border: 2px outset %2; }"
+                               "QPushButton:pressed { border-style: inset; }"
+                               "QPushButton:focus { outline: 1px dotted black; }")
+                    .arg(face, BgrColor(backColor).lighter(160).name()));
+}
+
+SpinButton::SpinButton(QWidget* parent, std::uint32_t backColor) : QWidget(parent) {
+  SetBackColor(this, backColor);
+  setFocusPolicy(Qt::StrongFocus);
+  repeat_.setSingleShot(false);
+  connect(&repeat_, &QTimer::timeout, this, [this] {
+    repeat_.setInterval(kRepeatMs);
+    Press(held_);
+  });
+}
+
+SpinButton::Arrow SpinButton::ArrowAt(const QPoint& point) const {
+  if (!rect().contains(point)) return Arrow::None;
+  return point.y() < height() / 2 ? Arrow::Up : Arrow::Down;
+}
+
+void SpinButton::Press(Arrow arrow) {
+  if (arrow == Arrow::Up) emit SpinUp();
+  if (arrow == Arrow::Down) emit SpinDown();
+}
+
+void SpinButton::mousePressEvent(QMouseEvent* event) {
+  event->accept();
+  if (event->button() != Qt::LeftButton) return;
+  held_ = ArrowAt(event->position().toPoint());
+  if (held_ == Arrow::None) return;
+  update();
+  repeat_.start(kFirstRepeatMs);
+  Press(held_);
+}
+
+void SpinButton::mouseDoubleClickEvent(QMouseEvent* event) {
+  // The second press of a quick double press is a press like the first.
+  mousePressEvent(event);
+}
+
+void SpinButton::mouseReleaseEvent(QMouseEvent* event) {
+  event->accept();
+  if (event->button() != Qt::LeftButton) return;
+  repeat_.stop();
+  held_ = Arrow::None;
+  update();
+}
+
+void SpinButton::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Up) {
+    Press(Arrow::Up);
+  } else if (event->key() == Qt::Key_Down) {
+    Press(Arrow::Down);
+  } else {
+    QWidget::keyPressEvent(event);
+  }
+}
+
+void SpinButton::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const QColor arrows = palette().color(QPalette::HighlightedText);
+  const int w = width(), h = height(), half = h / 2;
+  painter.setPen(arrows);
+  painter.drawRect(0, 0, w - 1, half - 1);
+  painter.drawRect(0, half, w - 1, h - half - 1);
+  if (held_ != Arrow::None) {
+    const QRect pressed = held_ == Arrow::Up ? QRect(1, 1, w - 2, half - 2)
+                                             : QRect(1, half + 1, w - 2, h - half - 2);
+    painter.fillRect(pressed, palette().color(QPalette::Highlight));
+  }
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setBrush(arrows);
+  painter.setPen(Qt::NoPen);
+  const qreal cx = w / 2.0, s = std::min(w, half) / 4.0;
+  const qreal upY = half / 2.0, downY = half + (h - half) / 2.0;
+  painter.drawPolygon(QPolygonF({QPointF(cx - s, upY + s / 2), QPointF(cx + s, upY + s / 2),
+                                 QPointF(cx, upY - s / 2)}));
+  painter.drawPolygon(QPolygonF({QPointF(cx - s, downY - s / 2), QPointF(cx + s, downY - s / 2),
+                                 QPointF(cx, downY + s / 2)}));
+}
+
+}  // namespace platform

@@ -1,0 +1,85 @@
+// Controls that take input: text box, drop-down list, push button, spin button.
+#pragma once
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+#include <cstdint>
+
+namespace platform {
+
+// A one-line text box. Change is raised at once, inside the assignment or the
+// typing that gave the box a different text, and only then.
+class TextBox : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  TextBox(QWidget* parent, std::uint32_t backColor, std::uint32_t foreColor, const QFont& font);
+
+  QString Text() const { return text(); }
+  void SetText(const QString& text);
+  // Locked: the player can neither type nor paste; the program still writes it.
+  void SetLocked(bool locked);
+
+ signals:
+  void Change();
+
+ private:
+  QString last_;
+};
+
+// A drop-down list with fixed items: the player picks one and cannot type.
+class ComboBox : public QComboBox {
+  Q_OBJECT
+
+ public:
+  ComboBox(QWidget* parent, std::uint32_t backColor, std::uint32_t foreColor, const QFont& font);
+
+  void AddItem(const QString& item) { addItem(item); }
+  int ListCount() const { return count(); }
+  QString List(int index) const { return itemText(index); }
+  // -1: nothing selected.
+  int ListIndex() const { return currentIndex(); }
+  void SetListIndex(int index);
+};
+
+// A push button that shows its background colour.
+class CommandButton : public QPushButton {
+  Q_OBJECT
+
+ public:
+  CommandButton(QWidget* parent, const QString& caption, std::uint32_t backColor, const QFont& font);
+};
+
+// Two arrows, up above down. Every press of either arrow is one SpinUp or
+// SpinDown, whatever happened before; an arrow held down repeats, and each
+// repeat is one more press. The arrow keys press them too.
+class SpinButton : public QWidget {
+  Q_OBJECT
+
+ public:
+  SpinButton(QWidget* parent, std::uint32_t backColor);
+
+ signals:
+  void SpinUp();
+  void SpinDown();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  enum class Arrow { None, Up, Down };
+  void Press(Arrow arrow);
+  Arrow ArrowAt(const QPoint& point) const;
+
+  Arrow held_ = Arrow::None;
+  QTimer repeat_;
+};
+
+}  // namespace platform

@@ -1,0 +1,33 @@
+// The start-up window: the picture for a second while the main window loads.
+#pragma once
+
+#include "platform/controls.h"
+#include "platform/forms.h"
+#include "platform/resources.h"
+#include "shell/timed_wait.h"
+
+namespace shell {
+
+class frmSplash : public platform::Form {
+  Q_OBJECT
+
+ public:
+  frmSplash();
+
+  platform::PictureBox* Pic;
+  platform::ImageList BMP;
+  WaiT* WaiT1;
+
+ protected:
+  void Form_Load() override;
+  void Form_Unload() override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QImage picture_;  // the window's own background picture
+};
+
+// Starts the program: the splash, whose load brings up the main window.
+void StartUp();
+
+}  // namespace shell

@@ -1,0 +1,30 @@
+// WaiT: waits some seconds while the program keeps handling window events.
+#pragma once
+
+#include <QWidget>
+
+#include "platform/timer.h"
+
+namespace shell {
+
+class WaiT : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit WaiT(QWidget* parent);
+
+  // Returns after about `seconds`; every event that arrives meanwhile runs
+  // first. The seconds become whole milliseconds, a half going to the even
+  // neighbour, so less than half a millisecond handles no event at all.
+  void Wait(double seconds);
+
+  platform::Timer* Time;
+
+ private:
+  void Time_Timer();
+};
+
+// Seconds as the timer's whole milliseconds (halves to even).
+int WaitInterval(double seconds);
+
+}  // namespace shell

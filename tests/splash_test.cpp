@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QTimer>
+
+#include "platform/forms.h"
+#include "shell/main_window.h"
+#include "shell/splash.h"
+#include "shell/timed_wait.h"
+#include "support/wizard_test.h"
+
+namespace {
+
+TEST(TimedWait, SecondsBecomeWholeMillisecondsHalvesToEven) {
+  const std::pair<double, int> cases[] = {
+      {0, 0}, {0.0004, 0}, {0.0005, 0}, {0.0015, 2}, {0.0025, 2}, {0.0026, 3}, {0.5, 500}, {1, 1000},
+  };
+  for (auto [seconds, ms] : cases) EXPECT_EQ(shell::WaitInterval(seconds), ms) << seconds;
+}
+
+class TimedWaitTest : public testing_support::WizardTest {};
+
+TEST_F(TimedWaitTest, ZeroHandlesNoEventAndAWaitRunsThemAll) {
+  QWidget host;
+  shell::WaiT wait(&host);
+  bool ran = false;
+  QTimer::singleShot(0, [&] { ran = true; });
+  wait.Wait(0.0004);
+  EXPECT_FALSE(ran);
+  EXPECT_FALSE(wait.Time->Enabled());
+
+  for (int round = 0; round < 2; ++round) {  // a second call works the same way
+    SCOPED_TRACE(round);
+    QElapsedTimer clock;
+    clock.start();
+    wait.Wait(0.5);
+    EXPECT_TRUE(ran);
+    EXPECT_GE(clock.elapsed(), 480);
+    EXPECT_LT(clock.elapsed(), 1500);
+    EXPECT_EQ(wait.Time->Interval(), 0);
+    EXPECT_FALSE(wait.Time->Enabled());
+  }
+}
+
+TEST_F(TimedWaitTest, RefusedInterval) {
+  QWidget host;
+  shell::WaiT wait(&host);
+  EXPECT_EXIT(wait.Wait(-1), ::testing::ExitedWithCode(1), "время ожидания");
+}
+
+// The start-up as a player sees it.
+class StartUpTest : public testing_support::WizardTest {};
+
+TEST_F(StartUpTest, SplashForASecondThenTheMainWindowWithTheFileReady) {
+  bool splashSeen = false, mainShownEarly = false;
+  QByteArray fileWhenShown;
+  QElapsedTimer clock;
+  qint64 shownAfter = -1;
+  QTimer probe;
+  probe.setInterval(20);
+  QObject::connect(&probe, &QTimer::timeout, [&] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (qobject_cast<shell::frmSplash*>(w) && w->isVisible()) {
+        splashSeen = true;
+        EXPECT_EQ(w->geometry(), QRect(312, 205, 408, 311));
+      }
+      if (qobject_cast<shell::Form4*>(w) && w->isVisible()) mainShownEarly = true;
+    }
+  });
+  struct Watch : QObject {
+    std::function<void()> onShow;
+    bool eventFilter(QObject* o, QEvent* e) override {
+      if (e->type() == QEvent::Show && qobject_cast<shell::Form4*>(o)) onShow();
+      return false;
+    }
+  } watch;
+  watch.onShow = [&] {
+    fileWhenShown = TempFileBytes();
+    shownAfter = clock.elapsed();
+  };
+  qApp->installEventFilter(&watch);
+  probe.start();
+  clock.start();
+  shell::StartUp();
+  qApp->removeEventFilter(&watch);
+
+  EXPECT_TRUE(splashSeen);
+  EXPECT_FALSE(mainShownEarly);
+  EXPECT_GE(shownAfter, 950);
+  EXPECT_EQ(fileWhenShown.size(), 3859);
+  EXPECT_TRUE(platform::The<shell::Form4>().isVisible());
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (qobject_cast<shell::frmSplash*>(w)) {
+      EXPECT_FALSE(w->isVisible());
+    }
+  }
+  platform::DoEvents();
+  bool splashLeft = false;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    splashLeft |= qobject_cast<shell::frmSplash*>(w) != nullptr;
+  }
+  EXPECT_FALSE(splashLeft);
+}
+
+TEST_F(StartUpTest, SplashShowsItsPicture) {
+  shell::frmSplash splash;
+  EXPECT_EQ(splash.BMP.Count(), 1);
+  const QImage& picture = splash.BMP.ListImage(1);
+  EXPECT_EQ(picture.size(), QSize(400, 300));
+  EXPECT_EQ(picture.pixelColor(0, 0), QColor(0, 0, 0));
+  EXPECT_EQ(splash.palette().color(QPalette::Window), QColor(0, 0, 0x80));
+  EXPECT_EQ(splash.Pic->geometry(), QRect(8, 8, 393, 297));
+  EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
+}
+
+}  // namespace

@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <QTimer>
+
+#include "support/wizard_test.h"
+#include "widgets/value_widget.h"
+
+namespace {
+
+using widgets::ValueRules;
+using widgets::ValueWidget;
+
+const QString kA = QStringLiteral("Дурак что ли?");
+const QString kB = QStringLiteral("Не может быть больше, чем у сервера\rOбычно = 400 ");
+const QString kC = QStringLiteral("Мне кажется больше не надо\rOбычно = 5 ");
+
+// Presses as "100u 3d": a hundred up, then three down.
+void Press(ValueWidget& w, const std::string& presses) {
+  std::size_t at = 0;
+  while (at < presses.size()) {
+    std::size_t end = presses.find(' ', at);
+    if (end == std::string::npos) end = presses.size();
+    const std::string part = presses.substr(at, end - at);
+    const int count = std::stoi(part.substr(0, part.size() - 1));
+    const bool up = part.back() == 'u';
+    const QPoint arrow(w.B->width() / 2, up ? 2 : w.B->height() - 3);
+    for (int i = 0; i < count; ++i) QTest::mouseClick(w.B, Qt::LeftButton, Qt::NoModifier, arrow);
+    at = end + 1;
+  }
+}
+
+struct Case {
+  const char* member;
+  const ValueRules* rules;
+  std::string presses;
+  const char* box;
+  const char* t;                     // T as the file gets it
+  std::vector<QString> messages;     // prompts shown, in order
+};
+
+class ValueWidgetTest : public testing_support::WizardTest {};
+
+TEST_F(ValueWidgetTest, PressSequences) {
+  const Case cases[] = {
+      {"UPDW", &widgets::UPDW, "", "1", "1", {}},
+      {"UPDW", &widgets::UPDW, "1d", "1", "1", {}},
+      {"UPDW", &widgets::UPDW, "5u 2d", "4", "4", {}},
+      {"UPDW", &widgets::UPDW, "20999u", "21000", "21000", {kA}},
+      {"UPDW", &widgets::UPDW, "20999u 1u", "1", "1", {kA}},
+      {"UPDW", &widgets::UPDW, "20999u 1d", "-1", "-1", {kA}},
+      {"UPDW", &widgets::UPDW, "20999u 3d", "-3", "-3", {kA}},
+      {"UPDW", &widgets::UPDW, "20999u 32770d", "-32768", "-32768", {kA}},  // 16 bits end there
+      {"UPDW0", &widgets::UPDW0, "", "0", "0", {}},
+      {"UPDW0", &widgets::UPDW0, "1d", "0", "0", {}},
+      {"UPDW0", &widgets::UPDW0, "21000u", "21000", "21000", {kA}},
+      {"UPDW0", &widgets::UPDW0, "21000u 1u", "1", "1", {kA}},
+      {"UPDW0", &widgets::UPDW0, "21000u 1d", "0", "0", {kA}},
+      {"SEN", &widgets::SEN, "", "0", "0", {}},
+      {"SEN", &widgets::SEN, "1d", "0", "0", {}},
+      {"SEN", &widgets::SEN, "15u", "1.5", "1.5", {}},
+      {"SEN", &widgets::SEN, "100u", "10", "10", {kA}},
+      {"SEN", &widgets::SEN, "100u 1u", "0.1", "0.1", {kA}},
+      {"SEN", &widgets::SEN, "100u 1d", "0", "0", {kA}},
+      {"Volume", &widgets::Volume, "", "0%", "0", {}},
+      {"Volume", &widgets::Volume, "1d", "0%", "0", {}},
+      {"Volume", &widgets::Volume, "37u", "37%", "0.37", {}},
+      {"Volume", &widgets::Volume, "100u", "100%", "1", {}},
+      {"Volume", &widgets::Volume, "101u", "100%", "1", {}},
+      {"Volume", &widgets::Volume, "101u 1d", "99%", "0.99", {}},
+      {"SPEED", &widgets::SPEED, "", "400", "400", {}},
+      {"SPEED", &widgets::SPEED, "40u", "800", "800", {kB}},
+      {"SPEED", &widgets::SPEED, "40u 1u", "410", "410", {kB}},
+      {"SPEED", &widgets::SPEED, "40u 1d", "390", "390", {kB}},
+      {"SPEED", &widgets::SPEED, "40d", "0", "0", {}},
+      {"SPEED", &widgets::SPEED, "41d", "0", "0", {}},
+      {"SENN", &widgets::SENN, "", "0", "0", {}},
+      {"SENN", &widgets::SENN, "1d", "0", "0", {}},
+      {"SENN", &widgets::SENN, "50u", "5", "5", {}},
+      {"SENN", &widgets::SENN, "100u", "0.1", "0.1", {kC}},
+      {"SENN", &widgets::SENN, "100u 1u", "0.2", "0.2", {kC}},
+      {"SENN", &widgets::SENN, "100u 1d", "0", "0", {kC}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.member) + " after \"" + c.presses + "\"");
+    dialogs_.boxes.clear();
+    QWidget page;
+    ValueWidget widget(&page, *c.rules);
+    Press(widget, c.presses);
+    EXPECT_EQ(widget.Text1->Text(), QString::fromUtf8(c.box));
+    EXPECT_EQ(widget.TText(), QString::fromUtf8(c.t));
+    std::vector<QString> shown;
+    for (const auto& box : dialogs_.boxes) shown.push_back(box.prompt);
+    EXPECT_EQ(shown, c.messages);
+  }
+}
+
+TEST_F(ValueWidgetTest, LimitMessagesTitlesAndTheValueWhileTheyShow) {
+  struct Limit {
+    const ValueRules* rules;
+    int presses;
+    std::optional<QString> title;
+    const char* tWhileShown;
+  };
+  const Limit limits[] = {
+      {&widgets::SEN, 100, QStringLiteral("АШЫПКА"), "10"},
+      {&widgets::SPEED, 40, std::nullopt, "800"},  // the application's title
+      {&widgets::SENN, 100, std::nullopt, "10"},
+  };
+  for (const Limit& l : limits) {
+    dialogs_.boxes.clear();
+    QWidget page;
+    ValueWidget widget(&page, *l.rules);
+    QString tWhileShown;
+    dialogs_.whileBoxShown = [&](const testing_support::ShownBox&) { tWhileShown = widget.TText(); };
+    Press(widget, std::to_string(l.presses) + "u");
+    ASSERT_EQ(dialogs_.boxes.size(), 1u);
+    EXPECT_EQ(dialogs_.boxes[0].title, l.title);
+    EXPECT_EQ(dialogs_.boxes[0].buttons, 0);
+    EXPECT_EQ(tWhileShown, QString::fromUtf8(l.tWhileShown));
+  }
+  // The Latin "O", and the blank at the end of the second line.
+  EXPECT_EQ(kB.at(kB.indexOf(QLatin1Char('\r')) + 1).unicode(), u'O');
+}
+
+TEST_F(ValueWidgetTest, BoxIsLockedAndTIsNeverReadFromIt) {
+  QWidget page;
+  ValueWidget widget(&page, widgets::SEN);
+  EXPECT_TRUE(widget.Text1->isReadOnly());
+  QTest::keyClicks(widget.Text1, "77");
+  EXPECT_EQ(widget.Text1->Text(), QStringLiteral("0"));
+  EXPECT_EQ(widget.TText(), QStringLiteral("0"));
+  EXPECT_EQ(std::get<double>(widget.T()), 0.0);
+  EXPECT_EQ(std::get<std::int16_t>(ValueWidget(&page, widgets::SPEED).T()), 400);
+}
+
+TEST_F(ValueWidgetTest, HeldArrowRepeatsAndArrowKeysPress) {
+  QWidget page;
+  ValueWidget widget(&page, widgets::UPDW0);
+  QTest::mousePress(widget.B, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+  QTest::qWait(700);
+  QTest::mouseRelease(widget.B, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+  const int held = widget.Text1->Text().toInt();
+  EXPECT_GT(held, 2);
+  QTest::qWait(200);
+  EXPECT_EQ(widget.Text1->Text().toInt(), held);  // stops at release
+  QTest::keyClick(widget.B, Qt::Key_Down);
+  EXPECT_EQ(widget.Text1->Text().toInt(), held - 1);
+}
+
+}  // namespace
