@@ -1,6 +1,9 @@
 #include "app/pages.h"
 
 #include "pages/mouse_page.h"
+#include "pages/player_page.h"
+#include "pages/sound_page.h"
+#include "pages/video_page.h"
 #include "platform/forms.h"
 #include "shell/page_protocol.h"
 
@@ -8,6 +11,9 @@ namespace app {
 
 void RegisterPages() {
   using shell::MenuPage;
+  shell::SetPageOpener(MenuPage::Video, [] { platform::Show<pages::set3>(); });
+  shell::SetPageOpener(MenuPage::Sound, [] { platform::Show<pages::SET5>(); });
+  shell::SetPageOpener(MenuPage::Player, [] { platform::Show<pages::SET6>(); });
   shell::SetPageOpener(MenuPage::Mouse, [] { platform::Show<pages::SET4>(); });
 }
 

@@ -1,0 +1,39 @@
+// The player settings page, SET6.
+#pragma once
+
+#include "pages/settings_page.h"
+
+namespace pages {
+
+struct PlayerChoices {
+  int bob = 1;               // Combo1
+  int rightHand = 1;         // Combo3
+  int observerCrosshair = 0; // Combo2
+  QString backSpeed = QStringLiteral("400");     // T of SPEED1
+  QString forwardSpeed = QStringLiteral("400");  // T of SPEED2
+  QString sideSpeed = QStringLiteral("400");     // T of SPEED3
+};
+
+// The lines after the header "// [ Player Setting ] ".
+QStringList PlayerSection(const PlayerChoices& choices);
+
+class SET6 : public SettingsPage {
+  Q_OBJECT
+
+ public:
+  SET6();
+
+  platform::Label *Label4, *Label8, *Label5, *Label3, *Label2, *Label6;
+  platform::ComboBox* Combo1;    // weapon bobbing
+  platform::ComboBox* Combo3;    // weapon hand (stands above Combo2)
+  platform::ComboBox* Combo2;    // observer crosshair
+  widgets::ValueWidget* SPEED1;  // backward
+  widgets::ValueWidget* SPEED2;  // forward
+  widgets::ValueWidget* SPEED3;  // sideways
+
+ protected:
+  void Form_Load() override;
+  QStringList SectionLines() const override;
+};
+
+}  // namespace pages

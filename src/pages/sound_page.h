@@ -1,0 +1,38 @@
+// The sound settings page, SET5.
+#pragma once
+
+#include "pages/settings_page.h"
+
+namespace pages {
+
+struct SoundChoices {
+  QString volume = QStringLiteral("0");     // T of Volume1
+  QString cdVolume = QStringLiteral("0");   // T of Volume2
+  int hiSound = 1;   // Combo1
+  int load8bit = 0;  // Combo2
+  int effects3d = 0; // Combo3
+};
+
+// The lines after the header "// [ Sound Setting ] ".
+QStringList SoundSection(const SoundChoices& choices);
+
+class SET5 : public SettingsPage {
+  Q_OBJECT
+
+ public:
+  SET5();
+
+  platform::Label *Label3, *Label5, *Label2, *Label4, *Label6, *Label7;
+  widgets::ValueWidget* Volume1;  // volume
+  widgets::ValueWidget* Volume2;  // CD audio volume
+  platform::ComboBox* Combo1;     // high-quality sound
+  platform::ComboBox* Combo2;     // 16-bit sound (Да first)
+  platform::ComboBox* Combo3;     // 3-D effects
+  platform::ComboBox* Combo4;     // voice messages: shown, never written
+
+ protected:
+  void Form_Load() override;
+  QStringList SectionLines() const override;
+};
+
+}  // namespace pages
