@@ -1,6 +1,7 @@
 #include "app/pages.h"
 
 #include "pages/mouse_page.h"
+#include "pages/other_page.h"
 #include "pages/player_page.h"
 #include "pages/sound_page.h"
 #include "pages/video_page.h"
@@ -15,6 +16,7 @@ void RegisterPages() {
   shell::SetPageOpener(MenuPage::Sound, [] { platform::Show<pages::SET5>(); });
   shell::SetPageOpener(MenuPage::Player, [] { platform::Show<pages::SET6>(); });
   shell::SetPageOpener(MenuPage::Mouse, [] { platform::Show<pages::SET4>(); });
+  shell::SetPageOpener(MenuPage::Other, [] { platform::Show<pages::SET2>(); });
 }
 
 }  // namespace app

@@ -1,5 +1,6 @@
 #include "platform/inputs.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -79,7 +80,8 @@ CommandButton::CommandButton(QWidget* parent, const QString& caption, std::uint3
                     .arg(face, BgrColor(backColor).lighter(160).name()));
 }
 
-SpinButton::SpinButton(QWidget* parent, std::uint32_t backColor) : QWidget(parent) {
+SpinButton::SpinButton(QWidget* parent, std::uint32_t backColor)
+    : QWidget(parent), arrows_(QApplication::palette().color(QPalette::ButtonText)) {
   SetBackColor(this, backColor);
   setFocusPolicy(Qt::StrongFocus);
   repeat_.setSingleShot(false);
@@ -87,6 +89,11 @@ SpinButton::SpinButton(QWidget* parent, std::uint32_t backColor) : QWidget(paren
     repeat_.setInterval(kRepeatMs);
     Press(held_);
   });
+}
+
+void SpinButton::SetArrowColor(const QColor& color) {
+  arrows_ = color;
+  update();
 }
 
 SpinButton::Arrow SpinButton::ArrowAt(const QPoint& point) const {
@@ -134,7 +141,7 @@ void SpinButton::keyPressEvent(QKeyEvent* event) {
 
 void SpinButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  const QColor arrows = palette().color(QPalette::HighlightedText);
+  const QColor arrows = arrows_;
   const int w = width(), h = height(), half = h / 2;
   painter.setPen(arrows);
   painter.drawRect(0, 0, w - 1, half - 1);

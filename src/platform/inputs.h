@@ -62,6 +62,9 @@ class SpinButton : public QWidget {
  public:
   SpinButton(QWidget* parent, std::uint32_t backColor);
 
+  // The arrows are drawn in the button-text colour unless told otherwise.
+  void SetArrowColor(const QColor& color);
+
  signals:
   void SpinUp();
   void SpinDown();
@@ -80,6 +83,7 @@ class SpinButton : public QWidget {
 
   Arrow held_ = Arrow::None;
   QTimer repeat_;
+  QColor arrows_;
 };
 
 }  // namespace platform

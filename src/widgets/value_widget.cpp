@@ -65,6 +65,7 @@ ValueWidget::ValueWidget(QWidget* parent, const ValueRules& rules)
   platform::PlaceTwips(Text1, 0, 0, rules.boxWidthTwips, 360);
   B = new platform::SpinButton(this, kBlack);
   platform::PlaceTwips(B, rules.boxWidthTwips, 0, 255, 345);
+  B->SetArrowColor(QApplication::palette().color(QPalette::HighlightedText));
   setTabOrder(Text1, B);
   // Where the page gives the widget more room than its two controls, the
   // widget's own default control colour shows.

@@ -1,0 +1,203 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
+
+#include "pages/other_page.h"
+#include "platform/forms.h"
+#include "platform/units.h"
+#include "shell/main_window.h"
+#include "support/wizard_test.h"
+#include "widgets/color_picker.h"
+
+namespace {
+
+void Press(platform::SpinButton* b, bool up, int times) {
+  const QPoint at(b->width() / 2, up ? 2 : b->height() - 3);
+  for (int i = 0; i < times; ++i) QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+// Types text as key presses carrying characters, any script.
+void Type(QWidget* w, const QString& text) {
+  for (QChar c : text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(w, &press);
+    QApplication::sendEvent(w, &release);
+  }
+}
+
+class ColorPickerTest : public testing_support::WizardTest {};
+
+TEST_F(ColorPickerTest, Presses) {
+  struct Case {
+    int redUp, redDown, greenDown, blueUp;
+    int r, g, b;
+    std::uint32_t swatch;
+  };
+  const Case cases[] = {
+      {0, 0, 0, 0, 235, 235, 235, 0x00EBEBEB},
+      {4, 0, 47, 0, 255, 0, 235, 0x00EB00FF},
+      {9, 0, 50, 0, 255, 0, 235, 0x00EB00FF},  // held at the ends
+      {4, 0, 47, 0, 255, 0, 235, 0x00EB00FF},
+      {0, 47, 0, 4, 0, 235, 255, 0x00FFEB00},
+      {0, 1, 0, 1, 230, 235, 240, 0x00F0EBE6},
+  };
+  for (const Case& c : cases) {
+    QWidget page;
+    widgets::COLOR picker(&page);
+    Press(picker.SpinR, true, c.redUp);
+    Press(picker.SpinR, false, c.redDown);
+    Press(picker.SpinG, false, c.greenDown);
+    Press(picker.SpinB, true, c.blueUp);
+    EXPECT_EQ(picker.R(), c.r);
+    EXPECT_EQ(picker.G(), c.g);
+    EXPECT_EQ(picker.B(), c.b);
+    EXPECT_EQ(picker.Text1->Text(), QString::number(c.r));
+    EXPECT_EQ(picker.Text2->Text(), QString::number(c.g));
+    EXPECT_EQ(picker.Text3->Text(), QString::number(c.b));
+    EXPECT_EQ(picker.PreviewColor(), c.swatch);
+    EXPECT_EQ(picker.Picture1->palette().color(QPalette::Window), platform::BgrColor(c.swatch));
+  }
+  // Pure red: four up on R, 47 down on G and on B.
+  QWidget page;
+  widgets::COLOR picker(&page);
+  Press(picker.SpinR, true, 4);
+  Press(picker.SpinG, false, 47);
+  Press(picker.SpinB, false, 47);
+  EXPECT_EQ(picker.PreviewColor(), 0x000000FFu);
+}
+
+TEST_F(ColorPickerTest, TypingChangesNoLevel) {
+  QWidget page;
+  widgets::COLOR picker(&page);
+  EXPECT_FALSE(picker.Text1->isReadOnly());
+  picker.Text1->selectAll();
+  QTest::keyClicks(picker.Text1, "12");
+  EXPECT_EQ(picker.Text1->Text(), QStringLiteral("12"));
+  EXPECT_EQ(picker.R(), 235);
+  Press(picker.SpinR, false, 1);
+  EXPECT_EQ(picker.Text1->Text(), QStringLiteral("230"));
+}
+
+QStringList Lines(std::initializer_list<const char*> lines) {
+  QStringList out;
+  for (const char* line : lines) out << QString::fromUtf8(line);
+  return out;
+}
+
+TEST(OtherSection, StartingChoicesAndTheOptionalLines) {
+  const QStringList start = Lines({"developer \"0\"", "scr_conspeeder \"99999\"",
+                                   "hud_capturemouse \"1\"", "hud_centerid \"1\"",
+                                   "hud_deathnotice_time \"0\"", "hud_fastswitch \"1\"",
+                                   "hud_saytext_time \"0\"", "drawradar", "net_graph \"0\"",
+                                   "sv_aim \"0\"", "crosshair \"1\"", "cl_showfps \"0\"",
+                                   "rate \"20000\"", "setinfo _vgui_menus \"0\"",
+                                   "setinfo vgui_menus \"0\"", "con_color \"235 235 235\""});
+  EXPECT_EQ(pages::OtherSection({}), start);  // 18 with the empty line and the header
+
+  struct Case {
+    const char* name;
+    const char* server;
+    QStringList head;
+  };
+  const Case cases[] = {
+      {"Игрок", "Мой сервер", Lines({"name \"Игрок\"", "hostname \"Мой сервер\""})},
+      {"", "srv", Lines({"hostname \"srv\""})},
+      {"me", "", Lines({"name \"me\""})},
+      {"  ", "", Lines({"name \"  \""})},
+      {"a\"b", "", Lines({"name \"a\"b\""})},
+  };
+  for (const Case& c : cases) {
+    pages::OtherChoices choices;
+    choices.name = QString::fromUtf8(c.name);
+    choices.serverName = QString::fromUtf8(c.server);
+    EXPECT_EQ(pages::OtherSection(choices), c.head + start) << c.name;
+  }
+}
+
+TEST(OtherSection, ChangedChoices) {
+  const char* rates[] = {"0", "1500", "2500", "3400", "4200", "5000", "6000", "20000"};
+  for (int i = 0; i < 8; ++i) {
+    pages::OtherChoices c;
+    c.connection = i;
+    EXPECT_EQ(pages::OtherSection(c)[12], QStringLiteral("rate \"%1\"").arg(rates[i]));
+  }
+  pages::OtherChoices c;
+  c.connection = -1;
+  c.radar = 0;
+  c.menu = 1;
+  c.centerId = 0;
+  c.deathNoticeTime = QStringLiteral("2.5");
+  c.sayTextTime = QStringLiteral("5");
+  c.red = 0;
+  c.blue = 255;
+  EXPECT_EQ(pages::OtherSection(c),
+            Lines({"developer \"0\"", "scr_conspeeder \"99999\"", "hud_capturemouse \"1\"",
+                   "hud_centerid \"0\"", "hud_deathnotice_time \"2.5\"", "hud_fastswitch \"1\"",
+                   "hud_saytext_time \"5\"", "hideradar", "net_graph \"0\"", "sv_aim \"0\"",
+                   "crosshair \"1\"", "cl_showfps \"0\"", "setinfo _vgui_menus \"1\"",
+                   "setinfo vgui_menus \"0\"", "con_color \"0 235 255\""}));
+  pages::OtherChoices none;
+  none.radar = -1;
+  EXPECT_EQ(pages::OtherSection(none)[7], QStringLiteral("drawradar"));
+}
+
+class OtherPageTest : public testing_support::WizardTest {
+ protected:
+  void SetUp() override {
+    WizardTest::SetUp();
+    shell::SetPageOpener(shell::MenuPage::Other, [] { platform::Show<pages::SET2>(); });
+    platform::Show<shell::Form4>();
+    fresh_ = TempFileBytes();
+    QTest::mouseClick(platform::The<shell::Form4>().Command4, Qt::LeftButton, Qt::NoModifier,
+                      QPoint(2, 2));
+  }
+  QByteArray fresh_;
+};
+
+TEST_F(OtherPageTest, LayoutAndStart) {
+  pages::SET2& p = platform::The<pages::SET2>();
+  EXPECT_EQ(p.size(), QSize(466, 554));
+  EXPECT_EQ(p.Captions.size(), 15);
+  EXPECT_EQ(p.Captions[3]->text(),
+            QStringLiteral("Идентифицирующая надпись при  наведении на игрока"));
+  EXPECT_EQ(p.Captions[3]->geometry(), QRect(8, 144, 275, 47));
+  EXPECT_EQ(p.Captions[14]->pos(), QPoint(8, 480));
+  EXPECT_EQ(p.Text1->geometry(), QRect(328, 48, 129, 25));
+  EXPECT_TRUE(p.Text1->Text().isEmpty());
+  EXPECT_FALSE(p.Text1->isReadOnly());
+  EXPECT_EQ(p.COLOR1->geometry(), QRect(328, 472, 129, 81));
+  EXPECT_EQ(p.Combo9->geometry(), QRect(328, 424, 81, 24));
+  EXPECT_EQ(p.Combo9->List(1), QStringLiteral("14,4 kb modem"));
+  EXPECT_EQ(p.Combo9->List(6), QStringLiteral("Кабельное соед."));
+  const int starts[] = {0, 1, 1, 1, 0, 0, 1, 0, 7, 0};
+  platform::ComboBox* lists[] = {p.Combo1, p.Combo2, p.Combo3, p.Combo4, p.Combo5,
+                                 p.Combo6, p.Combo7, p.Combo8, p.Combo9, p.Combo10};
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(lists[i]->ListIndex(), starts[i]) << i;
+}
+
+// The player types a Cyrillic name and a server name, picks a colour and a connection.
+TEST_F(OtherPageTest, TypedCyrillicReachesTheFileInCodePage1251) {
+  pages::SET2& p = platform::The<pages::SET2>();
+  Type(p.Text1, QStringLiteral("Вася ё€"));
+  Type(p.Text2, QStringLiteral("Сервер ☺"));
+  Press(p.COLOR1->SpinR, false, 47);
+  Press(p.senn1->B, true, 25);
+  p.Combo9->SetListIndex(4);
+  QTest::mouseClick(p.Command2, Qt::LeftButton);
+  EXPECT_EQ(TempFileBytes(),
+            fresh_ + "\r\n// [ Othen Setting ] \r\n"
+                     "name \"\xC2\xE0\xF1\xFF \xB8\x88\"\r\n"
+                     "hostname \"\xD1\xE5\xF0\xE2\xE5\xF0 ?\"\r\n"
+                     "developer \"0\"\r\nscr_conspeeder \"99999\"\r\nhud_capturemouse \"1\"\r\n"
+                     "hud_centerid \"1\"\r\nhud_deathnotice_time \"2.5\"\r\nhud_fastswitch \"1\"\r\n"
+                     "hud_saytext_time \"0\"\r\ndrawradar\r\nnet_graph \"0\"\r\nsv_aim \"0\"\r\n"
+                     "crosshair \"1\"\r\ncl_showfps \"0\"\r\nrate \"4200\"\r\n"
+                     "setinfo _vgui_menus \"0\"\r\nsetinfo vgui_menus \"0\"\r\n"
+                     "con_color \"0 235 235\"\r\n");
+  EXPECT_FALSE(platform::The<shell::Form4>().Command4->Enabled());
+}
+
+}  // namespace
