@@ -102,7 +102,9 @@ TEST_F(MousePageTest, Layout) {
       EXPECT_EQ(c.label->height(), 23);
       EXPECT_GE(c.label->width(), c.label->fontMetrics().horizontalAdvance(c.label->text()));
     } else {
-      EXPECT_EQ(c.label->size(), c.box);
+      // The box as given, widened only where this machine's font needs it.
+      EXPECT_EQ(c.label->height(), c.box.height());
+      EXPECT_GE(c.label->width(), c.box.width());
       EXPECT_TRUE(c.label->wordWrap());
     }
   }

@@ -30,7 +30,7 @@ QStringList MouseSection(const MouseChoices& c) {
 
 SET4::SET4()
     : SettingsPage({shell::MenuPage::Mouse, QStringLiteral("Mouse Setting"), 5610, 3990,
-                    QStringLiteral("Настройки мышки"), 1560, 2580}) {
+                    QStringLiteral("Настройки мышки"), 1560, 2580, 4200}) {
   Label3 = AddCaption(QStringLiteral("Чувствительность мышки"), 600);
   Label2 = AddCaption(QStringLiteral("Чувствительность мышки в режиме приближения"), 960, 3315, 675);
   Label4 = AddCaption(QStringLiteral("\"Сглаживание\" движения"), 1680);

@@ -48,6 +48,17 @@ platform::Label* SettingsPage::AddCaption(const QString& text, int top, int boxW
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     platform::PlaceTwips(label, kCaptionLeft, top, boxWidth, boxHeight);
+    // Where this machine's font needs more room than the box gives, the box
+    // widens towards the value column rather than cut off the last line.
+    const int widest = platform::TwipsToPixels(frame_.valueLeft - kCaptionLeft) - 4;
+    auto fits = [label](int width) {
+      return label->fontMetrics()
+                 .boundingRect(QRect(0, 0, width, 10000), Qt::TextWordWrap, label->text())
+                 .height() <= label->height();
+    };
+    int width = label->width();
+    while (!fits(width) && width < widest) ++width;
+    label->resize(width, label->height());
   } else {
     platform::PlaceTwips(label, kCaptionLeft, top, 0, 345);
     label->FitToText();

@@ -21,6 +21,7 @@ struct PageFrame {
   int width, height;     // client area, twips
   QString title;
   int titleLeft, titleWidth;
+  int valueLeft;  // the column of the value controls, twips
 };
 
 class SettingsPage : public platform::Form {

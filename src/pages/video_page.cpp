@@ -41,7 +41,7 @@ int RowTop(int row) { return 240 + 360 * row; }
 
 set3::set3()
     : SettingsPage({shell::MenuPage::Video, QStringLiteral("Video Setting"), 7410, 5175,
-                    QStringLiteral("Видео настройки"), 2280, 2400}) {
+                    QStringLiteral("Видео настройки"), 2280, 2400, 5760}) {
   const QString captions[] = {
       QStringLiteral("Гамма"),
       QStringLiteral("Яркость"),

@@ -11,6 +11,18 @@
 namespace platform {
 namespace {
 
+// The field's own colours; the frame keeps the system's, so a black box on a
+// black window still shows its edge.
+void SetFieldColors(QWidget* widget, std::uint32_t backColor, std::uint32_t foreColor) {
+  QPalette palette = widget->palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    palette.setColor(group, QPalette::Base, BgrColor(backColor));
+    palette.setColor(group, QPalette::Text, BgrColor(foreColor));
+  }
+  palette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
+  widget->setPalette(palette);
+}
+
 void SetColors(QWidget* widget, std::uint32_t backColor, std::uint32_t foreColor) {
   QPalette palette = widget->palette();
   for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
@@ -33,7 +45,7 @@ TextBox::TextBox(QWidget* parent, std::uint32_t backColor, std::uint32_t foreCol
                  const QFont& font)
     : QLineEdit(parent) {
   setFont(font);
-  SetColors(this, backColor, foreColor);
+  SetFieldColors(this, backColor, foreColor);
   setFrame(true);
   // Typing raises Change the same way as the program's own writes.
   connect(this, &QLineEdit::textChanged, this, [this](const QString& now) {
