@@ -10,14 +10,10 @@
 
 namespace {
 
+using testing_support::Lines;
+
 using pages::MouseChoices;
 using pages::MouseSection;
-
-QStringList Lines(std::initializer_list<const char*> lines) {
-  QStringList out;
-  for (const char* line : lines) out << QString::fromUtf8(line);
-  return out;
-}
 
 TEST(MouseSection, StartingChoicesAndChangedOnes) {
   EXPECT_EQ(MouseSection(MouseChoices{}),

@@ -13,6 +13,8 @@
 
 namespace {
 
+using testing_support::Lines;
+
 void Press(platform::SpinButton* b, bool up, int times) {
   const QPoint at(b->width() / 2, up ? 2 : b->height() - 3);
   for (int i = 0; i < times; ++i) QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, at);
@@ -79,12 +81,6 @@ TEST_F(ColorPickerTest, TypingChangesNoLevel) {
   EXPECT_EQ(picker.R(), 235);
   Press(picker.SpinR, false, 1);
   EXPECT_EQ(picker.Text1->Text(), QStringLiteral("230"));
-}
-
-QStringList Lines(std::initializer_list<const char*> lines) {
-  QStringList out;
-  for (const char* line : lines) out << QString::fromUtf8(line);
-  return out;
 }
 
 TEST(OtherSection, StartingChoicesAndTheOptionalLines) {

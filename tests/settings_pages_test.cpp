@@ -11,11 +11,7 @@
 
 namespace {
 
-QStringList Lines(std::initializer_list<const char*> lines) {
-  QStringList out;
-  for (const char* line : lines) out << QString::fromUtf8(line);
-  return out;
-}
+using testing_support::Lines;
 
 QByteArray Bytes(const QString& header, std::initializer_list<const char*> lines) {
   QByteArray out = "\r\n" + header.toLatin1() + "\r\n";

@@ -85,6 +85,12 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
   file.write(bytes);
 }
 
+QStringList Lines(std::initializer_list<const char*> lines) {
+  QStringList out;
+  for (const char* line : lines) out << QString::fromUtf8(line);
+  return out;
+}
+
 QByteArray CrLfLines(const std::vector<QString>& lines) {
   QByteArray out;
   for (const QString& line : lines) out += line.toLatin1() + "\r\n";

@@ -6,6 +6,8 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+#include <initializer_list>
 #include <QTemporaryDir>
 #include <deque>
 #include <functional>
@@ -69,6 +71,9 @@ class WizardTest : public ::testing::Test {
 // Reads a whole file; empty when missing.
 QByteArray ReadFile(const QString& path);
 void WriteFile(const QString& path, const QByteArray& bytes);
+
+// Lines given in UTF-8.
+QStringList Lines(std::initializer_list<const char*> lines);
 
 // Lines joined with CR LF after each.
 QByteArray CrLfLines(const std::vector<QString>& lines);
