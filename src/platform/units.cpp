@@ -22,7 +22,7 @@ QFont MakeFont(const QString& family, double points, bool bold) {
   // DejaVu Sans Condensed gives them about the width Comic Sans MS had, so
   // the captions keep to their places.
   if (family == QLatin1String("Comic Sans MS")) {
-    font.setFamilies({family, QStringLiteral("DejaVu Sans Condensed")});
+    font.setFamilies({family, QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans Condensed")});
   }
   font.setPixelSize(int(std::lround(points * 96.0 / 72.0)));
   font.setBold(bold);
