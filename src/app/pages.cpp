@@ -2,6 +2,7 @@
 
 #include "pages/mouse_page.h"
 #include "platform/forms.h"
+#include "purchase/purchase_page.h"
 #include "shell/page_protocol.h"
 
 namespace app {
@@ -9,6 +10,7 @@ namespace app {
 void RegisterPages() {
   using shell::MenuPage;
   shell::SetPageOpener(MenuPage::Mouse, [] { platform::Show<pages::SET4>(); });
+  shell::SetPageOpener(MenuPage::Purchase, purchase::ShowPurchasePage);
 }
 
 }  // namespace app
