@@ -6,6 +6,7 @@
 #include "pages/sound_page.h"
 #include "pages/video_page.h"
 #include "platform/forms.h"
+#include "purchase/purchase_page.h"
 #include "shell/page_protocol.h"
 
 namespace app {
@@ -17,6 +18,7 @@ void RegisterPages() {
   shell::SetPageOpener(MenuPage::Player, [] { platform::Show<pages::SET6>(); });
   shell::SetPageOpener(MenuPage::Mouse, [] { platform::Show<pages::SET4>(); });
   shell::SetPageOpener(MenuPage::Other, [] { platform::Show<pages::SET2>(); });
+  shell::SetPageOpener(MenuPage::Purchase, purchase::ShowPurchasePage);
 }
 
 }  // namespace app

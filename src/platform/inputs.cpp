@@ -73,6 +73,11 @@ ComboBox::ComboBox(QWidget* parent, std::uint32_t backColor, std::uint32_t foreC
   SetColors(this, backColor, foreColor);
 }
 
+void CommandButton::FitToText() {
+  const int needed = fontMetrics().horizontalAdvance(text()) + 8;  // borders and a little air
+  if (needed > width()) resize(needed, height());
+}
+
 void ComboBox::SetListIndex(int index) { setCurrentIndex(index); }
 
 CommandButton::CommandButton(QWidget* parent, const QString& caption, std::uint32_t backColor,
@@ -88,6 +93,7 @@ CommandButton::CommandButton(QWidget* parent, const QString& caption, std::uint3
   setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black;"
                                " border: 2px outset %2; }"
                                "QPushButton:pressed { border-style: inset; }"
+                               "QPushButton:disabled { color: gray; }"
                                "QPushButton:focus { outline: 1px dotted black; }")
                     .arg(face, BgrColor(backColor).lighter(160).name()));
 }

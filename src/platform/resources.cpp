@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "platform/fatal.h"
+#include "platform/units.h"
 
 namespace platform {
 namespace {
@@ -31,6 +32,22 @@ QImage LoadResPicture(const QString& name) {
     FatalError(QStringLiteral("картинка повреждена: ") + name);
   }
   return image;
+}
+
+void ImageList::Add(const QImage& image) {
+  if (!mask_color_) {
+    images_.push_back(image);
+    return;
+  }
+  QImage masked = image.convertToFormat(QImage::Format_ARGB32);
+  const QRgb mask = BgrColor(*mask_color_).rgb();
+  for (int y = 0; y < masked.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(masked.scanLine(y));
+    for (int x = 0; x < masked.width(); ++x) {
+      if ((line[x] & 0x00FFFFFF) == (mask & 0x00FFFFFF)) line[x] = qRgba(0, 0, 0, 0);
+    }
+  }
+  images_.push_back(masked);
 }
 
 const QImage& ImageList::ListImage(int number) const {

@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace platform {
@@ -21,13 +23,17 @@ QImage LoadResPicture(const QString& name);
 // Pictures numbered from 1.
 class ImageList {
  public:
-  void Add(const QImage& image) { images_.push_back(image); }
+  // Pixels of the mask colour (0x00BBGGRR) become transparent in the images
+  // added from then on.
+  void SetMaskColor(std::uint32_t bgr) { mask_color_ = bgr; }
+  void Add(const QImage& image);
   int Count() const { return int(images_.size()); }
   // A number that is not there is a fatal error.
   const QImage& ListImage(int number) const;
 
  private:
   std::vector<QImage> images_;
+  std::optional<std::uint32_t> mask_color_;
 };
 
 }  // namespace platform

@@ -1,0 +1,25 @@
+#include "purchase/buy_binds.h"
+
+#include "config/config_text.h"
+
+namespace purchase {
+
+const QStringList& KeyNameList() {
+  static const QStringList names = {
+      "F1",        "F2",          "F3",         "F4",       "F5",           "F6",
+      "F7",        "F8",          "F9",         "F10",      "F11",          "F12",
+      "ins",       "del",         "end",        "home",     "pgup",         "pgdn",
+      "leftarrow", "rightarrow",  "uparrow",    "downarrow", "kp_ins",      "kp_del",
+      "kp_end",    "kp_downarrow", "kp_pgdn",   "kp_PgUp",  "kp_rightarrow", "kp_leftarrow",
+      "kp_enter",  "kp_home",     "kp_uparrow", "kp_5",     "pause",
+  };
+  return names;
+}
+
+QString BuyBindLine(const QString& boundKeyName, const SlotTextArray& slotTexts) {
+  QString line = QStringLiteral("bind ") + boundKeyName + QLatin1Char(' ') + config::QuoteString();
+  for (const QString& text : slotTexts) line += text;
+  return line + config::ResetQuoteString();
+}
+
+}  // namespace purchase

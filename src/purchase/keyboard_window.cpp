@@ -1,0 +1,133 @@
+#include "purchase/keyboard_window.h"
+
+#include <algorithm>
+
+#include "config/config_file.h"
+#include "config/config_text.h"
+#include "platform/dialogs.h"
+#include "platform/units.h"
+#include "purchase/purchase_page.h"
+#include "shell/sound_cues.h"
+
+namespace purchase {
+namespace {
+
+constexpr std::uint32_t kBlack = 0x00000000;
+constexpr std::uint32_t kWhite = 0x00FFFFFF;
+constexpr std::uint32_t kBlue = 0x00C00000;
+constexpr std::uint32_t kRed = 0x000000FF;
+constexpr std::uint32_t kDoneBlue = 0x00FF0000;
+constexpr std::uint32_t kSlotGrey = 0x00808080;
+
+QFont Comic(double points, bool bold) {
+  return platform::MakeFont(QStringLiteral("Comic Sans MS"), points, bold);
+}
+
+}  // namespace
+
+Form2::Form2() : platform::Form(StartUpPosition::Manual) {
+  setWindowTitle(QStringLiteral("KeyBoard"));
+  setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+  setFixedSize(platform::TwipsToPixels(6570), platform::TwipsToPixels(8430));
+  move(platform::TwipsToPixels(6330), platform::TwipsToPixels(75));
+  platform::SetBackColor(this, kBlack);
+
+  Shape1 = new platform::Shape(this, kBlue, 3);
+  platform::PlaceTwips(Shape1, 15, 15, 6540, 8400);
+
+  Label1 = new platform::Label(this, QStringLiteral("Key:"), kBlue, Comic(12, true));
+  platform::PlaceTwips(Label1, 600, 0, 525, 345);
+  Label1->FitToText();
+
+  // The list keeps the look of an ordinary drop-down list.
+  List = new platform::ComboBox(this, kWhite, kBlack, QFont());
+  platform::PlaceTwips(List, 120, 360, 1455, 315);
+
+  Command3 = new platform::CommandButton(this, QStringLiteral("Добавить"), kRed, Comic(9.75, true));
+  platform::PlaceTwips(Command3, 1680, 360, 975, 315);
+  Command3->FitToText();
+  Command1 = new platform::CommandButton(this, QStringLiteral("Запись "), kRed, Comic(12, false));
+  platform::PlaceTwips(Command1, 5280, 360, 1095, 345);
+  Command1->FitToText();
+  Command2 = new platform::CommandButton(this, QStringLiteral("Done"), kDoneBlue, Comic(9.75, true));
+  platform::PlaceTwips(Command2, 5910, 50, 615, 285);
+  connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+  connect(Command3, &QPushButton::clicked, this, &Form2::Command3_Click);
+  connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
+
+  for (int i = 0; i < kKeySlots; ++i) {
+    auto* slot = new platform::DropPicture(this, kSlotGrey);
+    const int left = i < 7 ? 120 : 3300;
+    platform::PlaceTwips(slot, left, 720 + 1080 * (i % 7), 3135, 1035);
+    connect(slot, &platform::DropPicture::OLEDragDrop, this,
+            [this, i](const platform::DataObject& data, int& effect) {
+              Key_OLEDragDrop(i, data, effect);
+            });
+    connect(slot, &platform::DropPicture::Click, this, [this, i] { Key_Click(i); });
+    Key[std::size_t(i)] = slot;
+  }
+
+  Timer1 = new platform::Timer(this, 1);
+  Timer2 = new platform::Timer(this, 1);
+  connect(Timer1, &platform::Timer::Tick, this, &Form2::Timer1_Timer);
+  connect(Timer2, &platform::Timer::Tick, this, &Form2::Timer2_Timer);
+}
+
+void Form2::Form_Load() {
+  config::WriteLines(config::Section(u"Buy Weapons", {}));
+  Command1->setEnabled(false);
+  for (const QString& name : KeyNameList()) List->AddItem(name);
+  List->SetListIndex(-1);
+}
+
+void Form2::Key_OLEDragDrop(int index, const platform::DataObject& data, int& effect) {
+  // Only a weapon from the palette brings both; anything else leaves the slot as it was.
+  if (!data.GetFormat(platform::kFormatText) || !data.GetFormat(platform::kFormatBitmap)) {
+    effect = platform::kDropEffectNone;
+    return;
+  }
+  effect = platform::kDropEffectMove;
+  BoundKeyName = config::QuoteString() + List->List(List->ListIndex()) + config::QuoteString();
+  Key[std::size_t(index)]->SetPicture(data.GetData(platform::kFormatBitmap).value<QImage>());
+  SlotTexts[std::size_t(index)] = data.GetData(platform::kFormatText).toString();
+}
+
+void Form2::Key_Click(int index) {
+  SlotTexts[std::size_t(index)].clear();
+  Key[std::size_t(index)]->SetPicture(QImage());
+}
+
+void Form2::Timer1_Timer() {
+  const bool anyPicture =
+      std::any_of(Key.begin(), Key.end(), [](const auto* slot) { return !slot->Picture().isNull(); });
+  Command1->setEnabled(anyPicture && List->ListIndex() != -1);
+}
+
+void Form2::Timer2_Timer() {
+  const bool keyChosen = List->ListIndex() != -1;
+  for (auto* slot : Key) slot->setEnabled(keyChosen);
+}
+
+void Form2::Command1_Click() {
+  for (auto* slot : Key) slot->SetPicture(QImage());
+  const int index = List->ListIndex();
+  List->SetListIndex(index == List->ListCount() - 1 ? 0 : index + 1);
+  config::WriteLines({BuyBindLine(BoundKeyName, SlotTexts)});
+  for (QString& text : SlotTexts) text.clear();
+}
+
+void Form2::Command3_Click() {
+  const QString answer = platform::InputBox(QStringLiteral("New key"), QString());
+  const auto characters = answer.toUcs4().size();
+  if (characters > 1) {
+    shell::PlayClick(shell::RefuseSound);
+  } else if (characters == 1) {
+    List->AddItem(answer);
+  }
+  // An empty answer (typed, or a cancelled box) adds nothing: a line for an
+  // empty key would bind nothing the console accepts.
+}
+
+void Form2::Command2_Click() { CompletePurchasePage(); }
+
+}  // namespace purchase

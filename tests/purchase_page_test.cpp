@@ -1,0 +1,429 @@
+#include <gtest/gtest.h>
+
+#include <QDrag>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTest>
+#include <functional>
+#include <vector>
+
+#include "platform/drag_drop.h"
+#include "platform/forms.h"
+#include "platform/mouse_pointer.h"
+#include "platform/resources.h"
+#include "purchase/keyboard_window.h"
+#include "purchase/purchase_page.h"
+#include "purchase/weapons_window.h"
+#include "shell/main_window.h"
+#include "shell/sound_cues.h"
+#include "support/wizard_test.h"
+
+namespace {
+
+using purchase::Form1;
+using purchase::Form2;
+
+const QByteArray kHeader = "\r\n// [ Buy Weapons ] \r\n";
+
+QImage Bitmap(int number) { return platform::LoadResPicture(QString::number(number)); }
+
+// What a drag looked like while it ran.
+struct SeenDrag {
+  QString text;
+  bool hasText = false;
+  QImage image;
+  Qt::DropActions actions;
+  QImage moveCursor, ignoreCursor;
+  int pointerDuring = -1;
+};
+
+// Delivers a drag to a widget as Qt does: an enter that must be accepted, then the drop.
+// Returns the drop's action, or IgnoreAction when the enter or the drop was turned away.
+Qt::DropAction DeliverDrop(QWidget* target, const QMimeData* mime, Qt::DropActions actions,
+                           bool* enterAccepted = nullptr) {
+  const QPoint at = target->rect().center();
+  QDragEnterEvent enter(at, actions, mime, Qt::LeftButton, Qt::NoModifier);
+  enter.setAccepted(false);
+  QApplication::sendEvent(target, &enter);
+  if (enterAccepted != nullptr) *enterAccepted = enter.isAccepted();
+  if (!enter.isAccepted()) return Qt::IgnoreAction;
+  QDropEvent drop(QPointF(at), actions, mime, Qt::LeftButton, Qt::NoModifier);
+  drop.setAccepted(false);
+  QApplication::sendEvent(target, &drop);
+  return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
+}
+
+class PurchasePageTest : public testing_support::WizardTest {
+ protected:
+  void SetUp() override {
+    WizardTest::SetUp();
+    shell::SetPageOpener(shell::MenuPage::Purchase, purchase::ShowPurchasePage);
+    platform::Show<shell::Form4>();
+    fresh_ = TempFileBytes();
+    QTest::mouseClick(Main().Command1, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+  }
+  void TearDown() override {
+    platform::SetDragRunner({});
+    WizardTest::TearDown();
+  }
+
+  shell::Form4& Main() { return platform::The<shell::Form4>(); }
+  Form1& Weapons() { return platform::The<Form1>(); }
+  Form2& Keys() { return platform::The<Form2>(); }
+
+  void Tick() {
+    emit Keys().Timer1->Tick();
+    emit Keys().Timer2->Tick();
+  }
+  void Choose(int index) {
+    Keys().List->SetListIndex(index);
+    Tick();
+  }
+
+  // A press on weapon picture n; the drag it starts is seen and, given a
+  // target, delivered there.
+  SeenDrag DragWeapon(int n, QWidget* target = nullptr, Qt::MouseButton button = Qt::LeftButton) {
+    SeenDrag seen;
+    platform::SetDragRunner([&](QDrag& drag, Qt::DropActions allowed) {
+      seen.hasText = drag.mimeData()->hasText();
+      seen.text = drag.mimeData()->text();
+      seen.image = qvariant_cast<QImage>(drag.mimeData()->imageData());
+      seen.actions = allowed;
+      seen.moveCursor = drag.dragCursor(Qt::MoveAction).toImage();
+      seen.ignoreCursor = drag.dragCursor(Qt::IgnoreAction).toImage();
+      seen.pointerDuring = platform::Screen::MousePointer();
+      if (target == nullptr) return Qt::IgnoreAction;
+      return DeliverDrop(target, drag.mimeData(), allowed);
+    });
+    QTest::mousePress(Weapons().Picture(n), button, Qt::NoModifier, QPoint(5, 5));
+    QTest::mouseRelease(Weapons().Picture(n), button, Qt::NoModifier, QPoint(5, 5));
+    return seen;
+  }
+  void DropWeapon(int n, int slot) { DragWeapon(n, Keys().Key[std::size_t(slot)]); }
+
+  void Write() {
+    Tick();
+    ASSERT_TRUE(Keys().Command1->isEnabled());
+    QTest::mouseClick(Keys().Command1, Qt::LeftButton);
+    Tick();
+  }
+  QByteArray Written() { return TempFileBytes().mid(fresh_.size()); }
+
+  QByteArray fresh_;
+};
+
+TEST_F(PurchasePageTest, WeaponsWindowLayoutAndLoad) {
+  Form1& w = Weapons();
+  EXPECT_TRUE(w.isVisible());
+  EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(w.geometry(), QRect(8, 5, 413, 431));
+  EXPECT_EQ(w.palette().color(QPalette::Window), QColor(0, 0, 0));
+  const QSize frames[] = {{413, 199}, {207, 133}, {413, 199}, {413, 265}, {207, 67}, {413, 265}};
+  for (int k = 1; k <= 6; ++k) {
+    EXPECT_EQ(w.Frame(k)->geometry(), QRect(QPoint(0, 0), frames[k - 1])) << k;
+    EXPECT_FALSE(w.Frame(k)->isVisible()) << k;
+    EXPECT_EQ(w.Option(k)->geometry().left(), 0);
+    EXPECT_FALSE(w.Option(k)->Value());
+  }
+  EXPECT_EQ(w.Option1->text(), QStringLiteral("Pistols"));
+  EXPECT_EQ(w.Option3->text(), QStringLiteral("Sub Machine guns"));
+  EXPECT_EQ(w.Option6->geometry().bottom(), 163);
+  EXPECT_EQ(w.Frame7->geometry(), QRect(0, 267, 120, 164));
+  EXPECT_EQ(w.Label1->text(), QStringLiteral("Weapons"));
+  EXPECT_EQ(w.Label1->pos(), QPoint(136, 296));
+  EXPECT_EQ(w.Label1->font().pixelSize(), 59);
+  EXPECT_EQ(w.Command1->geometry(), QRect(363, 411, 49, 19));
+  EXPECT_EQ(w.Command1->text(), QStringLiteral("Done"));
+
+  // Cells: column c at 206 c, row r at 66 r, 207 x 67, the bitmap inside a one-pixel border.
+  EXPECT_EQ(w.Picture(1)->parentWidget(), w.Frame1);
+  EXPECT_EQ(w.Picture(6)->geometry(), QRect(206, 132, 207, 67));
+  EXPECT_EQ(w.Picture(21)->geometry(), QRect(206, 198, 207, 67));
+  EXPECT_EQ(w.Picture(22)->parentWidget(), w.Frame5);
+  EXPECT_EQ(w.Picture(30)->parentWidget(), w.Frame6);
+  for (int n = 1; n <= 30; ++n) {
+    const QImage& picture = w.Picture(n)->Picture();
+    ASSERT_EQ(picture.size(), QSize(205, 65)) << n;
+    EXPECT_EQ(picture.pixelColor(0, 0), QColor(0xBF, 0xBF, 0xBF)) << n;
+    EXPECT_EQ(w.Picture(n)->BorderWidth(), 1);
+  }
+  EXPECT_EQ(w.Picture(13)->Picture(), Bitmap(35));
+
+  // The pointers: a yellow face, transparent outside it.
+  ASSERT_EQ(w.RES.Count(), 2);
+  for (int i = 1; i <= 2; ++i) {
+    const QImage& face = w.RES.ListImage(i);
+    EXPECT_EQ(face.size(), QSize(32, 32));
+    EXPECT_EQ(qAlpha(face.pixel(0, 0)), 0);
+    EXPECT_EQ(face.pixelColor(16, 4), QColor(255, 255, 0));
+  }
+  EXPECT_NE(w.RES.ListImage(1), w.RES.ListImage(2));
+}
+
+TEST_F(PurchasePageTest, ClassSwitchShowsOneFrame) {
+  Form1& w = Weapons();
+  auto shown = [&] {
+    std::vector<int> frames;
+    for (int k = 1; k <= 6; ++k) {
+      if (w.Frame(k)->isVisible()) frames.push_back(k);
+    }
+    return frames;
+  };
+  for (int k : {4, 4, 5, 3, 1, 6, 2}) {
+    QTest::mouseClick(w.Option(k), Qt::LeftButton);
+    EXPECT_EQ(shown(), std::vector<int>{k});
+    EXPECT_TRUE(w.Option(k)->Value());
+  }
+  QTest::mouseClick(w.Option3, Qt::LeftButton);
+  // Sub machine guns: five pictures, the cell at column 1, row 2 stays black.
+  EXPECT_EQ(w.Frame3->childAt(206 + 100, 132 + 30), nullptr);
+}
+
+TEST_F(PurchasePageTest, KeyboardWindowLayoutAndLoad) {
+  Form2& k = Keys();
+  EXPECT_TRUE(k.isVisible());
+  EXPECT_EQ(k.windowTitle(), QStringLiteral("KeyBoard"));
+  EXPECT_EQ(k.geometry(), QRect(422, 5, 438, 562));
+  EXPECT_EQ(k.Shape1->geometry(), QRect(1, 1, 436, 560));
+  EXPECT_EQ(k.Label1->text(), QStringLiteral("Key:"));
+  EXPECT_EQ(k.Label1->pos(), QPoint(40, 0));
+  EXPECT_EQ(k.List->geometry(), QRect(8, 24, 97, 21));
+  EXPECT_FALSE(k.List->isEditable());
+  EXPECT_EQ(k.Command3->text(), QStringLiteral("Добавить"));
+  EXPECT_EQ(k.Command3->pos(), QPoint(112, 24));
+  EXPECT_EQ(k.Command1->text(), QStringLiteral("Запись "));
+  EXPECT_EQ(k.Command1->pos(), QPoint(352, 24));
+  EXPECT_EQ(k.Command2->geometry(), QRect(394, 3, 41, 19));
+  EXPECT_EQ(k.Key[0]->geometry(), QRect(8, 48, 209, 69));
+  EXPECT_EQ(k.Key[6]->geometry(), QRect(8, 480, 209, 69));
+  EXPECT_EQ(k.Key[7]->geometry(), QRect(220, 48, 209, 69));
+  EXPECT_EQ(k.Key[13]->geometry(), QRect(220, 480, 209, 69));
+  EXPECT_EQ(k.Timer1->Interval(), 1);
+  EXPECT_EQ(k.Timer2->Interval(), 1);
+
+  ASSERT_EQ(k.List->ListCount(), 35);
+  EXPECT_EQ(k.List->List(0), QStringLiteral("F1"));
+  EXPECT_EQ(k.List->List(27), QStringLiteral("kp_PgUp"));
+  EXPECT_EQ(k.List->List(34), QStringLiteral("pause"));
+  EXPECT_EQ(k.List->ListIndex(), -1);
+  EXPECT_FALSE(k.Command1->isEnabled());
+  // The header stands in the file from the load on.
+  EXPECT_EQ(Written(), kHeader);
+  EXPECT_EQ(Cues(), std::vector<int>{shell::MenuSound});
+}
+
+TEST_F(PurchasePageTest, DragDataOfAPicture) {
+  struct Row {
+    int picture;
+    const char* text;
+    int bitmap;
+    Qt::MouseButton button;
+  };
+  const Row rows[] = {{2, "1-2;", 12, Qt::RightButton},
+                      {29, "ammo1;", 90, Qt::LeftButton},
+                      {10, "3-2;", 32, Qt::MiddleButton}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.text);
+    const SeenDrag seen = DragWeapon(row.picture, nullptr, row.button);
+    EXPECT_TRUE(seen.hasText);
+    EXPECT_EQ(seen.text, QString::fromUtf8(row.text));
+    EXPECT_EQ(seen.image, Bitmap(row.bitmap));
+    EXPECT_EQ(seen.actions, Qt::DropActions(Qt::MoveAction));
+    // Happy where the weapon is taken, sad elsewhere; the default pointer once it ends.
+    EXPECT_EQ(seen.moveCursor, Weapons().RES.ListImage(2).convertToFormat(seen.moveCursor.format()));
+    EXPECT_EQ(seen.ignoreCursor,
+              Weapons().RES.ListImage(1).convertToFormat(seen.ignoreCursor.format()));
+    EXPECT_EQ(seen.pointerDuring, platform::Screen::kCustomPointer);
+    EXPECT_EQ(platform::Screen::MousePointer(), platform::Screen::kDefaultPointer);
+    EXPECT_EQ(Weapons().Picture(row.picture)->Picture(), Bitmap(row.bitmap));
+  }
+}
+
+TEST_F(PurchasePageTest, DropsOnEnabledAndDisabledSlots) {
+  Form2& k = Keys();
+  Tick();  // no key chosen: the slots are disabled
+  EXPECT_FALSE(k.Key[3]->isEnabled());
+  DropWeapon(14, 3);
+  EXPECT_TRUE(k.Key[3]->Picture().isNull());
+  EXPECT_TRUE(k.SlotTexts[3].isEmpty());
+
+  Choose(0);
+  ASSERT_TRUE(k.Key[3]->isEnabled());
+  DropWeapon(14, 3);
+  EXPECT_EQ(k.Key[3]->Picture(), Bitmap(41));
+  EXPECT_EQ(k.SlotTexts[3], QStringLiteral("4-1;"));
+  EXPECT_EQ(k.BoundKeyName, QStringLiteral("\"F1\""));
+  // The palette keeps its picture; it can be dragged again at once.
+  EXPECT_EQ(Weapons().Picture(14)->Picture(), Bitmap(41));
+
+  // A drop that lacks the text or the picture leaves the slot as it was.
+  QMimeData onlyText;
+  onlyText.setText(QStringLiteral("9-9;"));
+  QMimeData onlyPicture;
+  onlyPicture.setImageData(Bitmap(11));
+  for (const QMimeData* mime : {&onlyText, &onlyPicture}) {
+    bool entered = false;
+    EXPECT_EQ(DeliverDrop(k.Key[3], mime, Qt::MoveAction, &entered), Qt::IgnoreAction);
+    EXPECT_TRUE(entered);
+    EXPECT_EQ(k.SlotTexts[3], QStringLiteral("4-1;"));
+    EXPECT_EQ(k.Key[3]->Picture(), Bitmap(41));
+  }
+  // A drag that allows no move is not taken.
+  QMimeData both;
+  both.setText(QStringLiteral("1-1;"));
+  both.setImageData(Bitmap(11));
+  bool entered = true;
+  EXPECT_EQ(DeliverDrop(k.Key[4], &both, Qt::CopyAction, &entered), Qt::IgnoreAction);
+  EXPECT_FALSE(entered);
+  EXPECT_EQ(DeliverDrop(k.Key[4], &both, Qt::MoveAction, &entered), Qt::MoveAction);
+  EXPECT_EQ(k.SlotTexts[4], QStringLiteral("1-1;"));
+}
+
+// The binder's rules, each case from a fresh page.
+struct Step {
+  enum Kind { Choose, Drop, Click, Write, Add } kind;
+  int a = 0;  // list index, picture, or slot
+  int b = 0;  // slot of a drop
+  const char* answer = "";
+};
+struct BinderCase {
+  const char* name;
+  std::vector<Step> steps;
+  std::vector<const char*> lines;  // after the header
+  int indexAfter;
+};
+
+class BinderRules : public PurchasePageTest, public ::testing::WithParamInterface<BinderCase> {};
+
+TEST_P(BinderRules, LinesAndListPosition) {
+  const BinderCase& c = GetParam();
+  for (const Step& s : c.steps) {
+    switch (s.kind) {
+      case Step::Choose: Choose(s.a); break;
+      case Step::Drop: DropWeapon(s.a, s.b); break;
+      case Step::Click: QTest::mouseClick(Keys().Key[std::size_t(s.a)], Qt::LeftButton); break;
+      case Step::Write: Write(); break;
+      case Step::Add:
+        dialogs_.inputAnswers.push_back(QString::fromUtf8(s.answer));
+        QTest::mouseClick(Keys().Command3, Qt::LeftButton);
+        break;
+    }
+  }
+  QByteArray expected = kHeader;
+  for (const char* line : c.lines) expected += QByteArray(line) + "\r\n";
+  EXPECT_EQ(Written(), expected);
+  EXPECT_EQ(Keys().List->ListIndex(), c.indexAfter);
+  for (auto* slot : Keys().Key) EXPECT_TRUE(slot->Picture().isNull() || c.lines.empty());
+}
+
+// Pictures: 1 "1-1;", 15 "4-2;", 14 "4-1;", 23 "8-1;", 26 "8-4;", 29 "ammo1;".
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BinderRules,
+    ::testing::Values(
+        BinderCase{"SlotOrder", {{Step::Choose, 0}, {Step::Drop, 1, 0}, {Step::Drop, 15, 7}, {Step::Write}},
+                   {"bind \"F1\" \"1-1;4-2;reset\""}, 1},
+        BinderCase{"DropOrderDoesNotMatter",
+                   {{Step::Choose, 0}, {Step::Drop, 15, 7}, {Step::Drop, 1, 0}, {Step::Write}},
+                   {"bind \"F1\" \"1-1;4-2;reset\""}, 1},
+        BinderCase{"FilledSlotReplaced",
+                   {{Step::Choose, 4}, {Step::Drop, 14, 2}, {Step::Drop, 23, 2}, {Step::Write}},
+                   {"bind \"F5\" \"8-1;reset\""}, 5},
+        BinderCase{"ClickEmpties",
+                   {{Step::Choose, 0}, {Step::Drop, 14, 0}, {Step::Drop, 26, 13}, {Step::Click, 0},
+                    {Step::Write}},
+                   {"bind \"F1\" \"8-4;reset\""}, 1},
+        BinderCase{"KeyOfTheLastDrop",
+                   {{Step::Choose, 0}, {Step::Drop, 14, 0}, {Step::Choose, 4}, {Step::Write}},
+                   {"bind \"F1\" \"4-1;reset\""}, 5},
+        BinderCase{"TwoWritesWrapAtPause",
+                   {{Step::Choose, 34}, {Step::Drop, 29, 6}, {Step::Write}, {Step::Drop, 23, 0},
+                    {Step::Write}},
+                   {"bind \"pause\" \"ammo1;reset\"", "bind \"F1\" \"8-1;reset\""}, 1},
+        BinderCase{"AddedKeysAndWrapAtTheLastOne",
+                   {{Step::Add, 0, 0, "x"}, {Step::Add, 0, 0, "ab"}, {Step::Add, 0, 0, ""},
+                    {Step::Add, 0, 0, "ё"}, {Step::Choose, 35}, {Step::Drop, 1, 0}, {Step::Write},
+                    {Step::Drop, 1, 0}, {Step::Write}, {Step::Drop, 1, 0}, {Step::Write}},
+                   {"bind \"x\" \"1-1;reset\"", "bind \"\xB8\" \"1-1;reset\"",
+                    "bind \"F1\" \"1-1;reset\""},
+                   1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PurchasePageTest, EnableRules) {
+  Form2& k = Keys();
+  auto slotsEnabled = [&] {
+    for (auto* slot : k.Key) {
+      if (!slot->isEnabled()) return false;
+    }
+    return true;
+  };
+  Tick();
+  EXPECT_FALSE(slotsEnabled());
+  EXPECT_FALSE(k.Command1->isEnabled());
+  EXPECT_TRUE(k.Command3->isEnabled());
+  EXPECT_TRUE(k.Command2->isEnabled());
+  Choose(2);
+  EXPECT_TRUE(slotsEnabled());
+  EXPECT_FALSE(k.Command1->isEnabled());  // no picture yet
+  DropWeapon(3, 9);
+  Tick();
+  EXPECT_TRUE(k.Command1->isEnabled());
+  QTest::mouseClick(k.Key[9], Qt::LeftButton);
+  Tick();
+  EXPECT_FALSE(k.Command1->isEnabled());
+  DropWeapon(3, 9);
+  Write();
+  EXPECT_FALSE(k.Command1->isEnabled());  // every slot emptied
+  EXPECT_TRUE(slotsEnabled());            // a key is still chosen
+  // The timers run by themselves.
+  DropWeapon(3, 9);
+  QTest::qWait(20);
+  EXPECT_TRUE(k.Command1->isEnabled());
+}
+
+TEST_F(PurchasePageTest, AddAsksAndRefusesLongNames) {
+  dialogs_.inputAnswers = {QStringLiteral("ab")};
+  QTest::mouseClick(Keys().Command3, Qt::LeftButton);
+  EXPECT_EQ(Keys().List->ListCount(), 35);
+  EXPECT_EQ(Cues(), (std::vector<int>{shell::MenuSound, shell::RefuseSound}));
+  dialogs_.inputAnswers = {QString()};  // also what a cancelled box gives
+  QTest::mouseClick(Keys().Command3, Qt::LeftButton);
+  EXPECT_EQ(Keys().List->ListCount(), 35);
+  EXPECT_EQ(Cues().size(), 2u);
+  dialogs_.inputAnswers = {QStringLiteral("x")};
+  QTest::mouseClick(Keys().Command3, Qt::LeftButton);
+  EXPECT_EQ(Keys().List->ListCount(), 36);
+  EXPECT_EQ(Keys().List->List(35), QStringLiteral("x"));
+  EXPECT_EQ(Keys().List->ListIndex(), -1);
+}
+
+// The player's road: F1, two weapons, Write, Done, and the file.
+TEST_F(PurchasePageTest, RoadOfOneKey) {
+  Choose(0);
+  DropWeapon(1, 0);
+  DropWeapon(15, 7);
+  Write();
+  EXPECT_EQ(Keys().List->List(Keys().List->ListIndex()), QStringLiteral("F2"));
+  QTest::mouseClick(Keys().Command2, Qt::LeftButton);
+  platform::DoEvents();
+  EXPECT_EQ(TempFileBytes(), fresh_ + kHeader + "bind \"F1\" \"1-1;4-2;reset\"\r\n");
+  EXPECT_FALSE(Main().Command1->Enabled());
+  EXPECT_TRUE(Main().MainWindowInUse);
+  EXPECT_EQ(Cues(), std::vector<int>{shell::MenuSound});
+}
+
+TEST_F(PurchasePageTest, DoneOfTheWeaponsWindowClosesBoth) {
+  QPointer<Form1> weapons = &Weapons();
+  QPointer<Form2> keys = &Keys();
+  QTest::mouseClick(Weapons().Command1, Qt::LeftButton);
+  platform::DoEvents();
+  EXPECT_TRUE(weapons.isNull());
+  EXPECT_TRUE(keys.isNull());
+  EXPECT_EQ(TempFileBytes(), fresh_ + kHeader);
+  EXPECT_FALSE(Main().Command1->Enabled());
+  EXPECT_TRUE(Main().MainWindowInUse);
+  // The label stays grey: the page does not open again.
+  QTest::mouseClick(Main().Command1, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+  EXPECT_EQ(TempFileBytes(), fresh_ + kHeader);
+}
+
+}  // namespace
