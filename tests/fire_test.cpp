@@ -37,7 +37,7 @@ struct Pixel {
 struct ScriptedRandom {
   double draws[3];
   int next = 0;
-  double operator()() { return draws[next++ % 3]; }
+  platform::UnitFraction operator()() { return platform::UnitFraction::Of(draws[next++ % 3]); }
 };
 
 template <class Random>

@@ -1,27 +1,50 @@
 // Random numbers in [0, 1) from a fixed start, so every run draws the same
-// sequence (PCG32: small, fast, and good enough for flames).
+// sequence.
 #pragma once
 
 #include <cstdint>
 
 namespace platform {
 
+// A number in [0, 1) held as a 32-bit binary fraction: bits / 2^32. Whole parts
+// of its multiples are then exact integer work.
+struct UnitFraction {
+  std::uint32_t bits = 0;
+
+  double Value() const { return bits * (1.0 / 4294967296.0); }
+  // The whole part of this number times n (n from 1 to 2^32).
+  std::uint32_t WholePartTimes(std::uint32_t n) const {
+    return static_cast<std::uint32_t>((std::uint64_t{bits} * n) >> 32);
+  }
+  // The nearest fraction below 1 to r in [0, 1]; exact for multiples of 2^-32.
+  static constexpr UnitFraction Of(double r) {
+    const double scaled = r * 4294967296.0;
+    return {scaled >= 4294967295.0 ? 0xFFFFFFFFu : static_cast<std::uint32_t>(scaled + 0.5)};
+  }
+};
+
+// SplitMix64; each 64-bit output gives two draws, high half first. The flames
+// draw three numbers a cell, 28341 a frame, so the cost of a draw counts.
 class Random {
  public:
-  // Uniform in [0, 1): 32 random bits scaled by 2^-32, so 1 is never reached.
-  double Next() {
-    const std::uint64_t old = state_;
-    state_ = old * 6364136223846793005ULL + kIncrement;
-    const auto shifted = static_cast<std::uint32_t>(((old >> 18u) ^ old) >> 27u);
-    const auto rotation = static_cast<std::uint32_t>(old >> 59u);
-    const std::uint32_t bits = (shifted >> rotation) | (shifted << ((32u - rotation) & 31u));
-    return bits * (1.0 / 4294967296.0);
+  UnitFraction Next() {
+    if (spare_) {
+      spare_ = false;
+      return {static_cast<std::uint32_t>(last_)};
+    }
+    std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    last_ = z ^ (z >> 31);
+    spare_ = true;
+    return {static_cast<std::uint32_t>(last_ >> 32)};
   }
-  double operator()() { return Next(); }
+  UnitFraction operator()() { return Next(); }
 
  private:
-  static constexpr std::uint64_t kIncrement = 1442695040888963407ULL;
-  std::uint64_t state_ = 0x853C49E6748FEA9BULL;
+  std::uint64_t state_ = 0x2545F4914F6CDD1DULL;
+  std::uint64_t last_ = 0;
+  bool spare_ = false;
 };
 
 }  // namespace platform

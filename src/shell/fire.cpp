@@ -38,9 +38,13 @@ std::uint32_t FireColor(std::uint8_t heat) { return detail::kFireColors.bgr[heat
 void DrawFireFrame(FireGrid& fire, platform::Random& random, std::uint32_t* pixels,
                    std::ptrdiff_t stride) {
   static_assert(std::endian::native == std::endian::little, "pixels are written as words");
-  FireFrame(fire, random, [pixels, stride](int column, int row, std::uint32_t bgr) {
+  // A local copy of the generator stays in registers: the byte stores into the
+  // grid could otherwise alias its state and force it through memory each draw.
+  platform::Random local = random;
+  FireFrame(fire, local, [pixels, stride](int column, int row, std::uint32_t bgr) {
     pixels[row * stride + column] = 0xFF000000u | bgr;
   });
+  random = local;
 }
 
 }  // namespace shell

@@ -42,23 +42,24 @@ extern const FireColorTable kFireColors;
 }  // namespace detail
 
 // One frame: cools, lifts and draws every cell of rows 50 up to 4, then resets
-// the bottom rows. random() gives numbers in [0, 1), three per cell (cooling,
-// rise, jitter, in that order); plot(column, row, bgr) draws one pixel.
-// Allocates nothing.
+// the bottom rows. random() gives numbers in [0, 1) as platform::UnitFraction,
+// three per cell (cooling, rise, jitter, in that order); plot(column, row, bgr)
+// draws one pixel. Allocates nothing.
 template <class Random, class Plot>
 void FireFrame(FireGrid& fire, Random& random, Plot&& plot) {
   for (int y = kFireRows - 1; y >= kFireDrawnTop; --y) {
     for (int x = 0; x < kFireColumns; ++x) {
       std::uint8_t& cell = fire(x, y);
       // Cooling that would go below 0 is skipped: the cell keeps its heat.
-      const auto cooling = static_cast<int>(random() * 3);
-      if (cell >= cooling) cell = static_cast<std::uint8_t>(cell - cooling);
-      const auto rise = static_cast<int>(random() * 3);
+      // (Written without branches: the draws cannot be predicted.)
+      const auto cooling = static_cast<int>(platform::UnitFraction(random()).WholePartTimes(3));
+      cell = static_cast<std::uint8_t>(cell - (cell >= cooling ? cooling : 0));
+      const auto rise = static_cast<int>(platform::UnitFraction(random()).WholePartTimes(3));
       fire(x, y - rise) = cell;
       // x + 2r to the nearest whole number, a half going to the even neighbour:
       // exactly 0.25 gives x, exactly 0.75 gives x + 2.
-      const double r = random();
-      const int jitter = r <= 0.25 ? 0 : (r < 0.75 ? 1 : 2);
+      const std::uint32_t r = platform::UnitFraction(random()).bits;
+      const int jitter = int(r > 0x40000000u) + int(r >= 0xC0000000u);
       plot(x + jitter, y, detail::kFireColors.bgr[cell]);
     }
   }
