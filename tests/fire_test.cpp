@@ -37,7 +37,10 @@ struct Pixel {
 struct ScriptedRandom {
   double draws[3];
   int next = 0;
-  platform::UnitFraction operator()() { return platform::UnitFraction::Of(draws[next++ % 3]); }
+  platform::UnitFraction operator()() {
+    const double r = draws[next++ % 3];  // each a multiple of 2^-32 or near one
+    return {static_cast<std::uint32_t>(r * 4294967296.0 + 0.5)};
+  }
 };
 
 template <class Random>

@@ -11,15 +11,9 @@ namespace platform {
 struct UnitFraction {
   std::uint32_t bits = 0;
 
-  double Value() const { return bits * (1.0 / 4294967296.0); }
-  // The whole part of this number times n (n from 1 to 2^32).
+  // The whole part of this number times n (exact for every n).
   std::uint32_t WholePartTimes(std::uint32_t n) const {
     return static_cast<std::uint32_t>((std::uint64_t{bits} * n) >> 32);
-  }
-  // The nearest fraction below 1 to r in [0, 1]; exact for multiples of 2^-32.
-  static constexpr UnitFraction Of(double r) {
-    const double scaled = r * 4294967296.0;
-    return {scaled >= 4294967295.0 ? 0xFFFFFFFFu : static_cast<std::uint32_t>(scaled + 0.5)};
   }
 };
 
