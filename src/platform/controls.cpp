@@ -93,6 +93,16 @@ void PictureBox::SetPicture(const QImage& picture) {
   update();
 }
 
+QImage& PictureBox::DrawingSurface() {
+  if (picture_.size() != size() || picture_.format() != QImage::Format_RGBX8888) {
+    picture_ = QImage(size(), QImage::Format_RGBX8888);
+    picture_.fill(palette().color(QPalette::Window));
+  }
+  return picture_;
+}
+
+void PictureBox::Refresh() { repaint(); }
+
 void PictureBox::paintEvent(QPaintEvent*) {
   if (picture_.isNull()) return;
   QPainter(this).drawImage(0, 0, picture_);

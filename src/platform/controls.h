@@ -76,6 +76,12 @@ class PictureBox : public QWidget {
   void SetPicture(const QImage& picture);
   const QImage& Picture() const { return picture_; }
 
+  // The box's picture to draw on pixel by pixel: as large as the box, 32 bits
+  // a pixel laid out red, green, blue, unused (QImage::Format_RGBX8888), in the
+  // back colour until drawn on. Refresh shows what was drawn, at once.
+  QImage& DrawingSurface();
+  void Refresh();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;

@@ -1,6 +1,7 @@
 #include "shell/main_window.h"
 
 #include <QCloseEvent>
+#include <QPointer>
 
 #include "config/config_file.h"
 #include "platform/units.h"
@@ -13,10 +14,12 @@ constexpr std::uint32_t kBlack = 0x00000000;
 constexpr std::uint32_t kRed = 0x000000FF;
 constexpr std::uint32_t kDarkBlue = 0x00C00000;
 
+bool fire_loop_held = false;
+
 platform::Label* MakeLabel(QWidget* parent, const QString& caption, std::uint32_t color,
                            double points, bool bold, int left, int top, int width, int height) {
-  auto* label = new platform::Label(parent, caption, color,
-                                    platform::MakeFont(QStringLiteral("Comic Sans MS"), points, bold));
+  auto* label = new platform::Label(
+      parent, caption, color, platform::MakeFont(QStringLiteral("Comic Sans MS"), points, bold));
   platform::PlaceTwips(label, left, top, width, height);
   label->FitToText();
   return label;
@@ -49,11 +52,20 @@ Form4::Form4() : platform::Form(StartUpPosition::CenterScreen) {
   Command2 = MenuItem(Frame1, QStringLiteral("Управление"), 600, 1920, 1350);
   Command4 = MenuItem(Frame1, QStringLiteral("Остальные"), 600, 2280, 1275);
   Command1 = MenuItem(Frame1, QStringLiteral("Закупка оружия"), 600, 2640, 1830);
-  Command3 = MakeLabel(Frame1, QStringLiteral("Сохранить"), kRed, 14.25, true, 240, 3120, 1440, 405);
+  Command3 =
+      MakeLabel(Frame1, QStringLiteral("Сохранить"), kRed, 14.25, true, 240, 3120, 1440, 405);
 
   // It reaches a little past the right and bottom edges of the window.
   Picture1 = new platform::PictureBox(this, kBlack);
   platform::PlaceTwips(Picture1, 0, 3720, 3105, 855);
+
+  // Outside the client area and hidden, so only Timer2 ever presses it.
+  Command9 = new QPushButton(QStringLiteral("Command9"), this);
+  platform::PlaceTwips(Command9, 3840, 240, 255, 255);
+  Command9->hide();
+  connect(Command9, &QPushButton::clicked, this, &Form4::Command9_Click);
+  Timer2 = new platform::Timer(this, 1, true);
+  connect(Timer2, &platform::Timer::Tick, this, &Form4::Timer2_Timer);
 
   for (MenuPage page : {MenuPage::Video, MenuPage::Sound, MenuPage::Player, MenuPage::Mouse,
                         MenuPage::Controls, MenuPage::Other, MenuPage::Purchase}) {
@@ -84,7 +96,10 @@ platform::Label* Form4::MenuLabel(MenuPage page) const {
   return nullptr;
 }
 
-void Form4::Form_Load() { config::CreateConfigFile(); }
+void Form4::Form_Load() {
+  config::CreateConfigFile();
+  SeedFire(Fire);
+}
 
 void Form4::Form_Unload() { platform::End(); }
 
@@ -105,6 +120,31 @@ void Form4::Command3_Click() {
   if (!config::SaveConfigFile(CD)) return;
   PlayClick(MenuSound);
   platform::Unload(*this);
+}
+
+void Form4::HoldFireLoop(bool hold) { fire_loop_held = hold; }
+
+void Form4::Timer2_Timer() {
+  Timer2->SetEnabled(false);
+  Command9->click();
+}
+
+// Runs for the rest of the program, as fast as the machine allows: every click,
+// page, box and Save from now on is handled inside the DoEvents of some frame.
+void Form4::Command9_Click() {
+  if (fire_loop_held) return;
+  const QPointer<Form4> self(this);
+  for (;;) {
+    platform::DoEvents();
+    // The program normally ends inside DoEvents and never comes back here; where
+    // ending only records the request (tests), the loop stops with it.
+    if (!self || IsUnloaded() || platform::EndRequested()) return;
+    QImage& strip = Picture1->DrawingSurface();
+    DrawFireFrame(Fire, Rnd, reinterpret_cast<std::uint32_t*>(strip.bits()),
+                  strip.bytesPerLine() / 4);
+    ++fire_frames_;
+    Picture1->Refresh();
+  }
 }
 
 }  // namespace shell

@@ -1,9 +1,15 @@
 // The main window: the menu of pages, Save, and the credit box.
 #pragma once
 
+#include <QPushButton>
+#include <cstdint>
+
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/forms.h"
+#include "platform/random.h"
+#include "platform/timer.h"
+#include "shell/fire.h"
 #include "shell/page_protocol.h"
 
 namespace shell {
@@ -18,17 +24,29 @@ class Form4 : public platform::Form {
   bool MainWindowInUse = true;
 
   platform::Panel* Frame1;
-  platform::Label* Label1;    // the title
-  platform::Label* Command5;  // Видео
-  platform::Label* Command7;  // Аудио
-  platform::Label* Command8;  // Игрока
-  platform::Label* Command6;  // Мышки
-  platform::Label* Command2;  // Управление
-  platform::Label* Command4;  // Остальные
-  platform::Label* Command1;  // Закупка оружия
-  platform::Label* Command3;  // Сохранить
+  platform::Label* Label1;         // the title
+  platform::Label* Command5;       // Видео
+  platform::Label* Command7;       // Аудио
+  platform::Label* Command8;       // Игрока
+  platform::Label* Command6;       // Мышки
+  platform::Label* Command2;       // Управление
+  platform::Label* Command4;       // Остальные
+  platform::Label* Command1;       // Закупка оружия
+  platform::Label* Command3;       // Сохранить
   platform::PictureBox* Picture1;  // the strip at the bottom
   platform::CommonDialog CD;
+  platform::Timer* Timer2;  // one tick, shortly after the window is shown, starts the fire
+  QPushButton* Command9;    // never visible; its click runs the fire loop
+
+  FireGrid Fire;  // the strip's heat grid, seeded by the load
+
+  // Frames of the fire drawn so far.
+  std::uint64_t FireFrames() const { return fire_frames_; }
+
+  // The fire loop never returns, and every later event runs inside it. Tests
+  // that drive the window without it hold it back: pressing Command9 then
+  // does nothing. The program never holds it.
+  static void HoldFireLoop(bool hold);
 
   platform::Label* MenuLabel(MenuPage page) const;
 
@@ -42,6 +60,11 @@ class Form4 : public platform::Form {
  private:
   void ShowCredit(int button);
   void Command3_Click();
+  void Timer2_Timer();
+  void Command9_Click();
+
+  platform::Random Rnd;
+  std::uint64_t fire_frames_ = 0;
 };
 
 }  // namespace shell

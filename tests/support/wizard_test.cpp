@@ -6,6 +6,7 @@
 #include "config/mod.h"
 #include "platform/forms.h"
 #include "platform/resources.h"
+#include "shell/main_window.h"
 #include "shell/page_protocol.h"
 
 namespace testing_support {
@@ -51,10 +52,13 @@ void WizardTest::SetUp() {
   platform::SetSoundOutput(&sound_);
   platform::ClearEndRequest();
   platform::SetEndHandler([this](int) { ++endRequests_; });
+  // Running events would otherwise enter the endless fire loop; its own tests let it go.
+  shell::Form4::HoldFireLoop(true);
 }
 
 void WizardTest::TearDown() {
   platform::DestroyAllForms();
+  shell::Form4::HoldFireLoop(false);
   shell::ClearPageOpeners();
   MOD::Reset();
   platform::SetEndHandler({});

@@ -1,0 +1,310 @@
+#include "shell/fire.h"
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "pages/mouse_page.h"
+#include "platform/forms.h"
+#include "platform/random.h"
+#include "shell/main_window.h"
+#include "shell/sound_cues.h"
+#include "support/wizard_test.h"
+
+namespace {
+
+using shell::FireColor;
+using shell::FireFrame;
+using shell::FireGrid;
+
+constexpr std::uint32_t kPaleYellow = 0x0080FFFF;
+
+struct Pixel {
+  int column, row;
+  std::uint32_t bgr;
+  bool operator==(const Pixel&) const = default;
+};
+
+// Plays the same three draws (cooling, rise, jitter) for every cell.
+struct ScriptedRandom {
+  double draws[3];
+  int next = 0;
+  platform::UnitFraction operator()() {
+    const double r = draws[next++ % 3];  // each a multiple of 2^-32 or near one
+    return {static_cast<std::uint32_t>(r * 4294967296.0 + 0.5)};
+  }
+};
+
+template <class Random>
+std::vector<Pixel> Frame(FireGrid& fire, Random& random) {
+  std::vector<Pixel> pixels;
+  FireFrame(fire, random, [&](int column, int row, std::uint32_t bgr) {
+    pixels.push_back({column, row, bgr});
+  });
+  return pixels;
+}
+
+FireGrid Seeded() {
+  FireGrid fire;
+  shell::SeedFire(fire);
+  return fire;
+}
+
+TEST(FireStep, SeedingHeatsOnlyTheFiveBottomRows) {
+  FireGrid fire;
+  for (int y = 0; y < shell::kFireRows; ++y) {
+    for (int x = 0; x < shell::kFireColumns; ++x) fire(x, y) = 7;
+  }
+  shell::SeedFire(fire);
+  for (int y = 0; y < shell::kFireRows; ++y) {
+    for (int x = 0; x < shell::kFireColumns; ++x) {
+      ASSERT_EQ(fire(x, y), y >= 46 ? 50 : 0) << x << "," << y;
+    }
+  }
+}
+
+TEST(FireStep, ColourOfEachHeat) {
+  // c = heat * 5.12 rounded down; red 2c, green c, blue c / 2 halves to even; capped at 255.
+  const std::pair<int, std::uint32_t> cases[] = {
+      {0, 0x00000000},  {1, 0x0002050A},  {3, 0x00080F1E},   {10, 0x001A3366},
+      {25, 0x004080FF}, {48, 0x007AF5FF}, {50, kPaleYellow}, {255, 0x00FFFFFF},
+  };
+  for (auto [heat, bgr] : cases) EXPECT_EQ(FireColor(std::uint8_t(heat)), bgr) << heat;
+}
+
+TEST(FireStep, CoolingNeverGoesBelowZero) {
+  FireGrid fire = Seeded();
+  const int heats[] = {0, 1, 2, 3, 50};
+  for (int x = 0; x < 5; ++x) fire(x, 10) = std::uint8_t(heats[x]);
+  ScriptedRandom coolByTwo{{0.9, 0.0, 0.0}};  // cooling 2, no rise, no jitter
+  const std::vector<Pixel> pixels = Frame(fire, coolByTwo);
+
+  const int cooled[] = {0, 1, 0, 1, 48};
+  for (int x = 0; x < 5; ++x) {
+    EXPECT_EQ(fire(x, 10), cooled[x]) << x;
+    EXPECT_EQ(pixels[std::size_t((50 - 10) * 201 + x)],
+              (Pixel{x, 10, FireColor(std::uint8_t(cooled[x]))}));
+  }
+  // The bottom rows are drawn after cooling and then reset.
+  EXPECT_EQ(pixels[0], (Pixel{0, 50, FireColor(48)}));
+  EXPECT_EQ(fire(0, 50), 50);
+}
+
+TEST(FireStep, HeatClimbsSeveralRowsInOneFrameButNeverIntoTheTopTwo) {
+  FireGrid fire = Seeded();
+  ScriptedRandom riseTwo{{0.0, 0.9, 0.0}};  // no cooling, rise 2
+  const std::vector<Pixel> pixels = Frame(fire, riseTwo);
+  for (int y = 0; y < shell::kFireRows; ++y) {
+    for (int x = 0; x < shell::kFireColumns; ++x)
+      ASSERT_EQ(fire(x, y), y >= 2 ? 50 : 0) << x << "," << y;
+  }
+  for (const Pixel& p : pixels) ASSERT_EQ(p.bgr, kPaleYellow);
+}
+
+TEST(FireStep, JitterRoundsHalvesToEven) {
+  const std::pair<double, int> cases[] = {{0.0, 0}, {0.2499, 0}, {0.25, 0}, {0.2501, 1},
+                                          {0.5, 1}, {0.7499, 1}, {0.75, 2}, {0.9999, 2}};
+  for (auto [r, jitter] : cases) {
+    FireGrid fire = Seeded();
+    ScriptedRandom random{{0.0, 0.0, r}};
+    const std::vector<Pixel> pixels = Frame(fire, random);
+    EXPECT_EQ(pixels[200].column, 200 + jitter) << r;  // the last cell of the bottom row
+    EXPECT_EQ(pixels[200].row, 50) << r;
+  }
+}
+
+TEST(FireStep, FirstFrameBurnsPaleYellowAtTheBottom) {
+  FireGrid fire = Seeded();
+  platform::Random random;
+  const std::vector<Pixel> pixels = Frame(fire, random);
+  ASSERT_EQ(pixels.size(), 47u * 201u);
+  // The bottom row is drawn from 50 cooled by 0, 1 or 2.
+  const std::set<std::uint32_t> bottom = {FireColor(48), FireColor(49), kPaleYellow};
+  int paleYellow = 0;
+  for (int x = 0; x < 201; ++x) {
+    ASSERT_TRUE(bottom.count(pixels[std::size_t(x)].bgr)) << x;
+    paleYellow += pixels[std::size_t(x)].bgr == kPaleYellow;
+  }
+  EXPECT_GT(paleYellow, 30);
+  EXPECT_LT(paleYellow, 110);
+}
+
+TEST(FireStep, DrawnAreaOverManyFrames) {
+  FireGrid fire = Seeded();
+  platform::Random random;
+  std::set<int> columns, rows;
+  for (int frame = 0; frame < 30; ++frame) {
+    for (const Pixel& p : Frame(fire, random)) {
+      columns.insert(p.column);
+      rows.insert(p.row);
+    }
+  }
+  EXPECT_EQ(columns.size(), 203u);
+  EXPECT_EQ(*columns.begin(), 0);
+  EXPECT_EQ(*columns.rbegin(), 202);
+  EXPECT_EQ(rows.size(), 47u);
+  EXPECT_EQ(*rows.begin(), 4);
+  EXPECT_EQ(*rows.rbegin(), 50);
+}
+
+TEST(FireStep, SameGeneratorSameFlames) {
+  FireGrid first = Seeded(), second = Seeded();
+  platform::Random a, b;
+  for (int frame = 0; frame < 20; ++frame) ASSERT_EQ(Frame(first, a), Frame(second, b)) << frame;
+  // And the flames do move.
+  EXPECT_NE(Frame(first, a), Frame(first, a));
+}
+
+TEST(FireStep, DrawingLeavesTheRestOfTheStripAlone) {
+  constexpr int kWidth = 207, kHeight = 57;
+  constexpr std::uint32_t kUntouched = 0x12345678;
+  std::vector<std::uint32_t> strip(kWidth * kHeight, kUntouched);
+  FireGrid fire = Seeded();
+  platform::Random random;
+  for (int frame = 0; frame < 30; ++frame) shell::DrawFireFrame(fire, random, strip.data(), kWidth);
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x = 0; x < kWidth; ++x) {
+      const std::uint32_t pixel = strip[std::size_t(y * kWidth + x)];
+      const bool drawn = x <= 202 && y >= 4 && y <= 50;
+      ASSERT_EQ(pixel == kUntouched, !drawn) << x << "," << y;
+      if (drawn) {
+        ASSERT_EQ(pixel >> 24, 0xFFu);
+      }
+    }
+  }
+}
+
+// The main window with its fire loop running: each step of the script runs
+// inside the loop once that many frames are drawn.
+class FireLoopTest : public testing_support::WizardTest {
+ protected:
+  void SetUp() override {
+    WizardTest::SetUp();
+    shell::Form4::HoldFireLoop(false);
+    shell::SetPageOpener(shell::MenuPage::Mouse, [] { platform::Show<pages::SET4>(); });
+  }
+  shell::Form4& Main() { return platform::The<shell::Form4>(); }
+
+  struct Step {
+    std::uint64_t frame;
+    std::function<void()> action;
+  };
+
+  // Shows the window and runs events until the program asks to end; a script
+  // that never ends it fails after a few seconds instead of spinning forever.
+  void RunTheLoop(std::vector<Step> script) {
+    platform::Show<shell::Form4>();
+    shown_ = &Main();
+    std::size_t next = 0;
+    QElapsedTimer clock;
+    clock.start();
+    QTimer driver;
+    driver.setInterval(0);
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+      if (clock.elapsed() > 5000) {
+        ADD_FAILURE() << "the script did not end the program";
+        platform::End();
+        return;
+      }
+      if (next < script.size() && Main().FireFrames() >= script[next].frame) {
+        script[next++].action();
+      }
+    });
+    driver.start();
+    while (!platform::EndRequested() && clock.elapsed() < 6000) platform::DoEvents();
+    driver.stop();
+    EXPECT_EQ(next, script.size());
+  }
+
+  QPointer<shell::Form4> shown_;  // the window the loop ran in; gone once unloaded
+};
+
+TEST_F(FireLoopTest, LoadSeedsTheGridAndTheTimerStartsTheLoopOnce) {
+  shell::Form4& w = Main();  // loaded, not shown: nothing ticks yet
+  EXPECT_EQ(w.Fire(0, 46), 50);
+  EXPECT_EQ(w.Fire(200, 50), 50);
+  EXPECT_EQ(w.Fire(100, 45), 0);
+  EXPECT_TRUE(w.Timer2->Enabled());
+  EXPECT_EQ(w.Timer2->Interval(), 1);
+  EXPECT_EQ(w.Command9->geometry(), QRect(256, 16, 17, 17));
+  EXPECT_EQ(w.Command9->text(), QStringLiteral("Command9"));
+
+  RunTheLoop({{10, [] { platform::End(); }}});
+  EXPECT_FALSE(w.Timer2->Enabled());
+  EXPECT_FALSE(w.Command9->isVisible());
+  EXPECT_EQ(endRequests_, 1);
+
+  // The strip shows exactly the frames the step draws from the seeded grid.
+  const std::uint64_t frames = w.FireFrames();
+  EXPECT_GE(frames, 10u);
+  QImage expected(w.Picture1->size(), QImage::Format_RGBX8888);
+  expected.fill(Qt::black);
+  FireGrid fire = Seeded();
+  platform::Random random;
+  for (std::uint64_t f = 0; f < frames; ++f) {
+    shell::DrawFireFrame(fire, random, reinterpret_cast<std::uint32_t*>(expected.bits()),
+                         expected.bytesPerLine() / 4);
+  }
+  EXPECT_EQ(w.Picture1->Picture(), expected);
+}
+
+TEST_F(FireLoopTest, FlamesStandStillWhileTheCreditBoxIsOpen) {
+  std::uint64_t framesAtOpen = 0, framesAtClose = 0;
+  QImage stripAtOpen, stripAtClose;
+  dialogs_.whileBoxShown = [&](const testing_support::ShownBox&) {
+    framesAtOpen = Main().FireFrames();
+    stripAtOpen = Main().Picture1->Picture().copy();
+    QTest::qWait(50);  // the box's own event loop
+    framesAtClose = Main().FireFrames();
+    stripAtClose = Main().Picture1->Picture().copy();
+  };
+  RunTheLoop({
+      {3, [&] { QTest::mousePress(Main().Frame1, Qt::RightButton, Qt::NoModifier, QPoint(1, 1)); }},
+      {8, [] { platform::End(); }},
+  });
+  ASSERT_EQ(dialogs_.boxes.size(), 1u);
+  EXPECT_GE(framesAtOpen, 3u);
+  EXPECT_EQ(framesAtClose, framesAtOpen);
+  EXPECT_EQ(stripAtClose, stripAtOpen);
+  EXPECT_GE(Main().FireFrames(), framesAtOpen + 5);
+  EXPECT_NE(Main().Picture1->Picture(), stripAtOpen);
+  EXPECT_EQ(Cues(), std::vector<int>{shell::CreditSound});
+}
+
+TEST_F(FireLoopTest, PagesAndSaveWorkWhileItBurns) {
+  const QString saved = InTemp(QStringLiteral("mine.cfg"));
+  dialogs_.saveAnswers.push_back(saved);
+  auto click = [](QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+  };
+  RunTheLoop({
+      {2, [&] { click(Main().Command6); }},
+      {4, [&] { click(platform::The<pages::SET4>().Command2); }},
+      {6,
+       [&] {
+         EXPECT_FALSE(Main().Command6->Enabled());
+         EXPECT_TRUE(Main().MainWindowInUse);
+         click(Main().Command3);
+       }},
+  });
+  EXPECT_EQ(endRequests_, 1);
+  EXPECT_TRUE(!shown_ || shown_->IsUnloaded());
+  EXPECT_TRUE(testing_support::ReadFile(saved).contains("// [ Mouse Setting ] \r\n"));
+  EXPECT_EQ(Cues(), (std::vector<int>{shell::MenuSound, shell::MenuSound}));
+}
+
+TEST_F(FireLoopTest, ClosingTheWindowEndsTheLoop) {
+  RunTheLoop({{3, [&] { Main().close(); }}});
+  EXPECT_EQ(endRequests_, 1);
+  EXPECT_TRUE(!shown_ || shown_->IsUnloaded());
+}
+
+}  // namespace
