@@ -18,12 +18,6 @@ std::uint32_t RGB(int red, int green, int blue) {
 
 QFont MakeFont(const QString& family, double points, bool bold) {
   QFont font(family);
-  // Comic Neue, which stands in for Comic Sans MS, has no Cyrillic letters;
-  // DejaVu Sans Condensed gives them about the width Comic Sans MS had, so
-  // the captions keep to their places.
-  if (family == QLatin1String("Comic Sans MS")) {
-    font.setFamilies({family, QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans Condensed")});
-  }
   font.setPixelSize(int(std::lround(points * 96.0 / 72.0)));
   font.setBold(bold);
   return font;
