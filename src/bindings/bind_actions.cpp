@@ -115,7 +115,8 @@ QStringList CommandsSection(const std::array<QString, kBoxCount>& boxTexts) {
   QStringList lines;
   for (int box = 0; box < kBoxCount; ++box) {
     if (boxTexts[box].isEmpty()) continue;
-    lines << CommandBindLine(boxTexts[box], QString::fromUtf16(BindActions[ActionOfBox(box)].command));
+    lines << CommandBindLine(boxTexts[box],
+                             QString::fromUtf16(BindActions[ActionOfBox(box)].command));
   }
   return lines;
 }

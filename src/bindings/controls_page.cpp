@@ -87,7 +87,8 @@ Set1::Set1() : platform::Form(StartUpPosition::CenterScreen) {
     const auto [left, top] = boxPlace(i);
     Label1[i] = new platform::DoubleClickLabel(frameOfBox(i), QString(), kBlack, Comic(9.75));
     platform::PlaceTwips(Label1[i], left, top, kBoxWidth, kTargetHeight);
-    connect(Label1[i], &platform::DoubleClickLabel::DblClick, this, [this, i] { Label1_DblClick(i); });
+    connect(Label1[i], &platform::DoubleClickLabel::DblClick, this,
+            [this, i] { Label1_DblClick(i); });
   }
   for (int i = 0; i < kBoxCount; ++i) {
     const auto [left, top] = boxPlace(i);
@@ -96,9 +97,11 @@ Set1::Set1() : platform::Form(StartUpPosition::CenterScreen) {
     box->SetLocked(true);
     box->SetEnabled(false);
     Text1[i] = box;
-    connect(box, &platform::KeyTextBox::KeyDown, this, [this, i](int code) { Text1_KeyDown(i, code); });
+    connect(box, &platform::KeyTextBox::KeyDown, this,
+            [this, i](int code) { Text1_KeyDown(i, code); });
     connect(box, &platform::KeyTextBox::KeyUp, this, [this, i](int) { Text1_KeyUp(i); });
-    connect(box, &platform::KeyTextBox::MouseDown, this, [this, i](int b) { Text1_MouseDown(i, b); });
+    connect(box, &platform::KeyTextBox::MouseDown, this,
+            [this, i](int b) { Text1_MouseDown(i, b); });
     connect(box, &platform::TextBox::Change, this, [this, i] { Text1_Change(i); });
     connect(box, &platform::KeyTextBox::LostFocus, this, [this, i] { Text1_LostFocus(i); });
   }
@@ -107,7 +110,8 @@ Set1::Set1() : platform::Form(StartUpPosition::CenterScreen) {
   platform::PlaceTwips(V, 6960, 600, 255, kBarHeight);
   connect(V, &platform::ScrollBar::Change, this, &Set1::V_Change);
 
-  Command2 = new platform::CommandButton(this, QStringLiteral("Done"), kDoneBlue, Comic(9.75, true));
+  Command2 =
+      new platform::CommandButton(this, QStringLiteral("Done"), kDoneBlue, Comic(9.75, true));
   platform::PlaceTwips(Command2, 120, 120, 615, 285);
   connect(Command2, &QPushButton::clicked, this, &Set1::Command2_Click);
 }
@@ -140,7 +144,9 @@ void Set1::Label1_DblClick(int index) {
   shell::PlayClick(shell::ArmSound);
 }
 
-void Set1::Text1_KeyDown(int index, int keyCode) { Text1[index]->SetText(KeyDisplayNames(keyCode)); }
+void Set1::Text1_KeyDown(int index, int keyCode) {
+  Text1[index]->SetText(KeyDisplayNames(keyCode));
+}
 
 void Set1::Text1_MouseDown(int index, int button) {
   const QString name = MouseButtonName(button);

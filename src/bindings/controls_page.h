@@ -35,7 +35,7 @@ class Set1 : public platform::Form {
   platform::ScrollBar* V;
   platform::Panel *Frame1, *Frame2, *Frame3, *Frame4, *Frame5, *Frame6;
   std::array<platform::Label*, kActionCount> KeyLab;
-  std::array<platform::KeyTextBox*, kBoxCount> Text1;          // the key boxes
+  std::array<platform::KeyTextBox*, kBoxCount> Text1;         // the key boxes
   std::array<platform::DoubleClickLabel*, kBoxCount> Label1;  // under each box: arms it
 
  protected:

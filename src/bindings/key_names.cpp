@@ -6,14 +6,14 @@ namespace bindings {
 namespace {
 
 constexpr std::pair<int, const char16_t*> kNamedKeys[] = {
-    {145, u"Scroll Lock"}, {19, u"Pause"},      {189, u"-"},          {187, u"="},
-    {220, u"\\"},          {8, u"Backup"},      {9, u"Tab"},          {219, u"["},
-    {221, u"]"},           {13, u"Enter"},      {186, u";"},          {222, u"'"},
-    {16, u"Shift"},        {188, u","},         {190, u"."},          {191, u"/"},
-    {17, u"Ctrl"},         {18, u"Alt"},        {32, u"Space"},       {45, u"Insert"},
-    {36, u"Home"},         {33, u"Page Up"},    {35, u"End"},         {34, u"Page Down"},
-    {38, u"UpArrow"},      {40, u"DownArrow"},  {37, u"LeftArrow"},   {39, u"RightArrow"},
-    {144, u"Num Lock"},    {111, u"Num /"},     {106, u"*"},          {109, u"Num -"},
+    {145, u"Scroll Lock"}, {19, u"Pause"},     {189, u"-"},        {187, u"="},
+    {220, u"\\"},          {8, u"Backup"},     {9, u"Tab"},        {219, u"["},
+    {221, u"]"},           {13, u"Enter"},     {186, u";"},        {222, u"'"},
+    {16, u"Shift"},        {188, u","},        {190, u"."},        {191, u"/"},
+    {17, u"Ctrl"},         {18, u"Alt"},       {32, u"Space"},     {45, u"Insert"},
+    {36, u"Home"},         {33, u"Page Up"},   {35, u"End"},       {34, u"Page Down"},
+    {38, u"UpArrow"},      {40, u"DownArrow"}, {37, u"LeftArrow"}, {39, u"RightArrow"},
+    {144, u"Num Lock"},    {111, u"Num /"},    {106, u"*"},        {109, u"Num -"},
     {107, u"+"},           {192, u"`"},
 };
 
@@ -42,10 +42,14 @@ QString KeyDisplayNames(int keyCode) {
 
 QString MouseButtonName(int button) {
   switch (button) {
-    case 1: return QStringLiteral("Mouse1");
-    case 2: return QStringLiteral("Mouse2");
-    case 4: return QStringLiteral("Mouse3");
-    default: return QString();
+    case 1:
+      return QStringLiteral("Mouse1");
+    case 2:
+      return QStringLiteral("Mouse2");
+    case 4:
+      return QStringLiteral("Mouse3");
+    default:
+      return QString();
   }
 }
 

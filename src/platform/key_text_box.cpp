@@ -78,8 +78,8 @@ void KeyTextBox::focusOutEvent(QFocusEvent* event) {
   emit LostFocus();
 }
 
-DoubleClickLabel::DoubleClickLabel(QWidget* parent, const QString& caption,
-                                   std::uint32_t foreColor, const QFont& font)
+DoubleClickLabel::DoubleClickLabel(QWidget* parent, const QString& caption, std::uint32_t foreColor,
+                                   const QFont& font)
     : Label(parent, caption, foreColor, font) {}
 
 void DoubleClickLabel::mousePressEvent(QMouseEvent* event) {
@@ -94,11 +94,10 @@ void DoubleClickLabel::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void DoubleClickLabel::LeftPress(const QMouseEvent& event) {
   const QStyleHints* hints = QGuiApplication::styleHints();
-  const bool second = pressed_before_ &&
-                      event.timestamp() - last_press_ms_ <=
-                          std::uint64_t(hints->mouseDoubleClickInterval()) &&
-                      (event.position() - last_press_at_).manhattanLength() <=
-                          hints->mouseDoubleClickDistance();
+  const bool second =
+      pressed_before_ &&
+      event.timestamp() - last_press_ms_ <= std::uint64_t(hints->mouseDoubleClickInterval()) &&
+      (event.position() - last_press_at_).manhattanLength() <= hints->mouseDoubleClickDistance();
   if (second) {
     pressed_before_ = false;  // a third press starts a new pair
     if (Enabled()) emit DblClick();

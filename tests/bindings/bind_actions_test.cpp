@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "bindings/bind_actions.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -10,7 +10,8 @@ using Boxes = std::array<QString, bindings::kBoxCount>;
 TEST(BoxRule, BoxesAndActionsBothWays) {
   const struct {
     int action, primary, alternate;
-  } rows[] = {{0, 0, 55}, {15, 15, 70}, {54, 54, 109}, {55, 110, 120}, {63, 118, 128}, {64, 119, 129}};
+  } rows[] = {{0, 0, 55},     {15, 15, 70},   {54, 54, 109},
+              {55, 110, 120}, {63, 118, 128}, {64, 119, 129}};
   for (const auto& r : rows) {
     EXPECT_EQ(bindings::PrimaryBox(r.action), r.primary);
     EXPECT_EQ(bindings::AlternateBox(r.action), r.alternate);
@@ -47,11 +48,11 @@ TEST(CommandsSection, LinesInBoxOrderWithTheConsolesKeyNames) {
                          "bind \"Ctrl\" \"+attack\""}));
 
   Boxes more;
-  more[8] = "Page Up";      // the console knows it as pgup
-  more[70] = "Num 7";       // alternate of action 15
-  more[110] = "Num Lock";   // primary of action 55
-  more[118] = "F5";         // action 63
-  more[128] = "+";          // the numeric pad's plus
+  more[8] = "Page Up";     // the console knows it as pgup
+  more[70] = "Num 7";      // alternate of action 15
+  more[110] = "Num Lock";  // primary of action 55
+  more[118] = "F5";        // action 63
+  more[128] = "+";         // the numeric pad's plus
   more[129] = "`";
   EXPECT_EQ(CommandsSection(more),
             QStringList({"bind \"pgup\" \"+forward\"", "bind \"kp_home\" \"+jump\"",

@@ -1,10 +1,11 @@
+#include "bindings/controls_page.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFontInfo>
 #include <QTest>
 
-#include "bindings/controls_page.h"
 #include "platform/forms.h"
 #include "shell/main_window.h"
 #include "shell/sound_cues.h"
@@ -97,7 +98,7 @@ TEST_F(ControlsPageTest, LayoutOfThePage) {
   EXPECT_EQ(p.V->geometry(), QRect(464, 40, 17, 521));
   EXPECT_EQ(p.V->orientation(), Qt::Vertical);
 
-  const QRect frames[] = {{8, 0, 417, 193},    {8, 190, 417, 410},   {8, 600, 417, 417},
+  const QRect frames[] = {{8, 0, 417, 193},    {8, 190, 417, 410},  {8, 600, 417, 417},
                           {8, 1008, 417, 177}, {8, 1176, 417, 153}, {8, 1320, 416, 249}};
   platform::Panel* panels[] = {p.Frame1, p.Frame2, p.Frame3, p.Frame4, p.Frame5, p.Frame6};
   for (int g = 0; g < 6; ++g) {
@@ -110,8 +111,8 @@ TEST_F(ControlsPageTest, LayoutOfThePage) {
     int box;
     platform::Panel* frame;
     QPoint at;
-  } boxes[] = {{0, p.Frame1, {224, 0}},    {55, p.Frame1, {328, 0}},  {7, p.Frame1, {224, 168}},
-               {8, p.Frame2, {224, 0}},    {42, p.Frame5, {224, 0}},  {48, p.Frame4, {224, 0}},
+  } boxes[] = {{0, p.Frame1, {224, 0}},     {55, p.Frame1, {328, 0}},  {7, p.Frame1, {224, 168}},
+               {8, p.Frame2, {224, 0}},     {42, p.Frame5, {224, 0}},  {48, p.Frame4, {224, 0}},
                {109, p.Frame4, {328, 144}}, {110, p.Frame6, {224, 0}}, {129, p.Frame6, {328, 216}}};
   for (const auto& b : boxes) {
     SCOPED_TRACE(b.box);
@@ -223,15 +224,14 @@ TEST_F(ControlsPageTest, KeysAndTheirNames) {
     Qt::KeyboardModifiers modifiers;
     const char* name;
   } cases[] = {
-      {Qt::Key_Escape, Qt::NoModifier, ""},    {Qt::Key_CapsLock, Qt::NoModifier, ""},
-      {Qt::Key_Delete, Qt::NoModifier, ""},    {Qt::Key_Period, Qt::KeypadModifier, ""},
-      {Qt::Key_Backspace, Qt::NoModifier, "Backup"},
-      {Qt::Key_Slash, Qt::KeypadModifier, "Num /"},
-      {Qt::Key_Minus, Qt::KeypadModifier, "Num -"},
-      {Qt::Key_Asterisk, Qt::KeypadModifier, "*"}, {Qt::Key_Plus, Qt::KeypadModifier, "+"},
-      {Qt::Key_Enter, Qt::KeypadModifier, "Enter"}, {Qt::Key_Return, Qt::NoModifier, "Enter"},
-      {Qt::Key_7, Qt::KeypadModifier, "Num 7"},  {Qt::Key_Exclam, Qt::ShiftModifier, "1"},
-      {Qt::Key_F12, Qt::NoModifier, "F12"},      {Qt::Key_Up, Qt::NoModifier, "UpArrow"},
+      {Qt::Key_Escape, Qt::NoModifier, ""},          {Qt::Key_CapsLock, Qt::NoModifier, ""},
+      {Qt::Key_Delete, Qt::NoModifier, ""},          {Qt::Key_Period, Qt::KeypadModifier, ""},
+      {Qt::Key_Backspace, Qt::NoModifier, "Backup"}, {Qt::Key_Slash, Qt::KeypadModifier, "Num /"},
+      {Qt::Key_Minus, Qt::KeypadModifier, "Num -"},  {Qt::Key_Asterisk, Qt::KeypadModifier, "*"},
+      {Qt::Key_Plus, Qt::KeypadModifier, "+"},       {Qt::Key_Enter, Qt::KeypadModifier, "Enter"},
+      {Qt::Key_Return, Qt::NoModifier, "Enter"},     {Qt::Key_7, Qt::KeypadModifier, "Num 7"},
+      {Qt::Key_Exclam, Qt::ShiftModifier, "1"},      {Qt::Key_F12, Qt::NoModifier, "F12"},
+      {Qt::Key_Up, Qt::NoModifier, "UpArrow"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -1,8 +1,8 @@
+#include "bindings/key_names.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
-
-#include "bindings/key_names.h"
 
 namespace {
 
@@ -11,17 +11,25 @@ using bindings::KeyDisplayNames;
 
 TEST(KeyDisplayNames, EveryNamedCodeAndSomeUnnamedOnes) {
   std::map<int, QString> expected = {
-      {145, "Scroll Lock"}, {19, "Pause"},      {189, "-"},         {187, "="},
-      {220, "\\"},          {8, "Backup"},      {9, "Tab"},         {219, "["},
-      {221, "]"},           {13, "Enter"},      {186, ";"},         {222, "'"},
-      {16, "Shift"},        {188, ","},         {190, "."},         {191, "/"},
-      {17, "Ctrl"},         {18, "Alt"},        {32, "Space"},      {45, "Insert"},
-      {36, "Home"},         {33, "Page Up"},    {35, "End"},        {34, "Page Down"},
-      {38, "UpArrow"},      {40, "DownArrow"},  {37, "LeftArrow"},  {39, "RightArrow"},
-      {144, "Num Lock"},    {111, "Num /"},     {106, "*"},         {109, "Num -"},
+      {145, "Scroll Lock"}, {19, "Pause"},
+      {189, "-"},           {187, "="},
+      {220, "\\"},          {8, "Backup"},
+      {9, "Tab"},           {219, "["},
+      {221, "]"},           {13, "Enter"},
+      {186, ";"},           {222, "'"},
+      {16, "Shift"},        {188, ","},
+      {190, "."},           {191, "/"},
+      {17, "Ctrl"},         {18, "Alt"},
+      {32, "Space"},        {45, "Insert"},
+      {36, "Home"},         {33, "Page Up"},
+      {35, "End"},          {34, "Page Down"},
+      {38, "UpArrow"},      {40, "DownArrow"},
+      {37, "LeftArrow"},    {39, "RightArrow"},
+      {144, "Num Lock"},    {111, "Num /"},
+      {106, "*"},           {109, "Num -"},
       {107, "+"},           {192, QString(QChar(0x60))},
   };
-  const char* const fKeys[] = {"F1", "F2", "F3", "F4", "F5", "F6",
+  const char* const fKeys[] = {"F1", "F2", "F3", "F4",  "F5",  "F6",
                                "F7", "F8", "F9", "F10", "F11", "F12"};
   for (int i = 0; i < 12; ++i) expected[112 + i] = fKeys[i];
   for (int i = 0; i < 10; ++i) {
@@ -56,17 +64,36 @@ TEST(KeyNames, MouseButtonsAndTheNamesThatEndACapture) {
 
 TEST(ConsoleKeyName, RefusedNamesAreTranslatedOthersStay) {
   const std::pair<const char*, const char*> cases[] = {
-      {"Backup", "backspace"},   {"Insert", "ins"},          {"Page Up", "pgup"},
-      {"Page Down", "pgdn"},     {"Num 0", "kp_ins"},        {"Num 1", "kp_end"},
-      {"Num 2", "kp_downarrow"}, {"Num 3", "kp_pgdn"},       {"Num 4", "kp_leftarrow"},
-      {"Num 5", "kp_5"},         {"Num 6", "kp_rightarrow"}, {"Num 7", "kp_home"},
-      {"Num 8", "kp_uparrow"},   {"Num 9", "kp_pgup"},       {"Num /", "kp_slash"},
-      {"Num -", "kp_minus"},     {"+", "kp_plus"},
+      {"Backup", "backspace"},
+      {"Insert", "ins"},
+      {"Page Up", "pgup"},
+      {"Page Down", "pgdn"},
+      {"Num 0", "kp_ins"},
+      {"Num 1", "kp_end"},
+      {"Num 2", "kp_downarrow"},
+      {"Num 3", "kp_pgdn"},
+      {"Num 4", "kp_leftarrow"},
+      {"Num 5", "kp_5"},
+      {"Num 6", "kp_rightarrow"},
+      {"Num 7", "kp_home"},
+      {"Num 8", "kp_uparrow"},
+      {"Num 9", "kp_pgup"},
+      {"Num /", "kp_slash"},
+      {"Num -", "kp_minus"},
+      {"+", "kp_plus"},
       // Kept as shown.
-      {"Enter", "Enter"},        {"UpArrow", "UpArrow"},     {"Mouse1", "Mouse1"},
-      {"Scroll Lock", "Scroll Lock"}, {"Num Lock", "Num Lock"}, {"*", "*"},
-      {"-", "-"},                {"=", "="},                 {"a", "a"},
-      {"F12", "F12"},            {"`", "`"},                 {"Home", "Home"},
+      {"Enter", "Enter"},
+      {"UpArrow", "UpArrow"},
+      {"Mouse1", "Mouse1"},
+      {"Scroll Lock", "Scroll Lock"},
+      {"Num Lock", "Num Lock"},
+      {"*", "*"},
+      {"-", "-"},
+      {"=", "="},
+      {"a", "a"},
+      {"F12", "F12"},
+      {"`", "`"},
+      {"Home", "Home"},
   };
   for (const auto& [shown, console] : cases) EXPECT_EQ(ConsoleKeyName(shown), console) << shown;
 }
