@@ -1,0 +1,190 @@
+#include "bindings/controls_page.h"
+
+#include "bindings/key_names.h"
+#include "config/config_file.h"
+#include "config/config_text.h"
+#include "platform/units.h"
+#include "shell/page_protocol.h"
+#include "shell/sound_cues.h"
+
+namespace bindings {
+namespace {
+
+constexpr std::uint32_t kBlack = 0x00000000;
+constexpr std::uint32_t kBlue = 0x00C00000;
+constexpr std::uint32_t kGreen = 0x00008000;
+constexpr std::uint32_t kOrange = 0x000080FF;
+constexpr std::uint32_t kDoneBlue = 0x00FF0000;
+constexpr std::uint32_t kBoxText = 0x000000C0;
+constexpr std::uint32_t kScrollGrey = 0x00808080;
+constexpr std::uint32_t kScrollArrows = 0x00404040;
+
+constexpr int kPageWidth = 7350, kPageHeight = 8550;
+constexpr int kPanelLeft = 240, kPanelWidth = 6615, kPanelHeight = 23500;
+constexpr int kBarHeight = 7815;
+constexpr int kFrameLeft = 120;
+constexpr int kRowPitch = 360;
+constexpr int kPrimaryLeft = 3360, kAlternateLeft = 4920;
+constexpr int kBoxWidth = 1185, kBoxHeight = 405, kTargetHeight = 375;
+
+QFont Comic(double points, bool bold = false) {
+  return platform::MakeFont(QStringLiteral("Comic Sans MS"), points, bold);
+}
+
+platform::Label* Header(QWidget* parent, const QString& text, int left, int width) {
+  auto* label = new platform::Label(parent, text, kGreen, Comic(14.25, true));
+  platform::PlaceTwips(label, left, 0, width, 405);
+  label->FitToText();
+  return label;
+}
+
+}  // namespace
+
+Set1::Set1() : platform::Form(StartUpPosition::CenterScreen) {
+  // No title bar, no border: the page closes only through "Done".
+  setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+  setFixedSize(platform::TwipsToPixels(kPageWidth), platform::TwipsToPixels(kPageHeight));
+  platform::SetBackColor(this, kBlack);
+
+  Shape1 = new platform::Shape(this, kBlue, 3);
+  platform::PlaceTwips(Shape1, 15, 15, kPageWidth - 30, kPageHeight - 30);
+
+  Label10 = Header(this, QStringLiteral("Action"), 1080, 870);
+  Label2 = Header(this, QStringLiteral("Key"), 4005, 510);
+  Label3 = Header(this, QStringLiteral("Altenate"), 5445, 1200);
+
+  Picture1 = new platform::PictureBox(this, kBlack);
+  platform::PlaceTwips(Picture1, 120, 480, 6855, 7935);
+  img = new platform::PictureBox(Picture1, kBlack);
+  platform::PlaceTwips(img, kPanelLeft, 0, kPanelWidth, kPanelHeight);
+
+  std::array<platform::Panel*, 6> frames;
+  for (int g = 0; g < int(frames.size()); ++g) {
+    const ActionGroup& group = ActionGroups[g];
+    frames[g] = new platform::Panel(img, kBlack);
+    platform::PlaceTwips(frames[g], kFrameLeft, group.top, group.width, group.height);
+  }
+  Frame1 = frames[0], Frame2 = frames[1], Frame3 = frames[2];
+  Frame4 = frames[3], Frame5 = frames[4], Frame6 = frames[5];
+
+  for (int action = 0; action < kActionCount; ++action) {
+    // Stored black; the load shows them orange.
+    KeyLab[action] = new platform::Label(frames[GroupOfAction(action)],
+                                         QString::fromUtf16(BindActions[action].caption), kBlack,
+                                         Comic(9.75, true));
+    platform::PlaceTwips(KeyLab[action], 0, kRowPitch * RowOfAction(action), kPrimaryLeft,
+                         kTargetHeight);
+  }
+
+  auto boxPlace = [](int box) {
+    const int action = ActionOfBox(box);
+    const int left = PrimaryBox(action) == box ? kPrimaryLeft : kAlternateLeft;
+    return std::pair{left, kRowPitch * RowOfAction(action)};
+  };
+  auto frameOfBox = [&frames](int box) { return frames[GroupOfAction(ActionOfBox(box))]; };
+  // Every target label first, so that every box lies above them.
+  for (int i = 0; i < kBoxCount; ++i) {
+    const auto [left, top] = boxPlace(i);
+    Label1[i] = new platform::DoubleClickLabel(frameOfBox(i), QString(), kBlack, Comic(9.75));
+    platform::PlaceTwips(Label1[i], left, top, kBoxWidth, kTargetHeight);
+    connect(Label1[i], &platform::DoubleClickLabel::DblClick, this,
+            [this, i] { Label1_DblClick(i); });
+  }
+  for (int i = 0; i < kBoxCount; ++i) {
+    const auto [left, top] = boxPlace(i);
+    auto* box = new platform::KeyTextBox(frameOfBox(i), kIdleBack, kBoxText, Comic(9.75, true));
+    platform::PlaceTwips(box, left, top, kBoxWidth, kBoxHeight);
+    box->SetLocked(true);
+    box->SetEnabled(false);
+    Text1[i] = box;
+    connect(box, &platform::KeyTextBox::KeyDown, this,
+            [this, i](int code) { Text1_KeyDown(i, code); });
+    connect(box, &platform::KeyTextBox::KeyUp, this, [this, i](int) { Text1_KeyUp(i); });
+    connect(box, &platform::KeyTextBox::MouseDown, this,
+            [this, i](int b) { Text1_MouseDown(i, b); });
+    connect(box, &platform::TextBox::Change, this, [this, i] { Text1_Change(i); });
+    connect(box, &platform::KeyTextBox::LostFocus, this, [this, i] { Text1_LostFocus(i); });
+  }
+
+  V = new platform::ScrollBar(this, kScrollGrey, kScrollArrows);
+  platform::PlaceTwips(V, 6960, 600, 255, kBarHeight);
+  connect(V, &platform::ScrollBar::Change, this, &Set1::V_Change);
+
+  Command2 =
+      new platform::CommandButton(this, QStringLiteral("Done"), kDoneBlue, Comic(9.75, true));
+  platform::PlaceTwips(Command2, 120, 120, 615, 285);
+  connect(Command2, &QPushButton::clicked, this, &Set1::Command2_Click);
+}
+
+Set1::~Set1() {
+  // Taking the window down moves the focus off a box; this page is gone by then.
+  for (platform::KeyTextBox* box : Text1) box->disconnect(this);
+}
+
+void Set1::Form_Load() {
+  img->move(img->x(), 0);
+  V->SetMax(kPanelHeight - kBarHeight);
+  V->SetLargeChange(1000);
+  V->SetSmallChange(500);
+  for (platform::Label* caption : KeyLab) caption->SetForeColor(kOrange);
+  for (platform::KeyTextBox* box : Text1) {
+    box->setAlignment(Qt::AlignCenter);
+    box->SetTabStop(false);
+  }
+}
+
+void Set1::V_Change() { img->move(img->x(), platform::TwipsToPixels(-V->Value())); }
+
+void Set1::Label1_DblClick(int index) {
+  platform::KeyTextBox* box = Text1[index];
+  box->SetEnabled(true);
+  box->SetText(QString());
+  box->SetBackColor(kArmedBack);
+  box->SetFocus();
+  shell::PlayClick(shell::ArmSound);
+}
+
+void Set1::Text1_KeyDown(int index, int keyCode) {
+  Text1[index]->SetText(KeyDisplayNames(keyCode));
+}
+
+void Set1::Text1_MouseDown(int index, int button) {
+  const QString name = MouseButtonName(button);
+  if (!name.isEmpty()) Text1[index]->SetText(name);
+}
+
+void Set1::Text1_Change(int index) {
+  const QString text = Text1[index]->Text();
+  if (IsCaptureEndingName(text)) {
+    Text1[index]->SetEnabled(false);
+    shell::PlayClick(shell::DisarmSound);
+  }
+  // One name, one box: the box that held it before loses it.
+  if (text.isEmpty()) return;
+  for (int j = 0; j < kBoxCount; ++j) {
+    if (j != index && Text1[j]->Text() == text) Text1[j]->SetText(QString());
+  }
+}
+
+void Set1::Text1_KeyUp(int index) {
+  Text1[index]->SetEnabled(false);
+  shell::PlayClick(shell::DisarmSound);
+}
+
+void Set1::Text1_LostFocus(int index) {
+  Text1[index]->SetEnabled(false);
+  Text1[index]->SetBackColor(kIdleBack);
+  shell::PlayClick(shell::DisarmSound);
+}
+
+void Set1::Command2_Click() {
+  shell::CompletePage(shell::MenuPage::Controls, [this] { platform::Unload(*this); });
+}
+
+void Set1::Form_Unload() {
+  std::array<QString, kBoxCount> texts;
+  for (int i = 0; i < kBoxCount; ++i) texts[i] = Text1[i]->Text();
+  config::WriteLines(config::Section(u"Commands", CommandsSection(texts)));
+}
+
+}  // namespace bindings

@@ -1,0 +1,346 @@
+#include "bindings/controls_page.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QTest>
+
+#include "platform/forms.h"
+#include "shell/main_window.h"
+#include "shell/sound_cues.h"
+#include "support/wizard_test.h"
+
+namespace {
+
+using bindings::Set1;
+using platform::KeyTextBox;
+
+const QColor kLavender(0xC0, 0xC0, 0xFF);
+const QColor kOrange(0xFF, 0xC0, 0x80);
+
+class ControlsPageTest : public testing_support::WizardTest {
+ protected:
+  void SetUp() override {
+    WizardTest::SetUp();
+    shell::SetPageOpener(shell::MenuPage::Controls, [] { platform::Show<Set1>(); });
+    platform::Show<shell::Form4>();
+    fresh_ = TempFileBytes();
+    QTest::mouseClick(Main().Command2, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Page()));
+    sound_.played.clear();
+  }
+  shell::Form4& Main() { return platform::The<shell::Form4>(); }
+  Set1& Page() { return platform::The<Set1>(); }
+  QWindow* Window() { return Page().windowHandle(); }
+  KeyTextBox* Box(int i) { return Page().Text1[i]; }
+
+  // Where the box lies in the page now, its panel scrolled so that it is in view.
+  QPoint InView(QWidget* box, QPoint at = {}) {
+    Set1& p = Page();
+    const int top = box->mapTo(p.img, QPoint()).y() * 15;
+    p.V->SetValue(std::clamp(top - 3000, 0, p.V->Max()));
+    return box->mapTo(&p, at.isNull() ? box->rect().center() : at);
+  }
+  // The player's gesture: a double click on the box's rectangle.
+  void Arm(int i) { QTest::mouseDClick(Window(), Qt::LeftButton, Qt::NoModifier, InView(Box(i))); }
+  void Press(Qt::MouseButton button, int i) {
+    QTest::mousePress(Window(), button, Qt::NoModifier, InView(Box(i)));
+  }
+  void Release(Qt::MouseButton button, int i) {
+    QTest::mouseRelease(Window(), button, Qt::NoModifier, InView(Box(i)));
+  }
+  void Capture(int i, Qt::Key key) {
+    Arm(i);
+    QTest::keyClick(Window(), key);
+  }
+  bool Idle(int i) { return !Box(i)->isEnabled() && Box(i)->BackColor() == bindings::kIdleBack; }
+
+  QByteArray fresh_;
+};
+
+TEST_F(ControlsPageTest, LayoutOfThePage) {
+  Set1& p = Page();
+  EXPECT_TRUE(p.isVisible());
+  EXPECT_TRUE(p.windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(p.size(), QSize(490, 570));
+  EXPECT_EQ(p.palette().color(QPalette::Window), QColor(0, 0, 0));
+  EXPECT_EQ(p.Shape1->geometry(), QRect(1, 1, 488, 568));
+  EXPECT_EQ(p.Shape1->BorderColor(), 0x00C00000u);
+  EXPECT_EQ(p.Command2->geometry(), QRect(8, 8, 41, 19));
+  EXPECT_EQ(p.Command2->text(), "Done");
+  EXPECT_EQ(p.Command2->palette().color(QPalette::Button), QColor(0, 0, 255));
+  EXPECT_EQ(p.Command2->font().pixelSize(), 13);
+  EXPECT_TRUE(p.Command2->font().bold());
+
+  const struct {
+    platform::Label* label;
+    const char* text;
+    QRect place;
+  } headers[] = {{p.Label10, "Action", {72, 0, 58, 27}},
+                 {p.Label2, "Key", {267, 0, 34, 27}},
+                 {p.Label3, "Altenate", {363, 0, 80, 27}}};
+  for (const auto& h : headers) {
+    EXPECT_EQ(h.label->text(), h.text);
+    EXPECT_EQ(h.label->pos(), h.place.topLeft());
+    EXPECT_EQ(h.label->height(), h.place.height());
+    EXPECT_GE(h.label->width(), h.place.width());
+    EXPECT_EQ(h.label->palette().color(QPalette::WindowText), QColor(0, 0x80, 0));
+    EXPECT_EQ(h.label->font().pixelSize(), 19);
+    EXPECT_TRUE(h.label->font().bold());
+    EXPECT_EQ(QFontInfo(h.label->font()).family(), "Comic Neue");
+  }
+
+  EXPECT_EQ(p.Picture1->geometry(), QRect(8, 32, 457, 529));
+  EXPECT_EQ(p.img->parentWidget(), p.Picture1);
+  EXPECT_EQ(p.img->geometry(), QRect(16, 0, 441, 1567));
+  EXPECT_EQ(p.img->palette().color(QPalette::Window), QColor(0, 0, 0));
+  EXPECT_EQ(p.V->geometry(), QRect(464, 40, 17, 521));
+  EXPECT_EQ(p.V->orientation(), Qt::Vertical);
+
+  const QRect frames[] = {{8, 0, 417, 193},    {8, 190, 417, 410},  {8, 600, 417, 417},
+                          {8, 1008, 417, 177}, {8, 1176, 417, 153}, {8, 1320, 416, 249}};
+  platform::Panel* panels[] = {p.Frame1, p.Frame2, p.Frame3, p.Frame4, p.Frame5, p.Frame6};
+  for (int g = 0; g < 6; ++g) {
+    EXPECT_EQ(panels[g]->parentWidget(), p.img);
+    EXPECT_EQ(panels[g]->geometry(), frames[g]) << g;
+  }
+
+  // Box i, its frame and its place: (frame, left, top) in pixels.
+  const struct {
+    int box;
+    platform::Panel* frame;
+    QPoint at;
+  } boxes[] = {{0, p.Frame1, {224, 0}},     {55, p.Frame1, {328, 0}},  {7, p.Frame1, {224, 168}},
+               {8, p.Frame2, {224, 0}},     {42, p.Frame5, {224, 0}},  {48, p.Frame4, {224, 0}},
+               {109, p.Frame4, {328, 144}}, {110, p.Frame6, {224, 0}}, {129, p.Frame6, {328, 216}}};
+  for (const auto& b : boxes) {
+    SCOPED_TRACE(b.box);
+    KeyTextBox* box = p.Text1[b.box];
+    EXPECT_EQ(box->parentWidget(), b.frame);
+    EXPECT_EQ(box->geometry(), QRect(b.at, QSize(79, 27)));
+    EXPECT_EQ(p.Label1[b.box]->parentWidget(), b.frame);
+    EXPECT_EQ(p.Label1[b.box]->geometry(), QRect(b.at, QSize(79, 25)));
+  }
+  EXPECT_EQ(p.KeyLab[0]->text(), "Fire");
+  EXPECT_EQ(p.KeyLab[0]->parentWidget(), p.Frame1);
+  EXPECT_EQ(p.KeyLab[48]->text(), "Use voice commanication");
+  EXPECT_EQ(p.KeyLab[48]->parentWidget(), p.Frame4);
+  EXPECT_EQ(p.KeyLab[64]->text(), "Время раунда (остаток)");
+  EXPECT_EQ(p.KeyLab[64]->pos(), QPoint(0, 216));
+  for (platform::Label* caption : p.KeyLab) {
+    // The caption ends before its primary box.
+    EXPECT_LE(caption->x() + caption->fontMetrics().horizontalAdvance(caption->text()), 224)
+        << caption->text().toStdString();
+  }
+}
+
+TEST_F(ControlsPageTest, OpeningShowsEveryBoxIdleAndEmpty) {
+  Set1& p = Page();
+  for (int i = 0; i < bindings::kBoxCount; ++i) {
+    SCOPED_TRACE(i);
+    KeyTextBox* box = p.Text1[i];
+    EXPECT_TRUE(box->Text().isEmpty());
+    EXPECT_TRUE(Idle(i));
+    EXPECT_EQ(box->palette().color(QPalette::Base), kLavender);
+    EXPECT_EQ(box->palette().color(QPalette::Text), QColor(0xC0, 0, 0));
+    EXPECT_EQ(box->alignment(), Qt::AlignCenter);
+    EXPECT_FALSE(box->focusPolicy() & Qt::TabFocus);
+    EXPECT_TRUE(box->isReadOnly());
+    EXPECT_EQ(box->font().pixelSize(), 13);
+    EXPECT_TRUE(box->font().bold());
+  }
+  for (platform::Label* caption : p.KeyLab) {
+    EXPECT_EQ(caption->palette().color(QPalette::WindowText), QColor(0xFF, 0x80, 0));
+  }
+  EXPECT_EQ(p.img->y(), 0);
+  EXPECT_EQ(p.V->Value(), 0);
+  EXPECT_TRUE(Cues().empty());
+}
+
+TEST_F(ControlsPageTest, ScrollingMovesThePanel) {
+  Set1& p = Page();
+  EXPECT_EQ(p.V->Max(), 15685);
+  EXPECT_EQ(p.V->SmallChange(), 500);
+  EXPECT_EQ(p.V->LargeChange(), 1000);
+
+  // The lower arrow, then the track below the thumb.
+  QTest::mouseClick(p.V, Qt::LeftButton, Qt::NoModifier, QPoint(8, p.V->height() - 4));
+  EXPECT_EQ(p.V->Value(), 500);
+  EXPECT_EQ(p.img->y(), -33);
+  QTest::mouseClick(p.V, Qt::LeftButton, Qt::NoModifier, QPoint(8, p.V->height() - 40));
+  EXPECT_EQ(p.V->Value(), 1500);
+  EXPECT_EQ(p.img->y(), -100);
+
+  p.V->SetValue(15685);
+  EXPECT_EQ(p.img->y(), -1046);
+  // The last row is in view.
+  const QRect last(p.Text1[129]->mapTo(p.Picture1, QPoint()), p.Text1[129]->size());
+  EXPECT_TRUE(p.Picture1->rect().contains(last));
+  for (int i = 0; i < bindings::kBoxCount; ++i) EXPECT_TRUE(Idle(i));
+}
+
+TEST_F(ControlsPageTest, DoubleClickArmsTheBox) {
+  Arm(0);
+  EXPECT_TRUE(Box(0)->isEnabled());
+  EXPECT_TRUE(Box(0)->hasFocus());
+  EXPECT_EQ(Box(0)->palette().color(QPalette::Base), kOrange);
+  EXPECT_EQ(Cues(), std::vector<int>{shell::ArmSound});
+
+  // A single click on an idle box does nothing.
+  sound_.played.clear();
+  QTest::mouseClick(Window(), Qt::LeftButton, Qt::NoModifier, InView(Box(56)));
+  EXPECT_TRUE(Idle(56));
+  EXPECT_TRUE(Cues().empty());
+}
+
+TEST_F(ControlsPageTest, KeyCaptureEndsAtTheRelease) {
+  Arm(0);
+  QTest::keyPress(Window(), Qt::Key_Shift);
+  EXPECT_EQ(Box(0)->Text(), "Shift");
+  EXPECT_TRUE(Box(0)->isEnabled());
+  // The last key pressed counts, repeats included; Shift plays no part in its name.
+  QTest::keyPress(Window(), Qt::Key_A, Qt::ShiftModifier);
+  QTest::keyPress(Window(), Qt::Key_A, Qt::ShiftModifier);
+  EXPECT_EQ(Box(0)->Text(), "a");
+  EXPECT_TRUE(Box(0)->isEnabled());
+  sound_.played.clear();
+  QTest::keyRelease(Window(), Qt::Key_A, Qt::ShiftModifier);
+  EXPECT_EQ(Box(0)->Text(), "a");
+  EXPECT_FALSE(Box(0)->isEnabled());
+  ASSERT_FALSE(Cues().empty());
+  EXPECT_EQ(Cues().back(), shell::DisarmSound);
+  // The focus is left to the page, not to "Done": the next key presses nothing.
+  EXPECT_FALSE(Page().Command2->hasFocus());
+  EXPECT_TRUE(Idle(0));
+  QTest::keyClick(Window(), Qt::Key_Space);
+  EXPECT_TRUE(Page().isVisible());
+  EXPECT_EQ(Box(0)->Text(), "a");
+}
+
+TEST_F(ControlsPageTest, KeysAndTheirNames) {
+  const struct {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* name;
+  } cases[] = {
+      {Qt::Key_Escape, Qt::NoModifier, ""},          {Qt::Key_CapsLock, Qt::NoModifier, ""},
+      {Qt::Key_Delete, Qt::NoModifier, ""},          {Qt::Key_Period, Qt::KeypadModifier, ""},
+      {Qt::Key_Backspace, Qt::NoModifier, "Backup"}, {Qt::Key_Slash, Qt::KeypadModifier, "Num /"},
+      {Qt::Key_Minus, Qt::KeypadModifier, "Num -"},  {Qt::Key_Asterisk, Qt::KeypadModifier, "*"},
+      {Qt::Key_Plus, Qt::KeypadModifier, "+"},       {Qt::Key_Enter, Qt::KeypadModifier, "Enter"},
+      {Qt::Key_Return, Qt::NoModifier, "Enter"},     {Qt::Key_7, Qt::KeypadModifier, "Num 7"},
+      {Qt::Key_Exclam, Qt::ShiftModifier, "1"},      {Qt::Key_F12, Qt::NoModifier, "F12"},
+      {Qt::Key_Up, Qt::NoModifier, "UpArrow"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Arm(20);
+    QTest::keyClick(Window(), c.key, c.modifiers);
+    EXPECT_EQ(Box(20)->Text(), c.name);
+    EXPECT_FALSE(Box(20)->isEnabled());
+  }
+}
+
+TEST_F(ControlsPageTest, MouseButtonsCaptureAtThePress) {
+  const struct {
+    Qt::MouseButton button;
+    const char* name;
+  } cases[] = {
+      {Qt::LeftButton, "Mouse1"}, {Qt::RightButton, "Mouse2"}, {Qt::MiddleButton, "Mouse3"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Arm(2);
+    sound_.played.clear();
+    Press(c.button, 2);
+    EXPECT_EQ(Box(2)->Text(), c.name);
+    EXPECT_FALSE(Box(2)->isEnabled());
+    ASSERT_FALSE(Cues().empty());
+    EXPECT_EQ(Cues().back(), shell::DisarmSound);
+    Release(c.button, 2);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);  // no context menu
+    EXPECT_EQ(Box(2)->Text(), c.name);
+    EXPECT_TRUE(Idle(2));
+  }
+}
+
+TEST_F(ControlsPageTest, TabIsCapturedAndEndsTheCapture) {
+  Arm(5);
+  QTest::keyPress(Window(), Qt::Key_Tab);
+  EXPECT_EQ(Box(5)->Text(), "Tab");
+  EXPECT_FALSE(Box(5)->isEnabled());
+  QTest::keyRelease(Window(), Qt::Key_Tab);
+  EXPECT_EQ(Box(5)->Text(), "Tab");
+}
+
+TEST_F(ControlsPageTest, ArmingAnotherBoxDisarmsTheFirst) {
+  Arm(0);
+  QTest::keyPress(Window(), Qt::Key_Q);
+  EXPECT_EQ(Box(0)->Text(), "q");
+  sound_.played.clear();
+  Arm(1);
+  EXPECT_EQ(Box(0)->Text(), "q");
+  EXPECT_TRUE(Idle(0));
+  EXPECT_TRUE(Box(1)->isEnabled());
+  EXPECT_TRUE(Box(1)->hasFocus());
+  EXPECT_TRUE(Box(1)->Text().isEmpty());
+  EXPECT_EQ(Box(1)->palette().color(QPalette::Base), kOrange);
+  std::vector<int> cues = Cues();
+  std::sort(cues.begin(), cues.end());
+  EXPECT_EQ(cues, (std::vector<int>{shell::ArmSound, shell::DisarmSound}));
+}
+
+TEST_F(ControlsPageTest, ANameStandsInOneBoxOnly) {
+  Capture(15, Qt::Key_Space);
+  EXPECT_EQ(Box(15)->Text(), "Space");
+  Capture(0, Qt::Key_Space);
+  EXPECT_EQ(Box(0)->Text(), "Space");
+  EXPECT_TRUE(Box(15)->Text().isEmpty());
+  EXPECT_TRUE(Idle(15));
+
+  Arm(3);
+  Press(Qt::LeftButton, 3);
+  Release(Qt::LeftButton, 3);
+  Arm(40);
+  Press(Qt::LeftButton, 40);
+  Release(Qt::LeftButton, 40);
+  EXPECT_EQ(Box(40)->Text(), "Mouse1");
+  EXPECT_TRUE(Box(3)->Text().isEmpty());
+  EXPECT_EQ(Box(0)->Text(), "Space");
+}
+
+TEST_F(ControlsPageTest, ArmingEmptiesTheBox) {
+  Capture(15, Qt::Key_Space);
+  Arm(15);
+  EXPECT_TRUE(Box(15)->Text().isEmpty());
+  QTest::mouseClick(Window(), Qt::LeftButton, Qt::NoModifier,
+                    Page().Command2->mapTo(&Page(), QPoint(5, 5)));
+  EXPECT_EQ(TempFileBytes(), fresh_ + "\r\n// [ Commands ] \r\n");
+}
+
+// The player's road: a few keys and buttons, one box left armed, Done.
+TEST_F(ControlsPageTest, DoneWritesTheSectionInBoxOrder) {
+  Capture(15, Qt::Key_Space);
+  Capture(8, Qt::Key_PageUp);
+  Arm(55);
+  Press(Qt::RightButton, 55);
+  Release(Qt::RightButton, 55);
+  Capture(129, Qt::Key_F5);
+  Arm(0);
+  QTest::keyPress(Window(), Qt::Key_A);  // still armed when Done is clicked
+  sound_.played.clear();
+  QTest::mouseClick(Window(), Qt::LeftButton, Qt::NoModifier,
+                    Page().Command2->mapTo(&Page(), QPoint(5, 5)));
+  EXPECT_EQ(TempFileBytes(), fresh_ +
+                                 "\r\n// [ Commands ] \r\n"
+                                 "bind \"a\" \"+attack\"\r\n"
+                                 "bind \"pgup\" \"+forward\"\r\n"
+                                 "bind \"Space\" \"+jump\"\r\n"
+                                 "bind \"Mouse2\" \"+attack\"\r\n"
+                                 "bind \"F5\" \"timeleft\"\r\n");
+  EXPECT_EQ(Cues(), std::vector<int>{shell::DisarmSound});  // the armed box's focus loss
+  EXPECT_FALSE(Main().Command2->Enabled());
+  EXPECT_TRUE(Main().MainWindowInUse);
+}
+
+}  // namespace
