@@ -1,0 +1,204 @@
+// The whole run as a player makes it: start-up, every page in an order of the
+// player's own with changed choices, Save, and the end of the program.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QDrag>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+#include <vector>
+
+#include "app/pages.h"
+#include "bindings/controls_page.h"
+#include "pages/mouse_page.h"
+#include "pages/other_page.h"
+#include "pages/player_page.h"
+#include "pages/sound_page.h"
+#include "pages/video_page.h"
+#include "platform/drag_drop.h"
+#include "platform/forms.h"
+#include "platform/sound_output.h"
+#include "purchase/keyboard_window.h"
+#include "purchase/weapons_window.h"
+#include "shell/main_window.h"
+#include "shell/splash.h"
+#include "support/wizard_test.h"
+
+namespace {
+
+using platform::The;
+
+void Click(QWidget* w, Qt::MouseButton button = Qt::LeftButton, QPoint at = QPoint(3, 3)) {
+  QTest::mouseClick(w, button, Qt::NoModifier, at);
+}
+void SpinUp(widgets::ValueWidget* w, int times) {
+  for (int i = 0; i < times; ++i) Click(w->B, Qt::LeftButton, QPoint(4, 2));
+}
+void SpinDown(widgets::ValueWidget* w, int times) {
+  for (int i = 0; i < times; ++i) Click(w->B, Qt::LeftButton, QPoint(4, w->B->height() - 3));
+}
+void Type(QWidget* w, const QString& text) {
+  for (QChar c : text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(w, &press);
+    QApplication::sendEvent(w, &release);
+  }
+}
+
+// The controls page: where box i lies in the page once its row is in view.
+QPoint BoxInView(int i) {
+  bindings::Set1& p = The<bindings::Set1>();
+  QWidget* box = p.Text1[std::size_t(i)];
+  const int top = box->mapTo(p.img, QPoint()).y() * 15;
+  p.V->SetValue(std::clamp(top - 3000, 0, p.V->Max()));
+  return box->mapTo(&p, box->rect().center());
+}
+void ArmBox(int i) {
+  QTest::mouseDClick(The<bindings::Set1>().windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                     BoxInView(i));
+}
+
+// Offscreen there is no real drag: a started drag is delivered to the slot as
+// Qt would, an accepted enter and then the drop.
+QWidget* dropTarget = nullptr;
+Qt::DropAction DeliverToSlot(QDrag& drag, Qt::DropActions allowed) {
+  const QPoint at = dropTarget->rect().center();
+  QDragEnterEvent enter(at, allowed, drag.mimeData(), Qt::LeftButton, Qt::NoModifier);
+  enter.setAccepted(false);
+  QApplication::sendEvent(dropTarget, &enter);
+  if (!enter.isAccepted()) return Qt::IgnoreAction;
+  QDropEvent drop(QPointF(at), allowed, drag.mimeData(), Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(dropTarget, &drop);
+  return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
+}
+void DropWeapon(int picture, int slot) {
+  dropTarget = The<purchase::Form2>().Key[std::size_t(slot)];
+  QWidget* from = The<purchase::Form1>().Picture(picture);
+  QTest::mousePress(from, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+  QTest::mouseRelease(from, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+}
+
+shell::Form4& Main() { return The<shell::Form4>(); }
+void Menu(platform::Label* label) { Click(label, Qt::LeftButton, QPoint(2, 2)); }
+
+// The player's steps; each runs from inside the fire loop, a little after the one before.
+std::vector<std::function<void()>> Script() {
+  return {
+      [] { Menu(Main().Command4); },  // Остальные
+      [] {
+        pages::SET2& p = The<pages::SET2>();
+        Type(p.Text1, QStringLiteral("Вася"));
+        SpinUp(p.SENN2, 25);
+        p.Combo9->SetListIndex(1);
+        Click(p.COLOR1->SpinR, Qt::LeftButton, QPoint(4, p.COLOR1->SpinR->height() - 3));
+        Click(p.Command2);
+      },
+      [] { Menu(Main().Command1); },  // Закупка оружия
+      [] {
+        The<purchase::Form1>().Option1->Click();  // pistols
+        The<purchase::Form2>().List->SetListIndex(0);  // F1
+      },
+      [] { DropWeapon(1, 0); },
+      [] { The<purchase::Form1>().Option4->Click(); },  // rifles
+      [] { DropWeapon(15, 7); },
+      [] { Click(The<purchase::Form2>().Command1); },  // Запись
+      [] { Click(The<purchase::Form2>().Command2); },  // Done
+      [] { Menu(Main().Command6); },                   // Мышки
+      [] {
+        pages::SET4& p = The<pages::SET4>();
+        SpinUp(p.SEN1, 15);
+        p.Combo3->SetListIndex(1);
+        Click(p.Command2);
+      },
+      [] { Menu(Main().Command2); },  // Управление
+      [] { ArmBox(0); },
+      [] { QTest::keyClick(The<bindings::Set1>().windowHandle(), Qt::Key_A); },
+      [] { ArmBox(8); },
+      [] { QTest::keyClick(The<bindings::Set1>().windowHandle(), Qt::Key_PageUp); },
+      [] { ArmBox(55); },
+      [] {
+        QTest::mousePress(The<bindings::Set1>().windowHandle(), Qt::RightButton, Qt::NoModifier,
+                          BoxInView(55));
+      },
+      [] { Click(The<bindings::Set1>().Command2); },
+      [] { Menu(Main().Command7); },  // Аудио
+      [] {
+        pages::SET5& p = The<pages::SET5>();
+        SpinUp(p.Volume1, 50);
+        p.Combo1->SetListIndex(0);
+        Click(p.Command2);
+      },
+      [] { Menu(Main().Command5); },  // Видео
+      [] {
+        pages::set3& p = The<pages::set3>();
+        SpinUp(p.UPDW1, 2);
+        p.Combo8->SetListIndex(0);
+        Click(p.Command2);
+      },
+      [] { Menu(Main().Command8); },  // Игрока
+      [] {
+        pages::SET6& p = The<pages::SET6>();
+        SpinDown(p.SPEED2, 5);
+        Click(p.Command2);
+      },
+      [] { Menu(Main().Command3); },  // Сохранить: the program ends here
+  };
+}
+
+// The program as it runs for the player, in a process of its own so that its
+// real end and exit status can be seen.
+[[noreturn]] void RunTheProgram(const QString& folder) {
+  qputenv("TMPDIR", QFile::encodeName(folder));
+  static testing_support::FakeDialogs dialogs;
+  static testing_support::FakeSound sound;
+  const QString savePath = QDir(folder).filePath(QStringLiteral("saved.cfg"));
+  dialogs.saveAnswers.push_back(savePath);
+  platform::SetDialogs(&dialogs);
+  platform::SetSoundOutput(&sound);
+  platform::SetDragRunner(DeliverToSlot);
+
+  app::RegisterPages();
+  shell::StartUp();
+
+  static std::vector<std::function<void()>> steps = Script();
+  static std::size_t next = 0;
+  static QTimer driver;
+  driver.setInterval(40);
+  QObject::connect(&driver, &QTimer::timeout, [] {
+    if (next < steps.size()) steps[next++]();
+  });
+  driver.start();
+  QTimer::singleShot(30000, [] { std::_Exit(3); });  // a script that never ends the program
+  for (;;) platform::DoEvents();  // the fire loop takes over at the first tick
+}
+
+TEST(WholeRun, EveryPageInThePlayersOrderThenSaveEndsTheProgram) {
+  // The run happens in a process of its own; both sides find the folder by name.
+  QString folder = qEnvironmentVariable("VESMIR_WHOLE_RUN_DIR");
+  std::unique_ptr<QTemporaryDir> made;
+  if (folder.isEmpty()) {
+    made = std::make_unique<QTemporaryDir>();
+    ASSERT_TRUE(made->isValid());
+    folder = made->path();
+    qputenv("VESMIR_WHOLE_RUN_DIR", QFile::encodeName(folder));
+  }
+  EXPECT_EXIT(RunTheProgram(folder), ::testing::ExitedWithCode(0), "");
+  qunsetenv("VESMIR_WHOLE_RUN_DIR");
+
+  const QByteArray golden =
+      testing_support::ReadFile(QStringLiteral(VESMIR_GOLDEN_DIR "/whole_run.cfg"));
+  ASSERT_FALSE(golden.isEmpty());
+  const QByteArray saved = testing_support::ReadFile(QDir(folder).filePath("saved.cfg"));
+  EXPECT_EQ(saved, golden);
+  EXPECT_EQ(testing_support::ReadFile(QDir(folder).filePath("cfg.cfg")), golden);
+}
+
+}  // namespace
