@@ -198,8 +198,18 @@ void AddPageFrame(std::vector<Row>& rows, pages::SettingsPage& p, const PageFram
   CheckRule(p.Line1, 0, 7560, 480, 0x000000C0, 2);
   rows.push_back({"Shape1", p.Shape1, 15, 15, f.width - 30, f.height - 30, {}, Bgr(0x00C00000)});
   // The title is widened only where this machine's font needs more room.
-  rows.push_back({"Label1", p.Label1, f.titleLeft, 0, f.titleWidth, 405, {}, Bgr(0x00008000),
-                  Font::Comic, 14.25, true, Width::AtLeast});
+  rows.push_back({"Label1",
+                  p.Label1,
+                  f.titleLeft,
+                  0,
+                  f.titleWidth,
+                  405,
+                  {},
+                  Bgr(0x00008000),
+                  Font::Comic,
+                  14.25,
+                  true,
+                  Width::AtLeast});
   rows.push_back(
       {"Command2", p.Command2, 120, 120, 615, 285, Bgr(0x00FF0000), {}, Font::Comic, 9.75, true});
 }
@@ -209,12 +219,13 @@ Row Caption(const char* name, platform::Label* label, int top, int boxWidth = 0,
             int boxHeight = 345) {
   // One-line captions are sized to their text; wrapped boxes may widen towards
   // the value column where this machine's font needs more room.
-  return {name, label, 120, top, boxWidth, boxHeight, {}, Bgr(0x000080FF), Font::Comic, 12, false,
-          boxWidth == 0 ? Width::Text : Width::AtLeast};
+  return {name,        label,     120,   top,
+          boxWidth,    boxHeight, {},    Bgr(0x000080FF),
+          Font::Comic, 12,        false, boxWidth == 0 ? Width::Text : Width::AtLeast};
 }
 Row List(const char* name, platform::ComboBox* list, int left, int top, int width, int height) {
-  return {name, list, left, top, width, height, Bgr(0x00000000), Bgr(0x00C00000), Font::Comic, 9,
-          true};
+  return {name,        list, left, top, width, height, Bgr(0x00000000), Bgr(0x00C00000),
+          Font::Comic, 9,    true};
 }
 // A value widget's place; its own background is the default control colour.
 Row Widget(const char* name, widgets::ValueWidget* w, int left, int top, int width) {
@@ -258,8 +269,19 @@ TEST_F(LayoutTest, MainWindow) {
   const auto a = Width::AtLeast;
   QWidget* f = w.Frame1;
   CheckAll({
-      {"Frame1", w.Frame1, 240, 120, 2655, 3495, Bgr(0x00000000), {}, Font::None, 0, false,
-       Width::Exact, &w},
+      {"Frame1",
+       w.Frame1,
+       240,
+       120,
+       2655,
+       3495,
+       Bgr(0x00000000),
+       {},
+       Font::None,
+       0,
+       false,
+       Width::Exact,
+       &w},
       {"Label1", w.Label1, 240, 0, 1605, 405, {}, red, Font::Comic, 14.25, true, a, f},
       {"Command5", w.Command5, 600, 480, 690, 345, {}, blue, Font::Comic, 12, false, a, f},
       {"Command7", w.Command7, 555, 840, 735, 345, {}, blue, Font::Comic, 12, false, a, f},
@@ -269,8 +291,19 @@ TEST_F(LayoutTest, MainWindow) {
       {"Command4", w.Command4, 600, 2280, 1275, 345, {}, blue, Font::Comic, 12, false, a, f},
       {"Command1", w.Command1, 600, 2640, 1830, 345, {}, blue, Font::Comic, 12, false, a, f},
       {"Command3", w.Command3, 240, 3120, 1440, 405, {}, red, Font::Comic, 14.25, true, a, f},
-      {"Picture1", w.Picture1, 0, 3720, 3105, 855, Bgr(0x00000000), {}, Font::None, 0, false,
-       Width::Exact, &w},
+      {"Picture1",
+       w.Picture1,
+       0,
+       3720,
+       3105,
+       855,
+       Bgr(0x00000000),
+       {},
+       Font::None,
+       0,
+       false,
+       Width::Exact,
+       &w},
       {"Command9", w.Command9, 3840, 240, 255, 255, {}, {}, Font::None, 0, false, Width::Exact, &w},
   });
   EXPECT_EQ(w.Command9->text(), QStringLiteral("Command9"));
@@ -410,17 +443,18 @@ TEST_F(LayoutTest, OtherPage) {
   widgets::COLOR* c = p.COLOR1;
   const auto letter = [c](const char* name, platform::Label* l, int left, int width,
                           std::uint32_t color) {
-    return Row{name, l, left, 0, width, 405, {}, Bgr(color), Font::Comic, 14.25, true,
-               Width::Exact, c};
+    return Row{name,       l,           left,  0,    width,        405, {},
+               Bgr(color), Font::Comic, 14.25, true, Width::Exact, c};
   };
   const auto spin = [c](const char* name, platform::SpinButton* s, int left) {
     // The arrows keep the control's default colour.
-    return Row{name, s, left, 360, 255, 375, Bgr(0x00800000), Sys(QPalette::ButtonText),
-               Font::None, 0, false, Width::Exact, c};
+    return Row{
+        name,       s, left,  360,          255, 375, Bgr(0x00800000), Sys(QPalette::ButtonText),
+        Font::None, 0, false, Width::Exact, c};
   };
   const auto box = [c](const char* name, platform::TextBox* t, int left) {
-    return Row{name, t, left, 720, 375, 285, Bgr(0x00000000), Bgr(0x00FFFFC0), Font::Default, 0,
-               false, Width::Exact, c};
+    return Row{name,          t, left,  720,          375, 285, Bgr(0x00000000), Bgr(0x00FFFFC0),
+               Font::Default, 0, false, Width::Exact, c};
   };
   rows.push_back({"COLOR1", c, 4920, 7080, 1935, 1215, Bgr(0x00000000)});
   rows.push_back(letter("Label2", c->Label2, 30, 180, 0x000000FF));
@@ -432,8 +466,19 @@ TEST_F(LayoutTest, OtherPage) {
   rows.push_back(box("Text1", c->Text1, 0));
   rows.push_back(box("Text2", c->Text2, 360));
   rows.push_back(box("Text3", c->Text3, 760));
-  rows.push_back({"Picture1", c->Picture1, 1200, 120, 615, 855, Bgr(0x00EBEBEB), {}, Font::None, 0,
-                  false, Width::Exact, c});
+  rows.push_back({"Picture1",
+                  c->Picture1,
+                  1200,
+                  120,
+                  615,
+                  855,
+                  Bgr(0x00EBEBEB),
+                  {},
+                  Font::None,
+                  0,
+                  false,
+                  Width::Exact,
+                  c});
   CheckAll(rows);
 }
 
@@ -454,7 +499,8 @@ BoxPlace PlaceOfBox(int box) {
     action = box - 65, left = 4920;
   }
   // Frame, first and last action, top to bottom.
-  const int groups[6][3] = {{0, 0, 7}, {1, 8, 24}, {2, 25, 41}, {3, 48, 54}, {4, 42, 47}, {5, 55, 64}};
+  const int groups[6][3] = {{0, 0, 7},   {1, 8, 24},  {2, 25, 41},
+                            {3, 48, 54}, {4, 42, 47}, {5, 55, 64}};
   for (const auto& g : groups) {
     if (action >= g[1] && action <= g[2]) return {g[0], left, 360 * (action - g[1])};
   }
@@ -498,8 +544,19 @@ TEST_F(LayoutTest, ControlsPage) {
     const BoxPlace at = PlaceOfBox(box);
     rows.push_back({"Text1", p.Text1[box], at.left, at.top, 1185, 405, Bgr(0x00FFC0C0),
                     Bgr(0x000000C0), Font::Comic, 9.75, true, x, frames[at.frame]});
-    rows.push_back({"Label1", p.Label1[box], at.left, at.top, 1185, 375, {}, {}, Font::None, 0,
-                    false, x, frames[at.frame]});
+    rows.push_back({"Label1",
+                    p.Label1[box],
+                    at.left,
+                    at.top,
+                    1185,
+                    375,
+                    {},
+                    {},
+                    Font::None,
+                    0,
+                    false,
+                    x,
+                    frames[at.frame]});
     EXPECT_TRUE(p.Label1[box]->text().isEmpty());
   }
   CheckAll(rows);
@@ -554,8 +611,19 @@ TEST_F(LayoutTest, WeaponsWindow) {
                {21, 4, 1, 3}, {22, 5, 0, 0}, {23, 6, 0, 0}, {24, 6, 1, 0}, {25, 6, 0, 1},
                {26, 6, 0, 2}, {27, 6, 0, 3}, {28, 6, 1, 1}, {29, 6, 1, 2}, {30, 6, 1, 3}};
   for (const auto& c : cells) {
-    rows.push_back({"Picture", w.Picture(c.picture), 3096 * c.column, 990 * c.row, 3105, 1005, {},
-                    {}, Font::None, 0, false, x, w.Frame(c.frame)});
+    rows.push_back({"Picture",
+                    w.Picture(c.picture),
+                    3096 * c.column,
+                    990 * c.row,
+                    3105,
+                    1005,
+                    {},
+                    {},
+                    Font::None,
+                    0,
+                    false,
+                    x,
+                    w.Frame(c.frame)});
   }
   CheckAll(rows);
 }
@@ -577,14 +645,35 @@ TEST_F(LayoutTest, KeyboardWindow) {
       {"List", k.List, 120, 360, 1455, 315, {}, {}, Font::Default},
       // Widened where this machine's font needs more room: Comic Neue has no
       // Cyrillic, and DejaVu Sans, which fills in, is wider.
-      {"Command3", k.Command3, 1680, 360, 975, 315, red, {}, Font::Comic, 9.75, true,
+      {"Command3",
+       k.Command3,
+       1680,
+       360,
+       975,
+       315,
+       red,
+       {},
+       Font::Comic,
+       9.75,
+       true,
        Width::AtLeast},
       {"Command1", k.Command1, 5280, 360, 1095, 345, red, {}, Font::Comic, 12, false},
       {"Command2", k.Command2, 5910, 50, 615, 285, Bgr(0x00FF0000), {}, Font::Comic, 9.75, true},
   };
   for (int i = 0; i < 14; ++i) {
-    rows.push_back({"Key", k.Key[std::size_t(i)], i < 7 ? 120 : 3300, 720 + 1080 * (i % 7), 3135,
-                    1035, Bgr(0x00808080), {}, Font::None, 0, false, x, &k});
+    rows.push_back({"Key",
+                    k.Key[std::size_t(i)],
+                    i < 7 ? 120 : 3300,
+                    720 + 1080 * (i % 7),
+                    3135,
+                    1035,
+                    Bgr(0x00808080),
+                    {},
+                    Font::None,
+                    0,
+                    false,
+                    x,
+                    &k});
   }
   CheckAll(rows);
 }
