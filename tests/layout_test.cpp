@@ -155,6 +155,7 @@ void Check(const Row& r) {
       EXPECT_EQ(w->font().pixelSize(), int(std::lround(r.points * 96 / 72)));
     }
     EXPECT_EQ(w->font().bold(), r.bold);
+    EXPECT_EQ(QFontInfo(w->font()).bold(), r.bold);  // and a bold face was found
   }
 }
 
