@@ -153,21 +153,13 @@ class OtherPageTest : public testing_support::WizardTest {
   QByteArray fresh_;
 };
 
-TEST_F(OtherPageTest, LayoutAndStart) {
+TEST_F(OtherPageTest, CaptionsListsAndStart) {
   pages::SET2& p = platform::The<pages::SET2>();
-  EXPECT_EQ(p.size(), QSize(466, 554));
   EXPECT_EQ(p.Captions.size(), 15);
   EXPECT_EQ(p.Captions[3]->text(),
             QStringLiteral("Идентифицирующая надпись при  наведении на игрока"));
-  EXPECT_EQ(p.Captions[3]->pos(), QPoint(8, 144));
-  EXPECT_EQ(p.Captions[3]->height(), 47);
-  EXPECT_GE(p.Captions[3]->width(), 275);
-  EXPECT_EQ(p.Captions[14]->pos(), QPoint(8, 480));
-  EXPECT_EQ(p.Text1->geometry(), QRect(328, 48, 129, 25));
   EXPECT_TRUE(p.Text1->Text().isEmpty());
   EXPECT_FALSE(p.Text1->isReadOnly());
-  EXPECT_EQ(p.COLOR1->geometry(), QRect(328, 472, 129, 81));
-  EXPECT_EQ(p.Combo9->geometry(), QRect(328, 424, 81, 24));
   EXPECT_EQ(p.Combo9->List(1), QStringLiteral("14,4 kb modem"));
   EXPECT_EQ(p.Combo9->List(6), QStringLiteral("Кабельное соед."));
   const int starts[] = {0, 1, 1, 1, 0, 0, 1, 0, 7, 0};

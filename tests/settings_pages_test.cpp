@@ -105,9 +105,6 @@ class SettingsPagesTest : public testing_support::WizardTest {
 TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
   Click(Main().Command8);  // Игрока
   pages::SET6& player = platform::The<pages::SET6>();
-  EXPECT_EQ(player.size(), QSize(478, 202));
-  EXPECT_EQ(player.SPEED1->geometry(), QRect(384, 120, 89, 25));
-  EXPECT_EQ(player.Combo3->geometry(), QRect(384, 72, 81, 24));
   EXPECT_EQ(player.Label6->text(), QStringLiteral("Скорость смешения игрока влево и вправо"));
   Up(player.SPEED2, 40);  // to the limit: the page writes 800
   Down(player.SPEED1, 1);
@@ -116,12 +113,8 @@ TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
 
   Click(Main().Command5);  // Видео
   pages::set3& video = platform::The<pages::set3>();
-  EXPECT_EQ(video.size(), QSize(494, 345));
   EXPECT_EQ(video.Label2.size(), 12);
   EXPECT_EQ(video.Label2[7]->text(), QString::fromUtf8("Поддержка \xD0\x9C\xD0\x9C\xD0\xA5"));
-  EXPECT_EQ(video.Label2[11]->pos(), QPoint(8, 304));
-  EXPECT_EQ(video.UPDW1->geometry(), QRect(384, 40, 105, 25));
-  EXPECT_EQ(video.Combo1->geometry(), QRect(384, 304, 97, 24));
   Up(video.UPDW1, 4);
   Down(video.UPDW2, 1);
   Up(video.UPDW03, 2);
@@ -131,9 +124,7 @@ TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
 
   Click(Main().Command7);  // Аудио
   pages::SET5& sound = platform::The<pages::SET5>();
-  EXPECT_EQ(sound.size(), QSize(422, 194));
   EXPECT_EQ(sound.Volume1->Text1->Text(), QStringLiteral("0%"));
-  EXPECT_EQ(sound.Volume2->geometry(), QRect(328, 64, 97, 25));
   Up(sound.Volume1, 37);
   sound.Combo3->SetListIndex(1);
   Click(sound.Command2);

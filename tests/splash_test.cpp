@@ -64,7 +64,6 @@ TEST_F(StartUpTest, SplashForASecondThenTheMainWindowWithTheFileReady) {
     for (QWidget* w : QApplication::topLevelWidgets()) {
       if (qobject_cast<shell::frmSplash*>(w) && w->isVisible()) {
         splashSeen = true;
-        EXPECT_EQ(w->geometry(), QRect(312, 205, 408, 311));
       }
       if (qobject_cast<shell::Form4*>(w) && w->isVisible()) mainShownEarly = true;
     }
@@ -110,8 +109,6 @@ TEST_F(StartUpTest, SplashShowsItsPicture) {
   const QImage& picture = splash.BMP.ListImage(1);
   EXPECT_EQ(picture.size(), QSize(400, 300));
   EXPECT_EQ(picture.pixelColor(0, 0), QColor(0, 0, 0));
-  EXPECT_EQ(splash.palette().color(QPalette::Window), QColor(0, 0, 0x80));
-  EXPECT_EQ(splash.Pic->geometry(), QRect(8, 8, 393, 297));
   EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
 }
 

@@ -55,6 +55,7 @@ class FramedPicture : public QWidget {
   void SetPicture(const QImage& picture);
   const QImage& Picture() const { return picture_; }
   int BorderWidth() const { return border_ == Border::Flat ? 1 : 2; }
+  std::uint32_t BackColor() const { return back_color_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -68,6 +68,7 @@ class SpinButton : public QWidget {
 
   // The arrows are drawn in the button-text colour unless told otherwise.
   void SetArrowColor(const QColor& color);
+  QColor ArrowColor() const { return arrows_; }
 
  signals:
   void SpinUp();

@@ -1,0 +1,682 @@
+// Every window's layout, read from the live widgets: one table per window with
+// places and sizes in twips, colours as 0x00BBGGRR and fonts in points, as the
+// windows are described. One helper turns a row into pixels and compares it.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "app/pages.h"
+#include "bindings/controls_page.h"
+#include "pages/mouse_page.h"
+#include "pages/other_page.h"
+#include "pages/player_page.h"
+#include "pages/sound_page.h"
+#include "pages/video_page.h"
+#include "platform/controls.h"
+#include "platform/drag_drop.h"
+#include "platform/forms.h"
+#include "platform/inputs.h"
+#include "platform/key_text_box.h"
+#include "platform/scroll_bar.h"
+#include "platform/shapes.h"
+#include "purchase/keyboard_window.h"
+#include "purchase/weapons_window.h"
+#include "shell/main_window.h"
+#include "shell/splash.h"
+#include "support/wizard_test.h"
+#include "widgets/color_picker.h"
+#include "widgets/value_widget.h"
+
+// Colours in the failure messages as #rrggbb.
+static void PrintTo(const QColor& color, std::ostream* os) { *os << color.name().toStdString(); }
+
+namespace {
+
+// 15 twips a pixel, to the nearest pixel.
+int Px(int twips) { return int(std::lround(twips / 15.0)); }
+QRect PxRect(int left, int top, int width, int height) {
+  return QRect(Px(left), Px(top), Px(width), Px(height));
+}
+QColor Bgr(std::uint32_t bgr) {
+  return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+// A colour of the system's palette ("the system's window colour", ...).
+QColor Sys(QPalette::ColorRole role) { return QApplication::palette().color(role); }
+
+enum class Font {
+  None,     // not part of the table
+  Comic,    // "Comic Sans MS": Comic Neue on this machine
+  Sans,     // "MS Sans Serif": the system's sans serif
+  Default,  // the control's default font
+};
+
+enum class Width {
+  Exact,
+  AtLeast,  // widened where this machine's font needs more room than the table gives
+  Text,     // sized to its text on one line; the table gives no width
+};
+
+struct Row {
+  const char* name;
+  QWidget* control;
+  int left, top, width, height;  // twips
+  std::optional<QColor> back = std::nullopt, fore = std::nullopt;
+  Font font = Font::None;
+  double points = 0;
+  bool bold = false;
+  Width widthRule = Width::Exact;
+  QWidget* parent = nullptr;  // checked when given
+};
+
+// The background as the control holds it.
+QColor BackOf(QWidget* w) {
+  if (auto* box = qobject_cast<platform::KeyTextBox*>(w)) return Bgr(box->BackColor());
+  if (auto* picture = qobject_cast<platform::FramedPicture*>(w)) return Bgr(picture->BackColor());
+  if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) {
+    return w->palette().color(QPalette::Base);
+  }
+  if (qobject_cast<QPushButton*>(w) || qobject_cast<QScrollBar*>(w)) {
+    return w->palette().color(QPalette::Button);
+  }
+  return w->palette().color(QPalette::Window);
+}
+
+// The text (or line, or arrow) colour as the control holds it.
+QColor ForeOf(QWidget* w) {
+  if (auto* shape = dynamic_cast<platform::Shape*>(w)) return Bgr(shape->BorderColor());
+  if (auto* spin = qobject_cast<platform::SpinButton*>(w)) return spin->ArrowColor();
+  if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) {
+    return w->palette().color(QPalette::Text);
+  }
+  if (qobject_cast<QScrollBar*>(w)) return w->palette().color(QPalette::ButtonText);
+  return w->palette().color(QPalette::WindowText);
+}
+
+QString FamilyOf(Font font) {
+  switch (font) {
+    case Font::Comic:
+      return QStringLiteral("Comic Neue");
+    case Font::Sans:
+      return QFontInfo(QFont(QStringLiteral("Sans Serif"))).family();
+    case Font::Default:
+      return QFontInfo(QApplication::font()).family();
+    case Font::None:
+      break;
+  }
+  return QString();
+}
+
+void Check(const Row& r) {
+  SCOPED_TRACE(r.name);
+  ASSERT_NE(r.control, nullptr);
+  QWidget* w = r.control;
+  w->ensurePolished();
+  if (r.parent != nullptr) {
+    EXPECT_EQ(w->parentWidget(), r.parent);
+  }
+  const QRect want = PxRect(r.left, r.top, r.width, r.height);
+  EXPECT_EQ(w->pos(), want.topLeft());
+  EXPECT_EQ(w->height(), want.height());
+  auto* label = qobject_cast<QLabel*>(w);
+  switch (r.widthRule) {
+    case Width::Exact:
+      EXPECT_EQ(w->width(), want.width());
+      break;
+    case Width::AtLeast:
+      EXPECT_GE(w->width(), want.width());
+      break;
+    case Width::Text:
+      break;
+  }
+  // A one-line caption never cuts its text off.
+  if (label != nullptr && !label->wordWrap() && !label->text().isEmpty()) {
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), w->width());
+  }
+  if (r.back) {
+    EXPECT_EQ(BackOf(w), *r.back);
+  }
+  if (r.fore) {
+    EXPECT_EQ(ForeOf(w), *r.fore);
+  }
+  if (r.font != Font::None) {
+    EXPECT_EQ(QFontInfo(w->font()).family(), FamilyOf(r.font));
+    if (r.points > 0) {
+      EXPECT_EQ(w->font().pixelSize(), int(std::lround(r.points * 96 / 72)));
+    }
+    EXPECT_EQ(w->font().bold(), r.bold);
+    EXPECT_EQ(QFontInfo(w->font()).bold(), r.bold);  // and a bold face was found
+  }
+}
+
+void CheckAll(const std::vector<Row>& rows) {
+  for (const Row& r : rows) Check(r);
+}
+
+// A frameless window of the given client size, black unless told otherwise.
+void CheckWindow(QWidget& w, int width, int height, QColor back = Bgr(0x00000000)) {
+  EXPECT_EQ(w.size(), QSize(Px(width), Px(height)));
+  EXPECT_EQ(w.palette().color(QPalette::Window), back);
+}
+
+// A line from (x1, y) to (x2, y) in twips: where it lies and how it is drawn.
+void CheckRule(platform::Line* line, int x1, int x2, int y, std::uint32_t color, int width) {
+  SCOPED_TRACE("Line1");
+  EXPECT_EQ(line->BorderColor(), color);
+  EXPECT_EQ(line->BorderWidth(), width);
+  const QRect g = line->geometry();
+  EXPECT_EQ(g.center().y(), Px(y));
+  EXPECT_LE(g.left(), Px(x1));
+  EXPECT_GE(g.right(), Px(x2) - 1);
+}
+
+// The two controls of a single-value widget, from its top left corner.
+void AddWidgetControls(std::vector<Row>& rows, widgets::ValueWidget* w, int boxWidth) {
+  rows.push_back({"Text1", w->Text1, 0, 0, boxWidth, 360, Bgr(0x00000000), Bgr(0x00C00000),
+                  Font::Comic, 9, true, Width::Exact, w});
+  rows.push_back({"B", w->B, boxWidth, 0, 255, 345, Bgr(0x00000000), Sys(QPalette::HighlightedText),
+                  Font::None, 0, false, Width::Exact, w});
+}
+
+// What the five settings pages share: the outline, the rule, the title, Done.
+struct PageFrame {
+  int width, height, titleLeft, titleWidth;
+};
+void AddPageFrame(std::vector<Row>& rows, pages::SettingsPage& p, const PageFrame& f) {
+  CheckWindow(p, f.width, f.height);
+  EXPECT_TRUE(p.windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(p.Shape1->BorderWidth(), 3);
+  CheckRule(p.Line1, 0, 7560, 480, 0x000000C0, 2);
+  rows.push_back({"Shape1", p.Shape1, 15, 15, f.width - 30, f.height - 30, {}, Bgr(0x00C00000)});
+  // The title is widened only where this machine's font needs more room.
+  rows.push_back({"Label1",
+                  p.Label1,
+                  f.titleLeft,
+                  0,
+                  f.titleWidth,
+                  405,
+                  {},
+                  Bgr(0x00008000),
+                  Font::Comic,
+                  14.25,
+                  true,
+                  Width::AtLeast});
+  rows.push_back(
+      {"Command2", p.Command2, 120, 120, 615, 285, Bgr(0x00FF0000), {}, Font::Comic, 9.75, true});
+}
+
+// Row captions of the settings pages: orange, Comic 12 pt regular.
+Row Caption(const char* name, platform::Label* label, int top, int boxWidth = 0,
+            int boxHeight = 345) {
+  // One-line captions are sized to their text; wrapped boxes may widen towards
+  // the value column where this machine's font needs more room.
+  return {name,        label,     120,   top,
+          boxWidth,    boxHeight, {},    Bgr(0x000080FF),
+          Font::Comic, 12,        false, boxWidth == 0 ? Width::Text : Width::AtLeast};
+}
+Row List(const char* name, platform::ComboBox* list, int left, int top, int width, int height) {
+  return {name,        list, left, top, width, height, Bgr(0x00000000), Bgr(0x00C00000),
+          Font::Comic, 9,    true};
+}
+// A value widget's place; its own background is the default control colour.
+Row Widget(const char* name, widgets::ValueWidget* w, int left, int top, int width) {
+  return {name, w, left, top, width, 375, Sys(QPalette::Button)};
+}
+
+class LayoutTest : public testing_support::WizardTest {
+ protected:
+  void SetUp() override {
+    WizardTest::SetUp();
+    app::RegisterPages();
+    platform::Show<shell::Form4>();
+  }
+  shell::Form4& Main() { return platform::The<shell::Form4>(); }
+  // Opens a page through its menu label, as the player does.
+  void Open(platform::Label* menuLabel) {
+    QTest::mouseClick(menuLabel, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+  }
+};
+
+TEST_F(LayoutTest, Splash) {
+  shell::frmSplash s;
+  s.show();
+  EXPECT_TRUE(s.windowFlags() & Qt::FramelessWindowHint);
+  // A fixed place on the screen, not centred.
+  EXPECT_EQ(s.geometry(), PxRect(4680, 3075, 6120, 4665));
+  EXPECT_EQ(s.palette().color(QPalette::Window), Bgr(0x00800000));
+  CheckAll({
+      {"Pic", s.Pic, 120, 120, 5895, 4455, Sys(QPalette::Base)},
+      {"WaiT1", s.WaiT1, 840, 2880, 735, 975},
+  });
+}
+
+TEST_F(LayoutTest, MainWindow) {
+  shell::Form4& w = Main();
+  CheckWindow(w, 3045, 4485);
+  const QColor red = Bgr(0x000000FF), blue = Bgr(0x00C00000);
+  // The labels are sized to their text on one line: where this machine's font
+  // (Comic Neue has no Cyrillic; DejaVu Sans fills in, wider) needs more room
+  // than the table gives, they are wider.
+  const auto a = Width::AtLeast;
+  QWidget* f = w.Frame1;
+  CheckAll({
+      {"Frame1",
+       w.Frame1,
+       240,
+       120,
+       2655,
+       3495,
+       Bgr(0x00000000),
+       {},
+       Font::None,
+       0,
+       false,
+       Width::Exact,
+       &w},
+      {"Label1", w.Label1, 240, 0, 1605, 405, {}, red, Font::Comic, 14.25, true, a, f},
+      {"Command5", w.Command5, 600, 480, 690, 345, {}, blue, Font::Comic, 12, false, a, f},
+      {"Command7", w.Command7, 555, 840, 735, 345, {}, blue, Font::Comic, 12, false, a, f},
+      {"Command8", w.Command8, 600, 1200, 810, 345, {}, blue, Font::Comic, 12, false, a, f},
+      {"Command6", w.Command6, 600, 1560, 870, 345, {}, blue, Font::Comic, 12, false, a, f},
+      {"Command2", w.Command2, 600, 1920, 1350, 345, {}, blue, Font::Comic, 12, false, a, f},
+      {"Command4", w.Command4, 600, 2280, 1275, 345, {}, blue, Font::Comic, 12, false, a, f},
+      {"Command1", w.Command1, 600, 2640, 1830, 345, {}, blue, Font::Comic, 12, false, a, f},
+      {"Command3", w.Command3, 240, 3120, 1440, 405, {}, red, Font::Comic, 14.25, true, a, f},
+      {"Picture1",
+       w.Picture1,
+       0,
+       3720,
+       3105,
+       855,
+       Bgr(0x00000000),
+       {},
+       Font::None,
+       0,
+       false,
+       Width::Exact,
+       &w},
+      {"Command9", w.Command9, 3840, 240, 255, 255, {}, {}, Font::None, 0, false, Width::Exact, &w},
+  });
+  EXPECT_EQ(w.Command9->text(), QStringLiteral("Command9"));
+  EXPECT_TRUE(w.Command9->isHidden());
+  EXPECT_FALSE(w.rect().intersects(w.Command9->geometry()));
+}
+
+TEST_F(LayoutTest, VideoPage) {
+  Open(Main().Command5);
+  pages::set3& p = platform::The<pages::set3>();
+  ASSERT_TRUE(p.isVisible());
+  std::vector<Row> rows;
+  AddPageFrame(rows, p, {7410, 5175, 2280, 2400});
+  auto top = [](int row) { return 240 + 360 * row; };
+  ASSERT_EQ(p.Label2.size(), 12);
+  for (int r = 1; r <= 12; ++r) rows.push_back(Caption("Label2", p.Label2[r - 1], top(r)));
+  rows.push_back(Widget("UPDW1", p.UPDW1, 5760, top(1), 1575));
+  rows.push_back(Widget("UPDW2", p.UPDW2, 5760, top(2), 1575));
+  rows.push_back(Widget("UPDW3", p.UPDW3, 5760, top(3), 1575));
+  rows.push_back(Widget("UPDW02", p.UPDW02, 5760, top(4), 1575));
+  rows.push_back(Widget("UPDW03", p.UPDW03, 5760, top(5), 1575));
+  for (auto* w : {p.UPDW1, p.UPDW2, p.UPDW3, p.UPDW02, p.UPDW03}) AddWidgetControls(rows, w, 1200);
+  rows.push_back(List("Combo3", p.Combo3, 5760, top(6), 1455, 360));
+  rows.push_back(List("Combo4", p.Combo4, 5760, top(7), 1455, 360));
+  rows.push_back(List("Combo5", p.Combo5, 5760, top(8), 1455, 360));
+  rows.push_back(List("Combo6", p.Combo6, 5760, top(9), 1455, 360));
+  rows.push_back(List("Combo7", p.Combo7, 5760, top(10), 1455, 360));
+  rows.push_back(List("Combo8", p.Combo8, 5760, top(11), 1455, 360));
+  rows.push_back(List("Combo1", p.Combo1, 5760, top(12), 1455, 360));
+  CheckAll(rows);
+}
+
+TEST_F(LayoutTest, MousePage) {
+  Open(Main().Command6);
+  pages::SET4& p = platform::The<pages::SET4>();
+  ASSERT_TRUE(p.isVisible());
+  std::vector<Row> rows;
+  AddPageFrame(rows, p, {5610, 3990, 1560, 2580});
+  rows.push_back(Caption("Label3", p.Label3, 600));
+  rows.push_back(Caption("Label2", p.Label2, 960, 3315, 675));
+  rows.push_back(Caption("Label4", p.Label4, 1680));
+  rows.push_back(Caption("Label5", p.Label5, 2040));
+  rows.push_back(Caption("Label6", p.Label6, 2400));
+  rows.push_back(Caption("Label7", p.Label7, 2760));
+  rows.push_back(Caption("Label8", p.Label8, 3120, 3075, 705));
+  rows.push_back(Widget("SEN1", p.SEN1, 4200, 600, 1335));
+  rows.push_back(Widget("SEN2", p.SEN2, 4200, 1080, 1335));
+  for (auto* w : {p.SEN1, p.SEN2}) AddWidgetControls(rows, w, 960);
+  rows.push_back(List("Combo1", p.Combo1, 4200, 1680, 1215, 360));
+  rows.push_back(List("Combo2", p.Combo2, 4200, 2040, 1215, 360));
+  rows.push_back(List("Combo3", p.Combo3, 4200, 2400, 1215, 360));
+  rows.push_back(List("Combo4", p.Combo4, 4200, 2760, 1215, 360));
+  rows.push_back(List("Combo5", p.Combo5, 4200, 3120, 1215, 360));
+  CheckAll(rows);
+  EXPECT_TRUE(p.Label2->wordWrap());
+  EXPECT_TRUE(p.Label8->wordWrap());
+}
+
+TEST_F(LayoutTest, SoundPage) {
+  Open(Main().Command7);
+  pages::SET5& p = platform::The<pages::SET5>();
+  ASSERT_TRUE(p.isVisible());
+  std::vector<Row> rows;
+  AddPageFrame(rows, p, {6330, 2910, 1560, 2340});
+  rows.push_back(Caption("Label3", p.Label3, 600));
+  rows.push_back(Caption("Label5", p.Label5, 960));
+  rows.push_back(Caption("Label2", p.Label2, 1320));
+  rows.push_back(Caption("Label4", p.Label4, 1680));
+  rows.push_back(Caption("Label6", p.Label6, 2040));
+  rows.push_back(Caption("Label7", p.Label7, 2400));
+  rows.push_back(Widget("Volume1", p.Volume1, 4920, 600, 1455));
+  rows.push_back(Widget("Volume2", p.Volume2, 4920, 960, 1455));
+  for (auto* w : {p.Volume1, p.Volume2}) AddWidgetControls(rows, w, 960);
+  rows.push_back(List("Combo1", p.Combo1, 4920, 1320, 1215, 360));
+  rows.push_back(List("Combo2", p.Combo2, 4920, 1680, 1215, 360));
+  rows.push_back(List("Combo3", p.Combo3, 4920, 2040, 1215, 360));
+  rows.push_back(List("Combo4", p.Combo4, 4920, 2400, 1215, 360));
+  CheckAll(rows);
+}
+
+TEST_F(LayoutTest, PlayerPage) {
+  Open(Main().Command8);
+  pages::SET6& p = platform::The<pages::SET6>();
+  ASSERT_TRUE(p.isVisible());
+  std::vector<Row> rows;
+  AddPageFrame(rows, p, {7170, 3030, 2160, 2535});
+  rows.push_back(Caption("Label4", p.Label4, 720));
+  rows.push_back(Caption("Label8", p.Label8, 1080));
+  rows.push_back(Caption("Label5", p.Label5, 1440));
+  rows.push_back(Caption("Label3", p.Label3, 1800));
+  rows.push_back(Caption("Label2", p.Label2, 2160));
+  rows.push_back(Caption("Label6", p.Label6, 2520));
+  rows.push_back(List("Combo1", p.Combo1, 5760, 720, 1215, 360));
+  rows.push_back(List("Combo3", p.Combo3, 5760, 1080, 1215, 360));
+  rows.push_back(List("Combo2", p.Combo2, 5760, 1440, 1215, 360));
+  rows.push_back(Widget("SPEED1", p.SPEED1, 5760, 1800, 1335));
+  rows.push_back(Widget("SPEED2", p.SPEED2, 5760, 2160, 1335));
+  rows.push_back(Widget("SPEED3", p.SPEED3, 5760, 2520, 1335));
+  for (auto* w : {p.SPEED1, p.SPEED2, p.SPEED3}) AddWidgetControls(rows, w, 960);
+  CheckAll(rows);
+}
+
+TEST_F(LayoutTest, OtherPage) {
+  Open(Main().Command4);
+  pages::SET2& p = platform::The<pages::SET2>();
+  ASSERT_TRUE(p.isVisible());
+  std::vector<Row> rows;
+  AddPageFrame(rows, p, {6990, 8310, 1920, 3090});
+  ASSERT_EQ(p.Captions.size(), 15);
+  const struct {
+    int top, boxWidth;  // 0: one line sized to its text
+  } captions[] = {{720, 0},  {1080, 0}, {1440, 4125}, {2160, 4125}, {2880, 4365},
+                  {3600, 0}, {3960, 0}, {4320, 0},    {4680, 3945}, {5400, 0},
+                  {5760, 0}, {6120, 0}, {6480, 0},    {6840, 0},    {7200, 0}};
+  for (int i = 0; i < 15; ++i) {
+    const auto& c = captions[i];
+    rows.push_back(Caption("caption", p.Captions[i], c.top, c.boxWidth, c.boxWidth ? 705 : 345));
+  }
+  const QColor black = Bgr(0x00000000), blue = Bgr(0x00C00000);
+  rows.push_back({"Text1", p.Text1, 4920, 720, 1935, 375, black, blue, Font::Sans, 9.75, false});
+  rows.push_back({"Text2", p.Text2, 4920, 1080, 1935, 375, black, blue, Font::Sans, 9.75, false});
+  rows.push_back(List("Combo1", p.Combo1, 4920, 1560, 1215, 360));
+  rows.push_back(List("Combo2", p.Combo2, 4920, 2400, 1215, 360));
+  rows.push_back(Widget("senn1", p.senn1, 4920, 3000, 1335));
+  rows.push_back(List("Combo3", p.Combo3, 4920, 3600, 1215, 360));
+  rows.push_back(Widget("SENN2", p.SENN2, 4920, 3960, 1335));
+  for (auto* w : {p.senn1, p.SENN2}) AddWidgetControls(rows, w, 960);
+  rows.push_back(List("Combo4", p.Combo4, 4920, 4320, 1215, 360));
+  rows.push_back(List("Combo5", p.Combo5, 4920, 4800, 1215, 360));
+  rows.push_back(List("Combo6", p.Combo6, 4920, 5280, 1215, 360));
+  rows.push_back(List("Combo7", p.Combo7, 4920, 5640, 1215, 360));
+  rows.push_back(List("Combo8", p.Combo8, 4920, 6000, 1215, 360));
+  rows.push_back(List("Combo9", p.Combo9, 4920, 6360, 1215, 360));
+  rows.push_back(List("Combo10", p.Combo10, 4920, 6720, 1215, 360));
+
+  // The colour picker and its own controls, from its top left corner.
+  widgets::COLOR* c = p.COLOR1;
+  const auto letter = [c](const char* name, platform::Label* l, int left, int width,
+                          std::uint32_t color) {
+    return Row{name,       l,           left,  0,    width,        405, {},
+               Bgr(color), Font::Comic, 14.25, true, Width::Exact, c};
+  };
+  const auto spin = [c](const char* name, platform::SpinButton* s, int left) {
+    // The arrows keep the control's default colour.
+    return Row{
+        name,       s, left,  360,          255, 375, Bgr(0x00800000), Sys(QPalette::ButtonText),
+        Font::None, 0, false, Width::Exact, c};
+  };
+  const auto box = [c](const char* name, platform::TextBox* t, int left) {
+    return Row{name,          t, left,  720,          375, 285, Bgr(0x00000000), Bgr(0x00FFFFC0),
+               Font::Default, 0, false, Width::Exact, c};
+  };
+  rows.push_back({"COLOR1", c, 4920, 7080, 1935, 1215, Bgr(0x00000000)});
+  rows.push_back(letter("Label2", c->Label2, 30, 180, 0x000000FF));
+  rows.push_back(letter("Label3", c->Label3, 460, 195, 0x00008080));
+  rows.push_back(letter("Label1", c->Label1, 880, 180, 0x00FF0000));
+  rows.push_back(spin("R", c->SpinR, 0));
+  rows.push_back(spin("G", c->SpinG, 420));
+  rows.push_back(spin("B", c->SpinB, 840));
+  rows.push_back(box("Text1", c->Text1, 0));
+  rows.push_back(box("Text2", c->Text2, 360));
+  rows.push_back(box("Text3", c->Text3, 760));
+  rows.push_back({"Picture1",
+                  c->Picture1,
+                  1200,
+                  120,
+                  615,
+                  855,
+                  Bgr(0x00EBEBEB),
+                  {},
+                  Font::None,
+                  0,
+                  false,
+                  Width::Exact,
+                  c});
+  CheckAll(rows);
+}
+
+// Which frame, and where in it, a box lies: the box rule and the groups.
+struct BoxPlace {
+  int frame;  // 0 to 5
+  int left, top;
+};
+BoxPlace PlaceOfBox(int box) {
+  int action, left;
+  if (box <= 54) {
+    action = box, left = 3360;
+  } else if (box <= 109) {
+    action = box - 55, left = 4920;
+  } else if (box <= 119) {
+    action = box - 55, left = 3360;
+  } else {
+    action = box - 65, left = 4920;
+  }
+  // Frame, first and last action, top to bottom.
+  const int groups[6][3] = {{0, 0, 7},   {1, 8, 24},  {2, 25, 41},
+                            {3, 48, 54}, {4, 42, 47}, {5, 55, 64}};
+  for (const auto& g : groups) {
+    if (action >= g[1] && action <= g[2]) return {g[0], left, 360 * (action - g[1])};
+  }
+  ADD_FAILURE() << "no group for box " << box;
+  return {};
+}
+
+TEST_F(LayoutTest, ControlsPage) {
+  Open(Main().Command2);
+  bindings::Set1& p = platform::The<bindings::Set1>();
+  ASSERT_TRUE(p.isVisible());
+  CheckWindow(p, 7350, 8550);
+  EXPECT_TRUE(p.windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(p.Shape1->BorderWidth(), 3);
+  const QColor green = Bgr(0x00008000), black = Bgr(0x00000000);
+  const auto a = Width::AtLeast, x = Width::Exact;
+  platform::Panel* frames[] = {p.Frame1, p.Frame2, p.Frame3, p.Frame4, p.Frame5, p.Frame6};
+  std::vector<Row> rows = {
+      {"Shape1", p.Shape1, 15, 15, 7320, 8520, {}, Bgr(0x00C00000)},
+      {"Command2", p.Command2, 120, 120, 615, 285, Bgr(0x00FF0000), {}, Font::Comic, 9.75, true},
+      // The headers widen only where this machine's font needs more room.
+      {"Label10", p.Label10, 1080, 0, 870, 405, {}, green, Font::Comic, 14.25, true, a},
+      {"Label2", p.Label2, 4005, 0, 510, 405, {}, green, Font::Comic, 14.25, true, a},
+      {"Label3", p.Label3, 5445, 0, 1200, 405, {}, green, Font::Comic, 14.25, true, a},
+      {"Picture1", p.Picture1, 120, 480, 6855, 7935, black, {}, Font::None, 0, false, x, &p},
+      // The load puts the panel at its top.
+      {"img", p.img, 240, 0, 6615, 23500, black, {}, Font::None, 0, false, x, p.Picture1},
+      {"V", p.V, 6960, 600, 255, 7815, Bgr(0x00808080), Bgr(0x00404040), Font::None, 0, false, x,
+       &p},
+      {"Frame1", p.Frame1, 120, 0, 6255, 2895, black, {}, Font::None, 0, false, x, p.img},
+      {"Frame2", p.Frame2, 120, 2850, 6255, 6150, black, {}, Font::None, 0, false, x, p.img},
+      {"Frame3", p.Frame3, 120, 9000, 6255, 6255, black, {}, Font::None, 0, false, x, p.img},
+      {"Frame4", p.Frame4, 120, 15120, 6255, 2655, black, {}, Font::None, 0, false, x, p.img},
+      {"Frame5", p.Frame5, 120, 17640, 6255, 2295, black, {}, Font::None, 0, false, x, p.img},
+      {"Frame6", p.Frame6, 120, 19800, 6240, 3735, black, {}, Font::None, 0, false, x, p.img},
+  };
+  EXPECT_EQ(p.V->orientation(), Qt::Vertical);
+  // A sample of boxes by the box rule: both columns of every group's first and
+  // last row, and the corners named in the layout.
+  for (int box : {0, 55, 7, 62, 8, 24, 25, 41, 42, 47, 48, 54, 109, 110, 119, 120, 129}) {
+    const BoxPlace at = PlaceOfBox(box);
+    rows.push_back({"Text1", p.Text1[box], at.left, at.top, 1185, 405, Bgr(0x00FFC0C0),
+                    Bgr(0x000000C0), Font::Comic, 9.75, true, x, frames[at.frame]});
+    rows.push_back({"Label1",
+                    p.Label1[box],
+                    at.left,
+                    at.top,
+                    1185,
+                    375,
+                    {},
+                    {},
+                    Font::None,
+                    0,
+                    false,
+                    x,
+                    frames[at.frame]});
+    EXPECT_TRUE(p.Label1[box]->text().isEmpty());
+  }
+  CheckAll(rows);
+  // Every caption: Left 0, Top 360 x its row in its frame, shown orange.
+  for (int action = 0; action < 65; ++action) {
+    SCOPED_TRACE(action);
+    const BoxPlace at = PlaceOfBox(action <= 54 ? action : action + 55);
+    platform::Label* caption = p.KeyLab[std::size_t(action)];
+    EXPECT_EQ(caption->parentWidget(), frames[at.frame]);
+    EXPECT_EQ(caption->pos(), QPoint(0, Px(at.top)));
+    EXPECT_EQ(ForeOf(caption), Bgr(0x000080FF));
+    // It ends before its primary box.
+    EXPECT_LE(caption->fontMetrics().horizontalAdvance(caption->text()), Px(3360));
+  }
+}
+
+TEST_F(LayoutTest, WeaponsWindow) {
+  Open(Main().Command1);
+  purchase::Form1& w = platform::The<purchase::Form1>();
+  ASSERT_TRUE(w.isVisible());
+  EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(w.geometry(), PxRect(120, 75, 6195, 6465));  // not centred
+  EXPECT_EQ(w.palette().color(QPalette::Window), Bgr(0x00000000));
+  const QColor black = Bgr(0x00000000);
+  const auto x = Width::Exact;
+  std::vector<Row> rows = {
+      {"Frame1", w.Frame1, 0, 0, 6200, 2980, black, {}, Font::None, 0, false, x, &w},
+      {"Frame2", w.Frame2, 0, 0, 3100, 1990, black, {}, Font::None, 0, false, x, &w},
+      {"Frame3", w.Frame3, 0, 0, 6200, 2980, black, {}, Font::None, 0, false, x, &w},
+      {"Frame4", w.Frame4, 0, 0, 6200, 3980, black, {}, Font::None, 0, false, x, &w},
+      {"Frame5", w.Frame5, 0, 0, 3105, 1005, black, {}, Font::None, 0, false, x, &w},
+      {"Frame6", w.Frame6, 0, 0, 6200, 3980, black, {}, Font::None, 0, false, x, &w},
+      {"Frame7", w.Frame7, 0, 4000, 1800, 2460, black, {}, Font::None, 0, false, x, &w},
+      {"Label1", w.Label1, 2040, 4440, 3750, 1230, {}, Bgr(0x00C00000), Font::Comic, 44.25, true},
+      {"Command1", w.Command1, 5445, 6160, 735, 285, Bgr(0x00FF0000), {}, Font::Comic, 9.75, true},
+  };
+  // The options stand edge to edge: each from its own top to the next one's,
+  // so 410 twips (27 1/3 pixels) come out as 27 or 28 pixels with no gap.
+  for (int k = 1; k <= 6; ++k) {
+    const int top = 410 * (k - 1);
+    rows.push_back({"Option", w.Option(k), 0, top, 1800, 410, Bgr(0x00C0C0C0),
+                    Sys(QPalette::WindowText), Font::Comic, 9, true, x, w.Frame7});
+    rows.back().height = (Px(top + 410) - Px(top)) * 15;
+  }
+  // Cells: column c, row r of its class frame.
+  const struct {
+    int picture, frame, column, row;
+  } cells[] = {{1, 1, 0, 0},  {2, 1, 0, 1},  {3, 1, 0, 2},  {4, 1, 1, 0},  {5, 1, 1, 1},
+               {6, 1, 1, 2},  {7, 2, 0, 0},  {8, 2, 0, 1},  {9, 3, 0, 0},  {10, 3, 0, 1},
+               {11, 3, 0, 2}, {12, 3, 1, 0}, {13, 3, 1, 1}, {14, 4, 0, 0}, {15, 4, 0, 1},
+               {16, 4, 0, 2}, {17, 4, 0, 3}, {18, 4, 1, 0}, {19, 4, 1, 1}, {20, 4, 1, 2},
+               {21, 4, 1, 3}, {22, 5, 0, 0}, {23, 6, 0, 0}, {24, 6, 1, 0}, {25, 6, 0, 1},
+               {26, 6, 0, 2}, {27, 6, 0, 3}, {28, 6, 1, 1}, {29, 6, 1, 2}, {30, 6, 1, 3}};
+  for (const auto& c : cells) {
+    rows.push_back({"Picture",
+                    w.Picture(c.picture),
+                    3096 * c.column,
+                    990 * c.row,
+                    3105,
+                    1005,
+                    {},
+                    {},
+                    Font::None,
+                    0,
+                    false,
+                    x,
+                    w.Frame(c.frame)});
+  }
+  CheckAll(rows);
+}
+
+TEST_F(LayoutTest, KeyboardWindow) {
+  Open(Main().Command1);
+  purchase::Form2& k = platform::The<purchase::Form2>();
+  ASSERT_TRUE(k.isVisible());
+  EXPECT_TRUE(k.windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(k.geometry(), PxRect(6330, 75, 6570, 8430));  // just right of the weapons window
+  EXPECT_EQ(k.palette().color(QPalette::Window), Bgr(0x00000000));
+  EXPECT_EQ(k.Shape1->BorderWidth(), 3);
+  const QColor red = Bgr(0x000000FF);
+  const auto x = Width::Exact;
+  std::vector<Row> rows = {
+      {"Shape1", k.Shape1, 15, 15, 6540, 8400, {}, Bgr(0x00C00000)},
+      {"Label1", k.Label1, 600, 0, 525, 345, {}, Bgr(0x00C00000), Font::Comic, 12, true},
+      // The list keeps the platform's default look.
+      {"List", k.List, 120, 360, 1455, 315, {}, {}, Font::Default},
+      // Widened where this machine's font needs more room: Comic Neue has no
+      // Cyrillic, and DejaVu Sans, which fills in, is wider.
+      {"Command3",
+       k.Command3,
+       1680,
+       360,
+       975,
+       315,
+       red,
+       {},
+       Font::Comic,
+       9.75,
+       true,
+       Width::AtLeast},
+      {"Command1", k.Command1, 5280, 360, 1095, 345, red, {}, Font::Comic, 12, false},
+      {"Command2", k.Command2, 5910, 50, 615, 285, Bgr(0x00FF0000), {}, Font::Comic, 9.75, true},
+  };
+  for (int i = 0; i < 14; ++i) {
+    rows.push_back({"Key",
+                    k.Key[std::size_t(i)],
+                    i < 7 ? 120 : 3300,
+                    720 + 1080 * (i % 7),
+                    3135,
+                    1035,
+                    Bgr(0x00808080),
+                    {},
+                    Font::None,
+                    0,
+                    false,
+                    x,
+                    &k});
+  }
+  CheckAll(rows);
+}
+
+}  // namespace

@@ -1,0 +1,190 @@
+// Opens every window of the wizard offscreen, the way the program opens them
+// (the splash at start-up, the pages through their menu labels), and writes
+// one PNG per window into the folder given on the command line. The fire loop
+// is held back so it does not take over; the strip gets a few frames drawn by
+// hand instead. The temporary configuration file goes to a scratch folder.
+// Target screenshots, built on request:  screenshots OUTPUT_FOLDER
+#include <QApplication>
+#include <QDir>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <functional>
+
+#include "app/pages.h"
+#include "bindings/controls_page.h"
+#include "pages/mouse_page.h"
+#include "pages/other_page.h"
+#include "pages/player_page.h"
+#include "pages/sound_page.h"
+#include "pages/video_page.h"
+#include "platform/application.h"
+#include "platform/forms.h"
+#include "platform/sound_output.h"
+#include "purchase/keyboard_window.h"
+#include "purchase/weapons_window.h"
+#include "shell/fire.h"
+#include "shell/main_window.h"
+#include "shell/splash.h"
+
+namespace {
+
+// Offscreen there is nothing to hear.
+class Silence : public platform::SoundOutput {
+ public:
+  std::int32_t PlayFromMemory(const QByteArray&) override { return 1; }
+};
+
+QString out_dir;
+int failures = 0;
+
+void Save(QWidget& window, const QString& name) {
+  platform::DoEvents();
+  const QString path = QDir(out_dir).filePath(name + QStringLiteral(".png"));
+  if (window.grab().save(path)) {
+    std::printf("%s  %dx%d\n", qPrintable(path), window.width(), window.height());
+  } else {
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    ++failures;
+  }
+}
+
+// A left click as the player gives it: press and release on the widget.
+void Click(QWidget* widget) {
+  const QPointF at(2, 2);
+  const QPointF global = widget->mapToGlobal(at);
+  QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(widget, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+  QApplication::sendEvent(widget, &release);
+  platform::DoEvents();
+}
+
+// Some frames of flames on the strip, as the held-back loop would draw them.
+void BurnAWhile(shell::Form4& main) {
+  platform::Random random;
+  QImage& strip = main.Picture1->DrawingSurface();
+  auto next = [&random] { return random.Next(); };
+  for (int frame = 0; frame < 80; ++frame) {
+    shell::FireFrame(main.Fire, next, [&strip](int x, int y, std::uint32_t bgr) {
+      if (x < strip.width() && y < strip.height()) {
+        strip.setPixelColor(
+            x, y, QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)));
+      }
+    });
+  }
+  main.Picture1->Refresh();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+    return 2;
+  }
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The program's temporary file lands in a scratch folder of our own.
+  QTemporaryDir scratch;
+  if (!scratch.isValid()) {
+    std::fprintf(stderr, "no scratch folder\n");
+    return 1;
+  }
+  qputenv("TMPDIR", QFile::encodeName(scratch.path()));
+
+  platform::Application app(argc, argv);
+  out_dir = QString::fromLocal8Bit(argv[1]);
+  if (!QDir().mkpath(out_dir)) {
+    std::fprintf(stderr, "cannot make %s\n", argv[1]);
+    return 1;
+  }
+  Silence silence;
+  platform::SetSoundOutput(&silence);
+  shell::Form4::HoldFireLoop(true);
+  app::RegisterPages();
+
+  // The splash is grabbed while it waits its second.
+  QTimer::singleShot(500, [] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (auto* splash = qobject_cast<shell::frmSplash*>(w); splash && splash->isVisible()) {
+        Save(*splash, QStringLiteral("frmSplash"));
+      }
+    }
+  });
+  shell::StartUp();
+  platform::DoEvents();
+
+  shell::Form4& main = platform::The<shell::Form4>();
+  BurnAWhile(main);
+  Save(main, QStringLiteral("Form4"));
+
+  // Each page through its menu label, grabbed, then completed with its Done.
+  const struct {
+    platform::Label* label;
+    std::function<void()> grabAndClose;
+  } pages[] = {
+      {main.Command5,
+       [] {
+         auto& p = platform::The<pages::set3>();
+         Save(p, QStringLiteral("set3"));
+         Click(p.Command2);
+       }},
+      {main.Command7,
+       [] {
+         auto& p = platform::The<pages::SET5>();
+         Save(p, QStringLiteral("SET5"));
+         Click(p.Command2);
+       }},
+      {main.Command8,
+       [] {
+         auto& p = platform::The<pages::SET6>();
+         Save(p, QStringLiteral("SET6"));
+         Click(p.Command2);
+       }},
+      {main.Command6,
+       [] {
+         auto& p = platform::The<pages::SET4>();
+         Save(p, QStringLiteral("SET4"));
+         Click(p.Command2);
+       }},
+      {main.Command2,
+       [] {
+         auto& p = platform::The<bindings::Set1>();
+         Save(p, QStringLiteral("Set1"));
+         Click(p.Command2);
+       }},
+      {main.Command4,
+       [] {
+         auto& p = platform::The<pages::SET2>();
+         Save(p, QStringLiteral("SET2"));
+         Click(p.Command2);
+       }},
+      {main.Command1,
+       [] {
+         auto& weapons = platform::The<purchase::Form1>();
+         auto& keys = platform::The<purchase::Form2>();
+         Save(weapons, QStringLiteral("Form1"));
+         Save(keys, QStringLiteral("Form2"));
+         // One class shown, as the player sees it after a choice.
+         Click(weapons.Option4);
+         Save(weapons, QStringLiteral("Form1_rifles"));
+         Click(weapons.Command1);
+       }},
+  };
+  for (const auto& page : pages) {
+    Click(page.label);
+    if (main.MainWindowInUse) {
+      std::fprintf(stderr, "%s did not open its page\n", qPrintable(page.label->text()));
+      ++failures;
+      continue;
+    }
+    page.grabAndClose();
+  }
+  Save(main, QStringLiteral("Form4_done"));
+  platform::SetSoundOutput(nullptr);
+  platform::DestroyAllForms();
+  return failures == 0 ? 0 : 1;
+}
