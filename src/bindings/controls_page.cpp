@@ -4,6 +4,7 @@
 #include "config/config_file.h"
 #include "config/config_text.h"
 #include "platform/units.h"
+#include "shell/page_look.h"
 #include "shell/page_protocol.h"
 #include "shell/sound_cues.h"
 
@@ -14,7 +15,6 @@ constexpr std::uint32_t kBlack = 0x00000000;
 constexpr std::uint32_t kBlue = 0x00C00000;
 constexpr std::uint32_t kGreen = 0x00008000;
 constexpr std::uint32_t kOrange = 0x000080FF;
-constexpr std::uint32_t kDoneBlue = 0x00FF0000;
 constexpr std::uint32_t kBoxText = 0x000000C0;
 constexpr std::uint32_t kScrollGrey = 0x00808080;
 constexpr std::uint32_t kScrollArrows = 0x00404040;
@@ -27,9 +27,7 @@ constexpr int kRowPitch = 360;
 constexpr int kPrimaryLeft = 3360, kAlternateLeft = 4920;
 constexpr int kBoxWidth = 1185, kBoxHeight = 405, kTargetHeight = 375;
 
-QFont Comic(double points, bool bold = false) {
-  return platform::MakeFont(QStringLiteral("Comic Sans MS"), points, bold);
-}
+QFont Comic(double points, bool bold = false) { return shell::ComicFont(points, bold); }
 
 platform::Label* Header(QWidget* parent, const QString& text, int left, int width) {
   auto* label = new platform::Label(parent, text, kGreen, Comic(14.25, true));
@@ -46,8 +44,7 @@ Set1::Set1() : platform::Form(StartUpPosition::CenterScreen) {
   setFixedSize(platform::TwipsToPixels(kPageWidth), platform::TwipsToPixels(kPageHeight));
   platform::SetBackColor(this, kBlack);
 
-  Shape1 = new platform::Shape(this, kBlue, 3);
-  platform::PlaceTwips(Shape1, 15, 15, kPageWidth - 30, kPageHeight - 30);
+  Shape1 = shell::MakeOutline(this, kPageWidth, kPageHeight);
 
   Label10 = Header(this, QStringLiteral("Action"), 1080, 870);
   Label2 = Header(this, QStringLiteral("Key"), 4005, 510);
@@ -110,9 +107,7 @@ Set1::Set1() : platform::Form(StartUpPosition::CenterScreen) {
   platform::PlaceTwips(V, 6960, 600, 255, kBarHeight);
   connect(V, &platform::ScrollBar::Change, this, &Set1::V_Change);
 
-  Command2 =
-      new platform::CommandButton(this, QStringLiteral("Done"), kDoneBlue, Comic(9.75, true));
-  platform::PlaceTwips(Command2, 120, 120, 615, 285);
+  Command2 = shell::MakeDoneButton(this, 120, 120, 615, 285);
   connect(Command2, &QPushButton::clicked, this, &Set1::Command2_Click);
 }
 

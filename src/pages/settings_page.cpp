@@ -3,6 +3,7 @@
 #include "config/config_file.h"
 #include "config/config_text.h"
 #include "platform/units.h"
+#include "shell/page_look.h"
 
 namespace pages {
 namespace {
@@ -12,12 +13,9 @@ constexpr std::uint32_t kBlue = 0x00C00000;
 constexpr std::uint32_t kGreen = 0x00008000;
 constexpr std::uint32_t kOrange = 0x000080FF;
 constexpr std::uint32_t kRuleRed = 0x000000C0;
-constexpr std::uint32_t kDoneBlue = 0x00FF0000;
 constexpr int kCaptionLeft = 120;
 
-QFont Comic(double points, bool bold = false) {
-  return platform::MakeFont(QStringLiteral("Comic Sans MS"), points, bold);
-}
+QFont Comic(double points, bool bold = false) { return shell::ComicFont(points, bold); }
 
 }  // namespace
 
@@ -28,16 +26,14 @@ SettingsPage::SettingsPage(const PageFrame& frame)
   setFixedSize(platform::TwipsToPixels(frame.width), platform::TwipsToPixels(frame.height));
   platform::SetBackColor(this, kBlack);
 
-  Shape1 = new platform::Shape(this, kBlue, 3);
-  platform::PlaceTwips(Shape1, 15, 15, frame.width - 30, frame.height - 30);
+  Shape1 = shell::MakeOutline(this, frame.width, frame.height);
   Line1 = new platform::Line(this, 0, 480, 7560, 480, kRuleRed, 2);
 
   Label1 = new platform::Label(this, frame.title, kGreen, Comic(14.25, true));
   platform::PlaceTwips(Label1, frame.titleLeft, 0, frame.titleWidth, 405);
   Label1->FitToText();
 
-  Command2 = new platform::CommandButton(this, QStringLiteral("Done"), kDoneBlue, Comic(9.75, true));
-  platform::PlaceTwips(Command2, 120, 120, 615, 285);
+  Command2 = shell::MakeDoneButton(this, 120, 120, 615, 285);
   connect(Command2, &QPushButton::clicked, this, &SettingsPage::Command2_Click);
 }
 

@@ -6,6 +6,7 @@
 #include "config/config_text.h"
 #include "platform/dialogs.h"
 #include "platform/units.h"
+#include "shell/page_look.h"
 #include "purchase/purchase_page.h"
 #include "shell/sound_cues.h"
 
@@ -16,12 +17,9 @@ constexpr std::uint32_t kBlack = 0x00000000;
 constexpr std::uint32_t kWhite = 0x00FFFFFF;
 constexpr std::uint32_t kBlue = 0x00C00000;
 constexpr std::uint32_t kRed = 0x000000FF;
-constexpr std::uint32_t kDoneBlue = 0x00FF0000;
 constexpr std::uint32_t kSlotGrey = 0x00808080;
 
-QFont Comic(double points, bool bold) {
-  return platform::MakeFont(QStringLiteral("Comic Sans MS"), points, bold);
-}
+QFont Comic(double points, bool bold) { return shell::ComicFont(points, bold); }
 
 }  // namespace
 
@@ -32,8 +30,7 @@ Form2::Form2() : platform::Form(StartUpPosition::Manual) {
   move(platform::TwipsToPixels(6330), platform::TwipsToPixels(75));
   platform::SetBackColor(this, kBlack);
 
-  Shape1 = new platform::Shape(this, kBlue, 3);
-  platform::PlaceTwips(Shape1, 15, 15, 6540, 8400);
+  Shape1 = shell::MakeOutline(this, 6570, 8430);
 
   Label1 = new platform::Label(this, QStringLiteral("Key:"), kBlue, Comic(12, true));
   platform::PlaceTwips(Label1, 600, 0, 525, 345);
@@ -49,8 +46,7 @@ Form2::Form2() : platform::Form(StartUpPosition::Manual) {
   Command1 = new platform::CommandButton(this, QStringLiteral("Запись "), kRed, Comic(12, false));
   platform::PlaceTwips(Command1, 5280, 360, 1095, 345);
   Command1->FitToText();
-  Command2 = new platform::CommandButton(this, QStringLiteral("Done"), kDoneBlue, Comic(9.75, true));
-  platform::PlaceTwips(Command2, 5910, 50, 615, 285);
+  Command2 = shell::MakeDoneButton(this, 5910, 50, 615, 285);
   connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
   connect(Command3, &QPushButton::clicked, this, &Form2::Command3_Click);
   connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);

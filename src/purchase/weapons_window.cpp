@@ -2,6 +2,7 @@
 
 #include "platform/mouse_pointer.h"
 #include "platform/units.h"
+#include "shell/page_look.h"
 #include "purchase/purchase_page.h"
 #include "purchase/weapon_table.h"
 
@@ -12,15 +13,12 @@ constexpr std::uint32_t kBlack = 0x00000000;
 constexpr std::uint32_t kOptionGrey = 0x00C0C0C0;
 constexpr std::uint32_t kWindowText = 0x00000000;
 constexpr std::uint32_t kTitleBlue = 0x00C00000;
-constexpr std::uint32_t kDoneBlue = 0x00FF0000;
 constexpr std::uint32_t kPictureBack = 0x00BFBFBF;
 constexpr std::uint32_t kPointerMask = 0x00FF00FF;  // magenta: outside the smiley's face
 
 constexpr int kOptionHeight = 410;
 
-QFont Comic(double points, bool bold) {
-  return platform::MakeFont(QStringLiteral("Comic Sans MS"), points, bold);
-}
+QFont Comic(double points, bool bold) { return shell::ComicFont(points, bold); }
 
 }  // namespace
 
@@ -78,8 +76,7 @@ Form1::Form1() : platform::Form(StartUpPosition::Manual) {
   platform::PlaceTwips(Label1, 2040, 4440, 3750, 1230);
   Label1->FitToText();
 
-  Command1 = new platform::CommandButton(this, QStringLiteral("Done"), kDoneBlue, Comic(9.75, true));
-  platform::PlaceTwips(Command1, 5445, 6160, 735, 285);
+  Command1 = shell::MakeDoneButton(this, 5445, 6160, 735, 285);
   connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
 
   RES.SetMaskColor(kPointerMask);

@@ -1,0 +1,25 @@
+#include "shell/page_look.h"
+
+#include "platform/units.h"
+
+namespace shell {
+
+QFont ComicFont(double points, bool bold) {
+  return platform::MakeFont(QStringLiteral("Comic Sans MS"), points, bold);
+}
+
+platform::Shape* MakeOutline(QWidget* window, int width, int height) {
+  auto* outline = new platform::Shape(window, kOutlineBlue, 3);
+  platform::PlaceTwips(outline, 15, 15, width - 30, height - 30);
+  return outline;
+}
+
+platform::CommandButton* MakeDoneButton(QWidget* window, int left, int top, int width,
+                                        int height) {
+  auto* done =
+      new platform::CommandButton(window, QStringLiteral("Done"), kDoneFace, ComicFont(9.75, true));
+  platform::PlaceTwips(done, left, top, width, height);
+  return done;
+}
+
+}  // namespace shell
