@@ -92,6 +92,15 @@ TEST_F(MainWindowTest, OpeningAPageTakesTheMenuAway) {
   EXPECT_EQ(Cues().size(), 1u);
 }
 
+TEST_F(MainWindowTest, APageIsLeftOnlyThroughItsDone) {
+  Click(Main().Command6);
+  MousePage& page = platform::The<MousePage>();
+  EXPECT_FALSE(page.close());  // the system's close command (Alt+F4) is refused
+  EXPECT_TRUE(page.isVisible());
+  EXPECT_FALSE(Main().MainWindowInUse);
+  EXPECT_EQ(TempFileBytes(), Fresh());
+}
+
 TEST_F(MainWindowTest, DoneWritesTheSectionAndGreysTheLabel) {
   Click(Main().Command6);
   Click(platform::The<MousePage>().Done);

@@ -181,6 +181,7 @@ TEST_F(PurchasePageTest, KeyboardWindowLoad) {
   EXPECT_EQ(k.List->List(34), QStringLiteral("pause"));
   EXPECT_EQ(k.List->ListIndex(), -1);
   EXPECT_FALSE(k.Command1->isEnabled());
+  for (auto* slot : k.Key) EXPECT_FALSE(slot->isEnabled());  // before any tick too
   // The header stands in the file from the load on.
   EXPECT_EQ(Written(), kHeader);
   EXPECT_EQ(Cues(), std::vector<int>{shell::MenuSound});

@@ -1,6 +1,7 @@
 #include "platform/forms.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
@@ -58,6 +59,8 @@ void Form::mousePressEvent(QMouseEvent* event) {
   event->accept();
   emit MouseDown(VbButton(event->button()));
 }
+
+void Form::closeEvent(QCloseEvent* event) { event->ignore(); }
 
 void Form::showEvent(QShowEvent* event) {
   if (!shown_once_) {

@@ -37,6 +37,9 @@ class Form : public QWidget {
 
   void mousePressEvent(QMouseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  // A window goes only through Unload: the system's close command (Alt+F4, the
+  // window manager) is refused, so a page is left only through its own "Done".
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   enum class State { New, Loaded, Unloading, Unloaded };

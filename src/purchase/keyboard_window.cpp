@@ -60,6 +60,7 @@ Form2::Form2() : platform::Form(StartUpPosition::Manual) {
               Key_OLEDragDrop(i, data, effect);
             });
     connect(slot, &platform::DropPicture::Click, this, [this, i] { Key_Click(i); });
+    slot->setEnabled(false);  // no key is chosen yet; Timer2 keeps them in step from now on
     Key[std::size_t(i)] = slot;
   }
 
