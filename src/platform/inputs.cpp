@@ -62,6 +62,8 @@ void TextBox::SetText(const QString& text) {
 
 void TextBox::SetLocked(bool locked) {
   setReadOnly(locked);
+  // A box that takes the right button for itself keeps it.
+  if (contextMenuPolicy() == Qt::PreventContextMenu) return;
   setContextMenuPolicy(locked ? Qt::NoContextMenu : Qt::DefaultContextMenu);
 }
 

@@ -87,11 +87,6 @@ void DoubleClickLabel::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) LeftPress(*event);
 }
 
-void DoubleClickLabel::mouseDoubleClickEvent(QMouseEvent* event) {
-  Label::mouseDoubleClickEvent(event);
-  if (event->button() == Qt::LeftButton) LeftPress(*event);
-}
-
 void DoubleClickLabel::LeftPress(const QMouseEvent& event) {
   const QStyleHints* hints = QGuiApplication::styleHints();
   const bool second =

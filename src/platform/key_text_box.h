@@ -65,8 +65,8 @@ class DoubleClickLabel : public Label {
   void DblClick();
 
  protected:
+  // (The label's double-click event comes here too, as one press.)
   void mousePressEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
   void LeftPress(const QMouseEvent& event);

@@ -129,6 +129,21 @@ TEST_F(ControlsPageTest, DoubleClickArmsTheBox) {
   EXPECT_TRUE(Cues().empty());
 }
 
+// A double click that begins on an armed box captures "Mouse1" with its first
+// press; the rest of it must not arm the box again and wipe the name.
+TEST_F(ControlsPageTest, DoubleClickOnAnArmedBoxKeepsMouse1) {
+  Arm(0);
+  QTest::mouseDClick(Window(), Qt::LeftButton, Qt::NoModifier, InView(Box(0)));
+  EXPECT_EQ(Box(0)->Text(), "Mouse1");
+  EXPECT_TRUE(Idle(0));
+  // Nor does one click soon after an arming double click and a capture.
+  Arm(1);
+  QTest::keyClick(Window(), Qt::Key_A);
+  QTest::mousePress(Window(), Qt::LeftButton, Qt::NoModifier, InView(Box(1)), 100);
+  EXPECT_EQ(Box(1)->Text(), "a");
+  EXPECT_TRUE(Idle(1));
+}
+
 TEST_F(ControlsPageTest, KeyCaptureEndsAtTheRelease) {
   Arm(0);
   QTest::keyPress(Window(), Qt::Key_Shift);
