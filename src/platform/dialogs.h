@@ -39,8 +39,6 @@ QString InputBox(const QString& prompt, const QString& title);
 // The save-file dialog control: set Flags, Filter, then ShowSave.
 class CommonDialog {
  public:
-  static constexpr int kCancelError = 32755;
-
   int Flags = 0;
   QString Filter;
   QString FileName;

@@ -95,10 +95,5 @@ QStringList Lines(std::initializer_list<const char*> lines) {
   return out;
 }
 
-QByteArray CrLfLines(const std::vector<QString>& lines) {
-  QByteArray out;
-  for (const QString& line : lines) out += line.toLatin1() + "\r\n";
-  return out;
-}
 
 }  // namespace testing_support

@@ -75,7 +75,4 @@ void WriteFile(const QString& path, const QByteArray& bytes);
 // Lines given in UTF-8.
 QStringList Lines(std::initializer_list<const char*> lines);
 
-// Lines joined with CR LF after each.
-QByteArray CrLfLines(const std::vector<QString>& lines);
-
 }  // namespace testing_support
