@@ -56,7 +56,7 @@ QColor Sys(QPalette::ColorRole role) { return QApplication::palette().color(role
 
 enum class Font {
   None,     // not part of the table
-  Comic,    // "Comic Sans MS": Comic Neue on this machine
+  Comic,    // "Comic Sans MS": the bundled Comic Relief
   Sans,     // "MS Sans Serif": the system's sans serif
   Default,  // the control's default font
 };
@@ -106,7 +106,7 @@ QColor ForeOf(QWidget* w) {
 QString FamilyOf(Font font) {
   switch (font) {
     case Font::Comic:
-      return QStringLiteral("Comic Neue");
+      return QStringLiteral("Comic Relief");
     case Font::Sans:
       return QFontInfo(QFont(QStringLiteral("Sans Serif"))).family();
     case Font::Default:
