@@ -6,11 +6,16 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QLineEdit>
+#include <QPainterPath>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
+#include <QTextLayout>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -56,15 +61,14 @@ QColor Sys(QPalette::ColorRole role) { return QApplication::palette().color(role
 
 enum class Font {
   None,     // not part of the table
-  Comic,    // "Comic Sans MS": Comic Neue on this machine
+  Comic,    // "Comic Sans MS": the bundled Comic Relief
   Sans,     // "MS Sans Serif": the system's sans serif
   Default,  // the control's default font
 };
 
 enum class Width {
   Exact,
-  AtLeast,  // widened where this machine's font needs more room than the table gives
-  Text,     // sized to its text on one line; the table gives no width
+  Text,  // sized to its text on one line; the table gives no width
 };
 
 struct Row {
@@ -106,7 +110,7 @@ QColor ForeOf(QWidget* w) {
 QString FamilyOf(Font font) {
   switch (font) {
     case Font::Comic:
-      return QStringLiteral("Comic Neue");
+      return QStringLiteral("Comic Relief");
     case Font::Sans:
       return QFontInfo(QFont(QStringLiteral("Sans Serif"))).family();
     case Font::Default:
@@ -115,6 +119,31 @@ QString FamilyOf(Font font) {
       break;
   }
   return QString();
+}
+
+// Where a caption's letters fall when its label draws it, in pixels they cover
+// by more than half: the lines as laid out in the label (wrapped at its width
+// where it wraps), each drawn as the outlines of the label's own font.
+QRect InkOf(const QLabel& label) {
+  const QRect box = label.contentsRect();
+  const QString text = label.text();
+  const int flags = int(label.alignment()) | (label.wordWrap() ? Qt::TextWordWrap : 0);
+  const QRectF laidOut = QFontMetricsF(label.font()).boundingRect(box, flags, text);
+  QTextLayout layout(text, label.font());
+  layout.beginLayout();
+  QPainterPath outlines;
+  qreal top = laidOut.top();
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(label.wordWrap() ? box.width() : 1e6);
+    outlines.addText(laidOut.left(), top + line.ascent(), label.font(),
+                     text.mid(line.textStart(), line.textLength()));
+    top += line.height();
+  }
+  layout.endLayout();
+  const QRectF ink = outlines.boundingRect();
+  const auto px = [](qreal edge) { return int(std::lround(edge)); };
+  return QRect(QPoint(px(ink.left()), px(ink.top())),
+               QPoint(px(ink.right()) - 1, px(ink.bottom()) - 1));
 }
 
 void Check(const Row& r) {
@@ -128,20 +157,30 @@ void Check(const Row& r) {
   const QRect want = PxRect(r.left, r.top, r.width, r.height);
   EXPECT_EQ(w->pos(), want.topLeft());
   EXPECT_EQ(w->height(), want.height());
-  auto* label = qobject_cast<QLabel*>(w);
-  switch (r.widthRule) {
-    case Width::Exact:
-      EXPECT_EQ(w->width(), want.width());
-      break;
-    case Width::AtLeast:
-      EXPECT_GE(w->width(), want.width());
-      break;
-    case Width::Text:
-      break;
+  if (r.widthRule == Width::Exact) {
+    EXPECT_EQ(w->width(), want.width());
   }
-  // A one-line caption never cuts its text off.
-  if (label != nullptr && !label->wordWrap() && !label->text().isEmpty()) {
-    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), w->width());
+  // Every caption shows whole in its box.
+  if (auto* label = qobject_cast<QLabel*>(w); label != nullptr && !label->text().isEmpty()) {
+    const QRect ink = InkOf(*label);
+    EXPECT_TRUE(label->contentsRect().contains(ink))
+        << qPrintable(label->text()) << ": ink " << ink.left() << ".." << ink.right() << " x "
+        << ink.top() << ".." << ink.bottom() << " in " << w->width() << " x " << w->height();
+  }
+  if (auto* option = qobject_cast<QRadioButton*>(w)) {
+    QStyleOptionButton look;
+    look.initFrom(option);
+    look.text = option->text();
+    const QRect room =
+        option->style()->subElementRect(QStyle::SE_RadioButtonContents, &look, option);
+    EXPECT_LE(QFontMetricsF(option->font()).horizontalAdvance(option->text()), room.width() + 0.5)
+        << qPrintable(option->text());
+  }
+  if (auto* button = qobject_cast<QPushButton*>(w); button != nullptr && button->isVisible()) {
+    // Inside the face's two-pixel border.
+    const QFontMetrics metrics = button->fontMetrics();
+    EXPECT_LE(metrics.horizontalAdvance(button->text()), w->width() - 4);
+    EXPECT_LE(metrics.tightBoundingRect(button->text()).height(), w->height() - 4);
   }
   if (r.back) {
     EXPECT_EQ(BackOf(w), *r.back);
@@ -198,7 +237,6 @@ void AddPageFrame(std::vector<Row>& rows, pages::SettingsPage& p, const PageFram
   EXPECT_EQ(p.Shape1->BorderWidth(), 3);
   CheckRule(p.Line1, 0, 7560, 480, 0x000000C0, 2);
   rows.push_back({"Shape1", p.Shape1, 15, 15, f.width - 30, f.height - 30, {}, Bgr(0x00C00000)});
-  // The title is widened only where this machine's font needs more room.
   rows.push_back({"Label1",
                   p.Label1,
                   f.titleLeft,
@@ -209,8 +247,7 @@ void AddPageFrame(std::vector<Row>& rows, pages::SettingsPage& p, const PageFram
                   Bgr(0x00008000),
                   Font::Comic,
                   14.25,
-                  true,
-                  Width::AtLeast});
+                  true});
   rows.push_back(
       {"Command2", p.Command2, 120, 120, 615, 285, Bgr(0x00FF0000), {}, Font::Comic, 9.75, true});
 }
@@ -218,11 +255,10 @@ void AddPageFrame(std::vector<Row>& rows, pages::SettingsPage& p, const PageFram
 // Row captions of the settings pages: orange, Comic 12 pt regular.
 Row Caption(const char* name, platform::Label* label, int top, int boxWidth = 0,
             int boxHeight = 345) {
-  // One-line captions are sized to their text; wrapped boxes may widen towards
-  // the value column where this machine's font needs more room.
+  // One-line captions are sized to their text; the others wrap in their box.
   return {name,        label,     120,   top,
           boxWidth,    boxHeight, {},    Bgr(0x000080FF),
-          Font::Comic, 12,        false, boxWidth == 0 ? Width::Text : Width::AtLeast};
+          Font::Comic, 12,        false, boxWidth == 0 ? Width::Text : Width::Exact};
 }
 Row List(const char* name, platform::ComboBox* list, int left, int top, int width, int height) {
   return {name,        list, left, top, width, height, Bgr(0x00000000), Bgr(0x00C00000),
@@ -264,10 +300,7 @@ TEST_F(LayoutTest, MainWindow) {
   shell::Form4& w = Main();
   CheckWindow(w, 3045, 4485);
   const QColor red = Bgr(0x000000FF), blue = Bgr(0x00C00000);
-  // The labels are sized to their text on one line: where this machine's font
-  // (Comic Neue has no Cyrillic; DejaVu Sans fills in, wider) needs more room
-  // than the table gives, they are wider.
-  const auto a = Width::AtLeast;
+  const auto x = Width::Exact;
   QWidget* f = w.Frame1;
   CheckAll({
       {"Frame1",
@@ -283,15 +316,17 @@ TEST_F(LayoutTest, MainWindow) {
        false,
        Width::Exact,
        &w},
-      {"Label1", w.Label1, 240, 0, 1605, 405, {}, red, Font::Comic, 14.25, true, a, f},
-      {"Command5", w.Command5, 600, 480, 690, 345, {}, blue, Font::Comic, 12, false, a, f},
-      {"Command7", w.Command7, 555, 840, 735, 345, {}, blue, Font::Comic, 12, false, a, f},
-      {"Command8", w.Command8, 600, 1200, 810, 345, {}, blue, Font::Comic, 12, false, a, f},
-      {"Command6", w.Command6, 600, 1560, 870, 345, {}, blue, Font::Comic, 12, false, a, f},
-      {"Command2", w.Command2, 600, 1920, 1350, 345, {}, blue, Font::Comic, 12, false, a, f},
-      {"Command4", w.Command4, 600, 2280, 1275, 345, {}, blue, Font::Comic, 12, false, a, f},
-      {"Command1", w.Command1, 600, 2640, 1830, 345, {}, blue, Font::Comic, 12, false, a, f},
-      {"Command3", w.Command3, 240, 3120, 1440, 405, {}, red, Font::Comic, 14.25, true, a, f},
+      {"Label1", w.Label1, 240, 0, 1605, 405, {}, red, Font::Comic, 14.25, true, x, f},
+      {"Command5", w.Command5, 600, 480, 690, 345, {}, blue, Font::Comic, 12, false, x, f},
+      {"Command7", w.Command7, 555, 840, 735, 345, {}, blue, Font::Comic, 12, false, x, f},
+      {"Command8", w.Command8, 600, 1200, 810, 345, {}, blue, Font::Comic, 12, false, x, f},
+      {"Command6", w.Command6, 600, 1560, 870, 345, {}, blue, Font::Comic, 12, false, x, f},
+      // Two pixels wider than the face it was drawn for needs: the bundled face
+      // draws this word wider.
+      {"Command2", w.Command2, 600, 1920, 1380, 345, {}, blue, Font::Comic, 12, false, x, f},
+      {"Command4", w.Command4, 600, 2280, 1275, 345, {}, blue, Font::Comic, 12, false, x, f},
+      {"Command1", w.Command1, 600, 2640, 1830, 345, {}, blue, Font::Comic, 12, false, x, f},
+      {"Command3", w.Command3, 240, 3120, 1440, 405, {}, red, Font::Comic, 14.25, true, x, f},
       {"Picture1",
        w.Picture1,
        0,
@@ -414,9 +449,11 @@ TEST_F(LayoutTest, OtherPage) {
   std::vector<Row> rows;
   AddPageFrame(rows, p, {6990, 8310, 1920, 3090});
   ASSERT_EQ(p.Captions.size(), 15);
+  // The third box is 45 twips wider than the face it was drawn for needs: in the
+  // bundled face its first line is longer.
   const struct {
     int top, boxWidth;  // 0: one line sized to its text
-  } captions[] = {{720, 0},  {1080, 0}, {1440, 4125}, {2160, 4125}, {2880, 4365},
+  } captions[] = {{720, 0},  {1080, 0}, {1440, 4170}, {2160, 4125}, {2880, 4365},
                   {3600, 0}, {3960, 0}, {4320, 0},    {4680, 3945}, {5400, 0},
                   {5760, 0}, {6120, 0}, {6480, 0},    {6840, 0},    {7200, 0}};
   for (int i = 0; i < 15; ++i) {
@@ -517,15 +554,14 @@ TEST_F(LayoutTest, ControlsPage) {
   EXPECT_TRUE(p.windowFlags() & Qt::FramelessWindowHint);
   EXPECT_EQ(p.Shape1->BorderWidth(), 3);
   const QColor green = Bgr(0x00008000), black = Bgr(0x00000000);
-  const auto a = Width::AtLeast, x = Width::Exact;
+  const auto x = Width::Exact;
   platform::Panel* frames[] = {p.Frame1, p.Frame2, p.Frame3, p.Frame4, p.Frame5, p.Frame6};
   std::vector<Row> rows = {
       {"Shape1", p.Shape1, 15, 15, 7320, 8520, {}, Bgr(0x00C00000)},
       {"Command2", p.Command2, 120, 120, 615, 285, Bgr(0x00FF0000), {}, Font::Comic, 9.75, true},
-      // The headers widen only where this machine's font needs more room.
-      {"Label10", p.Label10, 1080, 0, 870, 405, {}, green, Font::Comic, 14.25, true, a},
-      {"Label2", p.Label2, 4005, 0, 510, 405, {}, green, Font::Comic, 14.25, true, a},
-      {"Label3", p.Label3, 5445, 0, 1200, 405, {}, green, Font::Comic, 14.25, true, a},
+      {"Label10", p.Label10, 1080, 0, 870, 405, {}, green, Font::Comic, 14.25, true},
+      {"Label2", p.Label2, 4005, 0, 510, 405, {}, green, Font::Comic, 14.25, true},
+      {"Label3", p.Label3, 5445, 0, 1200, 405, {}, green, Font::Comic, 14.25, true},
       {"Picture1", p.Picture1, 120, 480, 6855, 7935, black, {}, Font::None, 0, false, x, &p},
       // The load puts the panel at its top.
       {"img", p.img, 240, 0, 6615, 23500, black, {}, Font::None, 0, false, x, p.Picture1},
@@ -644,20 +680,7 @@ TEST_F(LayoutTest, KeyboardWindow) {
       {"Label1", k.Label1, 600, 0, 525, 345, {}, Bgr(0x00C00000), Font::Comic, 12, true},
       // The list keeps the platform's default look.
       {"List", k.List, 120, 360, 1455, 315, {}, {}, Font::Default},
-      // Widened where this machine's font needs more room: Comic Neue has no
-      // Cyrillic, and DejaVu Sans, which fills in, is wider.
-      {"Command3",
-       k.Command3,
-       1680,
-       360,
-       975,
-       315,
-       red,
-       {},
-       Font::Comic,
-       9.75,
-       true,
-       Width::AtLeast},
+      {"Command3", k.Command3, 1680, 360, 975, 315, red, {}, Font::Comic, 9.75, true},
       {"Command1", k.Command1, 5280, 360, 1095, 345, red, {}, Font::Comic, 12, false},
       {"Command2", k.Command2, 5910, 50, 615, 285, Bgr(0x00FF0000), {}, Font::Comic, 9.75, true},
   };

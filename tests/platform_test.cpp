@@ -2,15 +2,17 @@
 
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QPushButton>
 #include <QTest>
 #include <stdexcept>
 
+#include "config/mod.h"
 #include "platform/dialogs.h"
 #include "platform/forms.h"
 #include "platform/resources.h"
 #include "platform/sound_output.h"
-#include "config/mod.h"
 #include "platform/units.h"
 #include "shell/sound_cues.h"
 #include "support/wizard_test.h"
@@ -28,6 +30,26 @@ TEST(Units, TwipsAndColours) {
   EXPECT_EQ(platform::BgrColor(0x001A3366), QColor(0x66, 0x33, 0x1A));
   EXPECT_EQ(platform::MakeFont(QStringLiteral("Comic Sans MS"), 14.25, true).pixelSize(), 19);
   EXPECT_EQ(platform::MakeFont(QStringLiteral("Comic Sans MS"), 9.75).pixelSize(), 13);
+}
+
+// "Comic Sans MS" is drawn with the bundled face, regular and bold, whether asked
+// for through the font helper or by name, and that face has every Russian letter.
+TEST(Units, BundledComicFace) {
+  for (bool bold : {false, true}) {
+    SCOPED_TRACE(bold);
+    for (const QFont& font :
+         {platform::MakeFont(QStringLiteral("Comic Sans MS"), 12, bold),
+          QFont(QStringLiteral("Comic Sans MS"), 12, bold ? QFont::Bold : -1)}) {
+      const QFontInfo face(font);
+      EXPECT_EQ(face.family(), QStringLiteral("Comic Relief"));
+      EXPECT_EQ(face.bold(), bold);
+      const QFontMetrics metrics(font);
+      const QString letters =
+          QStringLiteral("АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯабвгдеёжзийклмнопрстуфхцчшщъыьэюя№");
+      for (QChar letter : letters)
+        EXPECT_TRUE(metrics.inFont(letter)) << qPrintable(QString(letter));
+    }
+  }
 }
 
 // The five cues, in the formats the wave table gives.

@@ -32,7 +32,6 @@ QFont Comic(double points, bool bold = false) { return shell::ComicFont(points, 
 platform::Label* Header(QWidget* parent, const QString& text, int left, int width) {
   auto* label = new platform::Label(parent, text, kGreen, Comic(14.25, true));
   platform::PlaceTwips(label, left, 0, width, 405);
-  label->FitToText();
   return label;
 }
 

@@ -31,7 +31,6 @@ SettingsPage::SettingsPage(const PageFrame& frame)
 
   Label1 = new platform::Label(this, frame.title, kGreen, Comic(14.25, true));
   platform::PlaceTwips(Label1, frame.titleLeft, 0, frame.titleWidth, 405);
-  Label1->FitToText();
 
   Command2 = shell::MakeDoneButton(this, 120, 120, 615, 285);
   connect(Command2, &QPushButton::clicked, this, &SettingsPage::Command2_Click);
@@ -44,20 +43,9 @@ platform::Label* SettingsPage::AddCaption(const QString& text, int top, int boxW
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     platform::PlaceTwips(label, kCaptionLeft, top, boxWidth, boxHeight);
-    // Where this machine's font needs more room than the box gives, the box
-    // widens towards the value column rather than cut off the last line.
-    const int widest = platform::TwipsToPixels(frame_.valueLeft - kCaptionLeft) - 4;
-    auto fits = [label](int width) {
-      return label->fontMetrics()
-                 .boundingRect(QRect(0, 0, width, 10000), Qt::TextWordWrap, label->text())
-                 .height() <= label->height();
-    };
-    int width = label->width();
-    while (!fits(width) && width < widest) ++width;
-    label->resize(width, label->height());
   } else {
     platform::PlaceTwips(label, kCaptionLeft, top, 0, 345);
-    label->FitToText();
+    label->SizeToText();
   }
   return label;
 }

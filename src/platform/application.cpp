@@ -1,6 +1,7 @@
 #include "platform/application.h"
 
 #include <QFont>
+#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -9,6 +10,7 @@
 #include "platform/dialogs.h"
 #include "platform/fatal.h"
 #include "platform/forms.h"
+#include "platform/units.h"
 
 namespace platform {
 
@@ -16,7 +18,7 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(AppTitle());
   // Closing windows never ends the program by itself; Unload and End do.
   setQuitOnLastWindowClosed(false);
-  InstallFontSubstitutions();
+  InstallFonts();
   // The interface is Russian whatever the system's language, Qt's own dialogs too.
   // (Numbers in the file never go through the locale.)
   QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
@@ -38,9 +40,15 @@ bool Application::notify(QObject* receiver, QEvent* event) {
   }
 }
 
-void InstallFontSubstitutions() {
-  QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
-                             {QStringLiteral("Comic Neue"), QStringLiteral("Comic Sans")});
+void InstallFonts() {
+  for (const char* face : {":/fonts/ComicRelief-Regular.ttf", ":/fonts/ComicRelief-Bold.ttf"}) {
+    // Compiled in, so this fails only in a broken build; the captions then
+    // fall back to the system's fonts rather than stop the program.
+    if (QFontDatabase::addApplicationFont(QString::fromLatin1(face)) < 0) {
+      qWarning("cannot load the bundled font %s", face);
+    }
+  }
+  QFont::insertSubstitution(kComicFamily, kBundledComicFamily);
   QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                              {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("DejaVu Sans"),
                               QStringLiteral("Sans Serif")});

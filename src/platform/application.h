@@ -16,7 +16,8 @@ class Application : public QApplication {
   bool notify(QObject* receiver, QEvent* event) override;
 };
 
-// Font names the windows ask for, mapped to fonts a Linux desktop has.
-void InstallFontSubstitutions();
+// Registers the bundled caption face and maps the font names the windows ask
+// for to fonts a Linux desktop has.
+void InstallFonts();
 
 }  // namespace platform

@@ -42,9 +42,8 @@ void Label::SetForeColor(std::uint32_t bgr) {
   ApplyColor();
 }
 
-void Label::FitToText() {
-  const int needed = fontMetrics().horizontalAdvance(text()) + 2 * margin() + 1;
-  if (needed > width()) resize(needed, height());
+void Label::SizeToText() {
+  resize(fontMetrics().horizontalAdvance(text()) + 2 * margin() + 1, height());
 }
 
 void Label::ApplyColor() {

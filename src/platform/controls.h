@@ -29,9 +29,8 @@ class Label : public QLabel {
 
   static constexpr std::uint32_t kGreyedColor = 0x00808080;
 
-  // Sized to its text on one line: the width grows where the font on this
-  // machine needs more room than the place given, so no caption is cut off.
-  void FitToText();
+  // As wide as its text on one line, for a caption placed without a width.
+  void SizeToText();
 
  signals:
   void Click();

@@ -75,11 +75,6 @@ ComboBox::ComboBox(QWidget* parent, std::uint32_t backColor, std::uint32_t foreC
   SetColors(this, backColor, foreColor);
 }
 
-void CommandButton::FitToText() {
-  const int needed = fontMetrics().horizontalAdvance(text()) + 8;  // borders and a little air
-  if (needed > width()) resize(needed, height());
-}
-
 void ComboBox::SetListIndex(int index) { setCurrentIndex(index); }
 
 CommandButton::CommandButton(QWidget* parent, const QString& caption, std::uint32_t backColor,

@@ -50,11 +50,8 @@ class CommandButton : public QPushButton {
   Q_OBJECT
 
  public:
-  CommandButton(QWidget* parent, const QString& caption, std::uint32_t backColor, const QFont& font);
-
-  // Widened to the right where the font on this machine needs more room than
-  // the place given, so the caption is not cut off.
-  void FitToText();
+  CommandButton(QWidget* parent, const QString& caption, std::uint32_t backColor,
+                const QFont& font);
 };
 
 // Two arrows, up above down. Every press of either arrow is one SpinUp or

@@ -10,7 +10,8 @@ OptionButton::OptionButton(QWidget* parent, const QString& caption, std::uint32_
     : QRadioButton(caption, parent) {
   setFont(font);
   setAutoFillBackground(true);
-  setStyleSheet(QStringLiteral("QRadioButton { background-color: %1; color: %2; }")
+  // The caption starts close to the circle, so a long one fits the button's width.
+  setStyleSheet(QStringLiteral("QRadioButton { background-color: %1; color: %2; spacing: 2px; }")
                     .arg(BgrColor(backColor).name(), BgrColor(foreColor).name()));
   setAutoExclusive(true);
   connect(this, &QAbstractButton::clicked, this, [this] { emit Click(); });

@@ -18,6 +18,7 @@ std::uint32_t RGB(int red, int green, int blue) {
 
 QFont MakeFont(const QString& family, double points, bool bold) {
   QFont font(family);
+  if (family == kComicFamily) font.setFamilies({kBundledComicFamily, family});
   font.setPixelSize(int(std::lround(points * 96.0 / 72.0)));
   font.setBold(bold);
   return font;

@@ -24,8 +24,15 @@ QColor BgrColor(std::uint32_t bgr);
 // Builds 0x00BBGGRR; a part above 255 is taken as 255 (and below 0 as 0).
 std::uint32_t RGB(int red, int green, int blue);
 
+// The face shipped with the program (resources/fonts) that draws "Comic Sans MS":
+// it matches that font's widths and line metrics and has Cyrillic.
+inline const QString kComicFamily = QStringLiteral("Comic Sans MS");
+inline const QString kBundledComicFamily = QStringLiteral("Comic Relief");
+
 // Point sizes are turned into pixels at 96 dots an inch, like the twips, so a
 // caption keeps its size against its control whatever the screen reports.
+// "Comic Sans MS" is always drawn with the bundled face, even on a machine
+// that has a font of that name, so the windows look the same everywhere.
 QFont MakeFont(const QString& family, double points, bool bold = false);
 
 // Left, top, width and height in twips.

@@ -34,7 +34,6 @@ Form2::Form2() : platform::Form(StartUpPosition::Manual) {
 
   Label1 = new platform::Label(this, QStringLiteral("Key:"), kBlue, Comic(12, true));
   platform::PlaceTwips(Label1, 600, 0, 525, 345);
-  Label1->FitToText();
 
   // The list keeps the look of an ordinary drop-down list.
   List = new platform::ComboBox(this, kWhite, kBlack, QFont());
@@ -42,10 +41,8 @@ Form2::Form2() : platform::Form(StartUpPosition::Manual) {
 
   Command3 = new platform::CommandButton(this, QStringLiteral("Добавить"), kRed, Comic(9.75, true));
   platform::PlaceTwips(Command3, 1680, 360, 975, 315);
-  Command3->FitToText();
   Command1 = new platform::CommandButton(this, QStringLiteral("Запись "), kRed, Comic(12, false));
   platform::PlaceTwips(Command1, 5280, 360, 1095, 345);
-  Command1->FitToText();
   Command2 = shell::MakeDoneButton(this, 5910, 50, 615, 285);
   connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
   connect(Command3, &QPushButton::clicked, this, &Form2::Command3_Click);

@@ -74,7 +74,6 @@ Form1::Form1() : platform::Form(StartUpPosition::Manual) {
 
   Label1 = new platform::Label(this, QStringLiteral("Weapons"), kTitleBlue, Comic(44.25, true));
   platform::PlaceTwips(Label1, 2040, 4440, 3750, 1230);
-  Label1->FitToText();
 
   Command1 = shell::MakeDoneButton(this, 5445, 6160, 735, 285);
   connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);

@@ -21,7 +21,6 @@ platform::Label* MakeLabel(QWidget* parent, const QString& caption, std::uint32_
   auto* label = new platform::Label(
       parent, caption, color, platform::MakeFont(QStringLiteral("Comic Sans MS"), points, bold));
   platform::PlaceTwips(label, left, top, width, height);
-  label->FitToText();
   return label;
 }
 
@@ -49,7 +48,9 @@ Form4::Form4() : platform::Form(StartUpPosition::CenterScreen) {
   Command7 = MenuItem(Frame1, QStringLiteral("Аудио"), 555, 840, 735);
   Command8 = MenuItem(Frame1, QStringLiteral("Игрока"), 600, 1200, 810);
   Command6 = MenuItem(Frame1, QStringLiteral("Мышки"), 600, 1560, 870);
-  Command2 = MenuItem(Frame1, QStringLiteral("Управление"), 600, 1920, 1350);
+  // 30 twips wider than Comic Sans MS needs: the bundled face draws this word
+  // two pixels wider, and its last letter would be cut off.
+  Command2 = MenuItem(Frame1, QStringLiteral("Управление"), 600, 1920, 1380);
   Command4 = MenuItem(Frame1, QStringLiteral("Остальные"), 600, 2280, 1275);
   Command1 = MenuItem(Frame1, QStringLiteral("Закупка оружия"), 600, 2640, 1830);
   Command3 =
