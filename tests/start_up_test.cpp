@@ -97,4 +97,11 @@ TEST_F(RefusedStartUp, LinkAtTheTemporaryFileIsReportedAndTheProgramEnds) {
   EXPECT_TRUE(QFileInfo(In(QStringLiteral("cfg.cfg"))).isSymLink());
 }
 
+TEST_F(RefusedStartUp, MissingTemporaryFolderIsReportedAndNothingIsWrittenElsewhere) {
+  const QString missing = In(QStringLiteral("missing"));
+  EXPECT_EXIT(StartTheProgram(missing, folder_, Answer::CloseCommand), ::testing::ExitedWithCode(1),
+              "missing.*такой папки нет");
+  EXPECT_TRUE(Entries().isEmpty()) << Entries().join(' ').toStdString();
+}
+
 }  // namespace

@@ -46,6 +46,12 @@ QString OpenFailure(int error) {
   return SystemErrorText(error);
 }
 
+// Where the path is a folder to write into, a missing entry is the folder.
+QString FolderFailure(int error) {
+  if (error == ENOENT) return QStringLiteral("такой папки нет");
+  return SystemErrorText(error);
+}
+
 std::optional<QByteArray> ReadWhole(int fd) {
   QByteArray bytes;
   char chunk[65536];
@@ -152,7 +158,22 @@ std::optional<QString> FileObject::Copy(const QString& destination) const {
 
 QString FileSystem::GetSpecialFolder(int which) const {
   if (which != kTemporaryFolder) FatalError(QStringLiteral("неизвестная особая папка %1").arg(which));
-  return QDir::toNativeSeparators(QDir::tempPath());
+  // The folder Qt would name, but one that is missing is reported: Qt's answer
+  // for it is empty, and the file would land in the current folder.
+  QString named = qEnvironmentVariable("TMPDIR");
+  if (named.isEmpty()) named = QStringLiteral("/tmp");
+  const QString folder = QFileInfo(named).absoluteFilePath();
+  struct stat st {};
+  std::optional<QString> refused;
+  if (::stat(Native(folder).constData(), &st) != 0) {
+    refused = FolderFailure(errno);
+  } else if (!S_ISDIR(st.st_mode)) {
+    refused = QStringLiteral("это не папка");
+  }
+  if (refused) {
+    FatalError(QStringLiteral("временная папка %1 недоступна: %2").arg(folder, *refused));
+  }
+  return QDir::toNativeSeparators(QFileInfo(folder).canonicalFilePath());
 }
 
 QString FileSystem::BuildPath(const QString& folder, const QString& name) const {

@@ -58,7 +58,8 @@ class FileSystem {
  public:
   static constexpr int kTemporaryFolder = 2;
 
-  // The folder's path; only the temporary folder is known.
+  // The folder's path, absolute; only the temporary folder is known. One that
+  // does not exist or is no folder is a fatal error.
   QString GetSpecialFolder(int which) const;
 
   // Joins a folder and a name with one separator.
