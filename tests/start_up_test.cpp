@@ -15,6 +15,8 @@
 #include <memory>
 
 #include "app/pages.h"
+#include "config/config_file.h"
+#include "config/config_text.h"
 #include "config/mod.h"
 #include "platform/forms.h"
 #include "shell/splash.h"
@@ -102,6 +104,25 @@ TEST_F(RefusedStartUp, MissingTemporaryFolderIsReportedAndNothingIsWrittenElsewh
   EXPECT_EXIT(StartTheProgram(missing, folder_, Answer::CloseCommand), ::testing::ExitedWithCode(1),
               "missing.*такой папки нет");
   EXPECT_TRUE(Entries().isEmpty()) << Entries().join(' ').toStdString();
+}
+
+TEST_F(RefusedStartUp, SecondCopyOnTheSameFolderLeavesTheFirstCopysFileAlone) {
+  QByteArray first;
+  if (!inProgramProcess_) {
+    // The first copy, running here: the template and a section so far.
+    qputenv("TMPDIR", QFile::encodeName(folder_));
+    config::CreateConfigFile();
+    config::WriteLines(
+        config::Section(u"Mouse Setting", {config::ValueLine(u"sensitivity", u"3")}));
+    first = ReadFile(In(QStringLiteral("cfg.cfg")));
+    ASSERT_FALSE(first.isEmpty());
+  }
+  EXPECT_EXIT(StartTheProgram(folder_, folder_, Answer::CloseCommand), ::testing::ExitedWithCode(1),
+              "cfg\\.cfg.*файл занят другой запущенной копией");
+  EXPECT_EQ(ReadFile(In(QStringLiteral("cfg.cfg"))), first);
+  // The first copy goes on writing after its own last line.
+  config::WriteLines({QStringLiteral("+mlook")});
+  EXPECT_EQ(ReadFile(In(QStringLiteral("cfg.cfg"))), first + "+mlook\r\n");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -187,14 +188,21 @@ std::unique_ptr<TextStream> FileSystem::CreateTextFile(const QString& path, bool
   if (unicode) FatalError(QStringLiteral("текст в Юникоде не поддерживается: ") + path);
   const QByteArray native = Native(path);
   // No O_TRUNC here: nothing is emptied before the checks below have passed.
-  // O_NONBLOCK keeps a FIFO at the path from stalling the open.
-  int flags = O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK;
+  // O_NONBLOCK keeps a FIFO at the path from stalling the open. O_APPEND: no
+  // write lands anywhere but at the end.
+  int flags = O_RDWR | O_CREAT | O_APPEND | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK;
   if (!overwrite) flags |= O_EXCL;
   const int fd = ::open(native.constData(), flags, 0600);
   if (fd < 0) {
     FatalError(QStringLiteral("не удалось создать файл %1: %2").arg(path, OpenFailure(errno)));
   }
   std::optional<QString> refused = CheckOwnRegularFile(fd);
+  // Held until the stream closes at the end of the run, so a second copy of the
+  // program started meanwhile leaves this file alone. (Where the file system
+  // has no locks, the program goes on without.)
+  if (!refused && ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+    refused = QStringLiteral("файл занят другой запущенной копией программы");
+  }
   if (!refused && (::fchmod(fd, 0600) != 0 || ::ftruncate(fd, 0) != 0 ||
                    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)) {
     refused = SystemErrorText(errno);
@@ -203,7 +211,6 @@ std::unique_ptr<TextStream> FileSystem::CreateTextFile(const QString& path, bool
     ::close(fd);
     FatalError(QStringLiteral("не удалось создать файл %1: %2").arg(path, *refused));
   }
-  ::lseek(fd, 0, SEEK_END);
   return std::make_unique<TextStream>(fd, path);
 }
 

@@ -68,7 +68,8 @@ class FileSystem {
   // Creates the file anew (emptying one that is there) for 8-bit text. It is
   // made readable by its owner alone, and it must be a regular file of this
   // user's: a link, a folder or another user's file at the path is a fatal
-  // error and is left untouched.
+  // error and is left untouched. The stream keeps the file locked; a file
+  // another stream has locked (another copy of the program) is refused alike.
   std::unique_ptr<TextStream> CreateTextFile(const QString& path, bool overwrite,
                                              bool unicode) const;
 
