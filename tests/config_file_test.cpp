@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QDir>
 #include <functional>
 #include <vector>
 #include <sys/stat.h>
@@ -10,6 +11,7 @@
 #include "config/config_file.h"
 #include "config/config_text.h"
 #include "config/mod.h"
+#include "platform/dialogs.h"
 #include "support/expected_template.h"
 #include "support/wizard_test.h"
 
@@ -59,6 +61,64 @@ TEST_F(ConfigFileTest, EachStartReplacesTheFileAndKeepsItPrivate) {
   struct stat st {};
   ASSERT_EQ(::stat(QFile::encodeName(TempFilePath()).constData(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+// Save writes through a symbolic link to the file it names, keeping that
+// file's permissions, and takes any name the system does.
+class SaveTest : public ConfigFileTest {
+ protected:
+  void SaveAs(const QString& path) {
+    dialogs_.saveAnswers.push_back(path);
+    platform::CommonDialog dialog;
+    EXPECT_TRUE(config::SaveConfigFile(dialog)) << path.toStdString();
+    EXPECT_TRUE(dialogs_.boxes.empty());
+  }
+  // What the folder holds besides cfg.cfg and the named files: nothing, hidden or not.
+  QStringList Others(const QStringList& named) const {
+    QStringList others =
+        QDir(InTemp(QString())).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    others.removeAll(QStringLiteral("cfg.cfg"));
+    for (const QString& name : named) others.removeAll(name);
+    return others;
+  }
+};
+
+TEST_F(SaveTest, ThroughALinkWritesTheFileItNames) {
+  config::CreateConfigFile();
+  const QString target = InTemp(QStringLiteral("real.cfg"));
+  WriteFile(target, "old");
+  ::chmod(QFile::encodeName(target).constData(), 0640);
+  // A relative link, and a link to that link.
+  ASSERT_EQ(
+      ::symlink("real.cfg", QFile::encodeName(InTemp(QStringLiteral("link.cfg"))).constData()), 0);
+  ASSERT_EQ(
+      ::symlink("link.cfg", QFile::encodeName(InTemp(QStringLiteral("outer.cfg"))).constData()), 0);
+  SaveAs(InTemp(QStringLiteral("outer.cfg")));
+  EXPECT_EQ(ReadFile(target), ExpectedFreshFile());
+  EXPECT_TRUE(QFileInfo(InTemp(QStringLiteral("outer.cfg"))).isSymLink());
+  EXPECT_TRUE(QFileInfo(InTemp(QStringLiteral("link.cfg"))).isSymLink());
+  struct stat st {};
+  ASSERT_EQ(::stat(QFile::encodeName(target).constData(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  EXPECT_EQ(
+      Others({QStringLiteral("real.cfg"), QStringLiteral("link.cfg"), QStringLiteral("outer.cfg")}),
+      QStringList());
+}
+
+TEST_F(SaveTest, NamesUpToTheLongestTheSystemTakes) {
+  config::CreateConfigFile();
+  const QString names[] = {
+      QString(244, QLatin1Char('a')) + QStringLiteral(".cfg"),  // 248 bytes
+      QString(251, QLatin1Char('b')) + QStringLiteral(".cfg"),  // 255 bytes
+      QString(125, QChar(0x0436)) + QStringLiteral(".cfg"),     // 254 bytes, two each
+  };
+  for (const QString& name : names) {
+    SCOPED_TRACE(QFile::encodeName(name).size());
+    SaveAs(InTemp(name));
+    EXPECT_EQ(ReadFile(InTemp(name)), ExpectedFreshFile());
+    EXPECT_EQ(Others({name}), QStringList());
+    QFile::remove(InTemp(name));
+  }
 }
 
 // Anything but a regular file of this user's at cfg.cfg ends the program with

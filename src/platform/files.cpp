@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
+#include <climits>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -53,6 +55,31 @@ QString FolderFailure(int error) {
   return SystemErrorText(error);
 }
 
+// The file a chain of symbolic links ends at (the path itself when it is no
+// link), so that saving onto a link writes the file it names, as editors do.
+std::optional<QString> LinkedFile(const QString& path) {
+  QString at = path;
+  for (int hops = 0; QFileInfo(at).isSymLink(); ++hops) {
+    if (hops == 40) return std::nullopt;
+    at = QFileInfo(at).symLinkTarget();
+  }
+  return at;
+}
+
+// The hidden name a new file is written under beside `name`: the name itself
+// if that leaves room, else as much of it as fits, cut before a character.
+QByteArray HiddenName(QByteArray name, const QByteArray& folder) {
+  static constexpr char kHeadAndTail[] = "..XXXXXX";
+  long longest = ::pathconf(folder.constData(), _PC_NAME_MAX);
+  if (longest <= 0) longest = NAME_MAX;
+  qsizetype room = qsizetype(longest) - qsizetype(sizeof kHeadAndTail - 1);
+  if (name.size() > room) {
+    while (room > 0 && (std::uint8_t(name[room]) & 0xC0) == 0x80) --room;
+    name.truncate(room);
+  }
+  return "." + name + ".XXXXXX";
+}
+
 std::optional<QByteArray> ReadWhole(int fd) {
   QByteArray bytes;
   char chunk[65536];
@@ -80,7 +107,7 @@ mode_t NewFileMode() {
 QString SystemErrorText(int error) {
   switch (error) {
     case ENOENT:
-      return QStringLiteral("такой папки нет");
+      return QStringLiteral("нет такого файла или папки");
     case ENOTDIR:
       return QStringLiteral("часть пути — не папка");
     case EACCES:
@@ -95,6 +122,8 @@ QString SystemErrorText(int error) {
       return QStringLiteral("диск открыт только для чтения");
     case ENAMETOOLONG:
       return QStringLiteral("слишком длинное имя");
+    case ELOOP:
+      return QStringLiteral("слишком много символических ссылок подряд");
     case EIO:
       return QStringLiteral("ошибка ввода-вывода");
     default:
@@ -133,16 +162,19 @@ std::optional<QString> FileObject::Copy(const QString& destination) const {
   const std::optional<QByteArray> bytes = ReadWhole(fd_);
   if (!bytes) return SystemErrorText(errno);
 
-  const QByteArray target = Native(destination);
+  const std::optional<QString> linked = LinkedFile(destination);
+  if (!linked) return SystemErrorText(ELOOP);
+  const QByteArray target = Native(*linked);
   struct stat existing {};
   const bool exists = ::stat(target.constData(), &existing) == 0;
   if (exists && S_ISDIR(existing.st_mode)) return SystemErrorText(EISDIR);
 
   // Written beside the destination, then renamed over it in one step.
-  QByteArray folder = Native(QFileInfo(destination).absolutePath());
-  QByteArray temp = folder + "/." + Native(QFileInfo(destination).fileName()) + ".XXXXXX";
+  const QFileInfo where(*linked);
+  const QByteArray folder = Native(where.absolutePath());
+  QByteArray temp = folder + "/" + HiddenName(Native(where.fileName()), folder);
   const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-  if (fd < 0) return SystemErrorText(errno);
+  if (fd < 0) return FolderFailure(errno);
   int error = 0;
   if (!WriteAll(fd, bytes->constData(), bytes->size())) error = errno;
   if (error == 0 && ::fchmod(fd, exists ? (existing.st_mode & 07777) : NewFileMode()) != 0)
@@ -152,7 +184,7 @@ std::optional<QString> FileObject::Copy(const QString& destination) const {
   if (error == 0 && ::rename(temp.constData(), target.constData()) != 0) error = errno;
   if (error != 0) {
     ::unlink(temp.constData());
-    return SystemErrorText(error);
+    return FolderFailure(error);
   }
   return std::nullopt;
 }

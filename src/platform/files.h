@@ -43,8 +43,9 @@ class FileObject {
   FileObject& operator=(const FileObject&) = delete;
 
   // Copies the file to `destination`, replacing a file there in one step: the
-  // old one stays whole until the new one is complete. Returns nothing on
-  // success, otherwise why it failed, in words for the player.
+  // old one stays whole until the new one is complete, and the new one keeps its
+  // permissions. A symbolic link there is kept and the file it names replaced.
+  // Returns nothing on success, otherwise why it failed, in words for the player.
   std::optional<QString> Copy(const QString& destination) const;
 
   const QString& Path() const { return path_; }
