@@ -3,8 +3,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QDir>
+#include <csignal>
 #include <functional>
 #include <vector>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -61,6 +63,31 @@ TEST_F(ConfigFileTest, EachStartReplacesTheFileAndKeepsItPrivate) {
   struct stat st {};
   ASSERT_EQ(::stat(QFile::encodeName(TempFilePath()).constData(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+TEST_F(ConfigFileTest, FullDiskNeverLeavesACutLine) {
+  // The file may grow to a size that ends inside the section's value line.
+  constexpr rlim_t kRoom = 3859 + 2 + 23 + 10;
+  // The death test's process runs the test again from its top, in a folder of its
+  // own; it writes into this one, which it finds by name.
+  if (!qEnvironmentVariableIsSet("VESMIR_FULL_DISK_DIR")) {
+    qputenv("VESMIR_FULL_DISK_DIR", QFile::encodeName(InTemp(QString())));
+  }
+  EXPECT_EXIT(
+      {
+        qputenv("TMPDIR", qgetenv("VESMIR_FULL_DISK_DIR"));
+        std::signal(SIGXFSZ, SIG_IGN);
+        config::CreateConfigFile();
+        rlimit limit{};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = kRoom;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        config::WriteLines(
+            config::Section(u"Video Setting", {config::ValueLine(u"gl_lightholes", u"1")}));
+      },
+      ::testing::ExitedWithCode(1), "cfg\\.cfg");
+  qunsetenv("VESMIR_FULL_DISK_DIR");
+  EXPECT_EQ(TempFileBytes(), ExpectedFreshFile() + "\r\n// [ Video Setting ] \r\n");
 }
 
 // Save writes through a symbolic link to the file it names, keeping that

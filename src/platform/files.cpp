@@ -122,6 +122,8 @@ QString SystemErrorText(int error) {
       return QStringLiteral("диск открыт только для чтения");
     case ENAMETOOLONG:
       return QStringLiteral("слишком длинное имя");
+    case EFBIG:
+      return QStringLiteral("файл слишком велик");
     case ELOOP:
       return QStringLiteral("слишком много символических ссылок подряд");
     case EIO:
@@ -148,10 +150,14 @@ void TextStream::WriteBlankLines(int count) {
 }
 
 void TextStream::Write(const QByteArray& bytes) {
-  if (!WriteAll(fd_, bytes.constData(), bytes.size())) {
-    FatalError(QStringLiteral("не удалось записать в файл %1: %2")
-                   .arg(path_, SystemErrorText(errno)));
-  }
+  const off_t end = ::lseek(fd_, 0, SEEK_END);
+  if (WriteAll(fd_, bytes.constData(), bytes.size())) return;
+  const int error = errno;
+  // A line reaches the file whole or not at all: what a full disk let through is
+  // taken back.
+  if (end >= 0) ::ftruncate(fd_, end);
+  FatalError(
+      QStringLiteral("не удалось записать в файл %1: %2").arg(path_, SystemErrorText(error)));
 }
 
 FileObject::FileObject(int fd, QString path) : fd_(fd), path_(std::move(path)) {}

@@ -10,9 +10,9 @@
 
 namespace platform {
 
-// A text file open for appending. Each line reaches the file before the call
-// returns, so nothing written is lost if the program stops. A write that fails
-// is a fatal error.
+// A text file open for appending. Each line reaches the file, whole, before the
+// call returns, so nothing written is lost if the program stops. A write that
+// fails is a fatal error, and leaves none of its line in the file.
 class TextStream {
  public:
   TextStream(int fd, QString path);
