@@ -2,14 +2,18 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QDir>
+#include <csignal>
 #include <functional>
 #include <vector>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "config/config_file.h"
 #include "config/config_text.h"
 #include "config/mod.h"
+#include "platform/dialogs.h"
 #include "support/expected_template.h"
 #include "support/wizard_test.h"
 
@@ -59,6 +63,89 @@ TEST_F(ConfigFileTest, EachStartReplacesTheFileAndKeepsItPrivate) {
   struct stat st {};
   ASSERT_EQ(::stat(QFile::encodeName(TempFilePath()).constData(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+TEST_F(ConfigFileTest, FullDiskNeverLeavesACutLine) {
+  // The file may grow to a size that ends inside the section's value line.
+  constexpr rlim_t kRoom = 3859 + 2 + 23 + 10;
+  // The death test's process runs the test again from its top, in a folder of its
+  // own; it writes into this one, which it finds by name.
+  if (!qEnvironmentVariableIsSet("VESMIR_FULL_DISK_DIR")) {
+    qputenv("VESMIR_FULL_DISK_DIR", QFile::encodeName(InTemp(QString())));
+  }
+  EXPECT_EXIT(
+      {
+        qputenv("TMPDIR", qgetenv("VESMIR_FULL_DISK_DIR"));
+        std::signal(SIGXFSZ, SIG_IGN);
+        config::CreateConfigFile();
+        rlimit limit{};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = kRoom;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        config::WriteLines(
+            config::Section(u"Video Setting", {config::ValueLine(u"gl_lightholes", u"1")}));
+      },
+      ::testing::ExitedWithCode(1), "cfg\\.cfg");
+  qunsetenv("VESMIR_FULL_DISK_DIR");
+  EXPECT_EQ(TempFileBytes(), ExpectedFreshFile() + "\r\n// [ Video Setting ] \r\n");
+}
+
+// Save writes through a symbolic link to the file it names, keeping that
+// file's permissions, and takes any name the system does.
+class SaveTest : public ConfigFileTest {
+ protected:
+  void SaveAs(const QString& path) {
+    dialogs_.saveAnswers.push_back(path);
+    platform::CommonDialog dialog;
+    EXPECT_TRUE(config::SaveConfigFile(dialog)) << path.toStdString();
+    EXPECT_TRUE(dialogs_.boxes.empty());
+  }
+  // What the folder holds besides cfg.cfg and the named files: nothing, hidden or not.
+  QStringList Others(const QStringList& named) const {
+    QStringList others =
+        QDir(InTemp(QString())).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    others.removeAll(QStringLiteral("cfg.cfg"));
+    for (const QString& name : named) others.removeAll(name);
+    return others;
+  }
+};
+
+TEST_F(SaveTest, ThroughALinkWritesTheFileItNames) {
+  config::CreateConfigFile();
+  const QString target = InTemp(QStringLiteral("real.cfg"));
+  WriteFile(target, "old");
+  ::chmod(QFile::encodeName(target).constData(), 0640);
+  // A relative link, and a link to that link.
+  ASSERT_EQ(
+      ::symlink("real.cfg", QFile::encodeName(InTemp(QStringLiteral("link.cfg"))).constData()), 0);
+  ASSERT_EQ(
+      ::symlink("link.cfg", QFile::encodeName(InTemp(QStringLiteral("outer.cfg"))).constData()), 0);
+  SaveAs(InTemp(QStringLiteral("outer.cfg")));
+  EXPECT_EQ(ReadFile(target), ExpectedFreshFile());
+  EXPECT_TRUE(QFileInfo(InTemp(QStringLiteral("outer.cfg"))).isSymLink());
+  EXPECT_TRUE(QFileInfo(InTemp(QStringLiteral("link.cfg"))).isSymLink());
+  struct stat st {};
+  ASSERT_EQ(::stat(QFile::encodeName(target).constData(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  EXPECT_EQ(
+      Others({QStringLiteral("real.cfg"), QStringLiteral("link.cfg"), QStringLiteral("outer.cfg")}),
+      QStringList());
+}
+
+TEST_F(SaveTest, NamesUpToTheLongestTheSystemTakes) {
+  config::CreateConfigFile();
+  const QString names[] = {
+      QString(244, QLatin1Char('a')) + QStringLiteral(".cfg"),  // 248 bytes
+      QString(251, QLatin1Char('b')) + QStringLiteral(".cfg"),  // 255 bytes
+      QString(125, QChar(0x0436)) + QStringLiteral(".cfg"),     // 254 bytes, two each
+  };
+  for (const QString& name : names) {
+    SCOPED_TRACE(QFile::encodeName(name).size());
+    SaveAs(InTemp(name));
+    EXPECT_EQ(ReadFile(InTemp(name)), ExpectedFreshFile());
+    EXPECT_EQ(Others({name}), QStringList());
+    QFile::remove(InTemp(name));
+  }
 }
 
 // Anything but a regular file of this user's at cfg.cfg ends the program with

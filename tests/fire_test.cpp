@@ -232,7 +232,7 @@ TEST_F(FireLoopTest, LoadSeedsTheGridAndTheTimerStartsTheLoopOnce) {
   EXPECT_EQ(w.Fire(0, 46), 50);
   EXPECT_EQ(w.Fire(200, 50), 50);
   EXPECT_EQ(w.Fire(100, 45), 0);
-  EXPECT_TRUE(w.Timer2->Enabled());
+  EXPECT_FALSE(w.Timer2->Enabled());
   EXPECT_EQ(w.Timer2->Interval(), 1);
   EXPECT_EQ(w.Command9->text(), QStringLiteral("Command9"));
 

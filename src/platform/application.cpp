@@ -1,5 +1,8 @@
 #include "platform/application.h"
 
+#include <xcb/xcb.h>
+
+#include <QAbstractNativeEventFilter>
 #include <QFont>
 #include <QFontDatabase>
 #include <QLibraryInfo>
@@ -13,12 +16,32 @@
 #include "platform/units.h"
 
 namespace platform {
+namespace {
+
+// Qt turns the window manager's close into a close event, but says nothing when
+// another X client destroys one of the windows outright.
+class DestroyedWindowWatch final : public QAbstractNativeEventFilter {
+ public:
+  bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+    if (type != "xcb_generic_event_t") return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7F) == XCB_DESTROY_NOTIFY) {
+      WindowDestroyedElsewhere(
+          WId(static_cast<const xcb_destroy_notify_event_t*>(message)->window));
+    }
+    return false;
+  }
+};
+
+}  // namespace
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(AppTitle());
   // Closing windows never ends the program by itself; Unload and End do.
   setQuitOnLastWindowClosed(false);
   InstallFonts();
+  static DestroyedWindowWatch destroyed_window_watch;
+  installNativeEventFilter(&destroyed_window_watch);
   // The interface is Russian whatever the system's language, Qt's own dialogs too.
   // (Numbers in the file never go through the locale.)
   QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));

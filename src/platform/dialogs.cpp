@@ -21,17 +21,32 @@ QString ShownPrompt(QString prompt) {
   return prompt;
 }
 
+// One OK button, no icon.
+void SetUpBox(QMessageBox& box, const QString& prompt, const std::optional<QString>& title) {
+  box.setIcon(QMessageBox::NoIcon);
+  box.setTextFormat(Qt::PlainText);
+  box.setText(ShownPrompt(prompt));
+  box.setWindowTitle(ShownTitle(title));
+  box.setStandardButtons(QMessageBox::Ok);
+  box.button(QMessageBox::Ok)->setIcon(QIcon());
+}
+
 class QtDialogs final : public Dialogs {
  public:
   void MsgBox(const QString& prompt, int, const std::optional<QString>& title) override {
     QMessageBox box;
-    box.setIcon(QMessageBox::NoIcon);
-    box.setTextFormat(Qt::PlainText);
-    box.setText(ShownPrompt(prompt));
-    box.setWindowTitle(ShownTitle(title));
-    box.setStandardButtons(QMessageBox::Ok);
-    box.button(QMessageBox::Ok)->setIcon(QIcon());
+    SetUpBox(box, prompt, title);
     box.exec();
+  }
+
+  void FatalBox(const QString& prompt, const std::function<void()>& closed) override {
+    QMessageBox box;
+    SetUpBox(box, prompt, std::nullopt);
+    // A timer's handler run inside the box's loop may start a loop of its own,
+    // and then exec() would not come back when the box closes.
+    QObject::connect(&box, &QDialog::finished, closed);
+    box.exec();
+    closed();
   }
 
   QString InputBox(const QString& prompt, const QString& title) override {

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace platform {
@@ -18,6 +19,14 @@ class Dialogs {
   // One OK button, no icon; waits until closed. Lines are joined by CR (13).
   // No title: the application's title; an empty title: an empty title bar.
   virtual void MsgBox(const QString& prompt, int buttons, const std::optional<QString>& title) = 0;
+
+  // The fatal error's box, with the application's title: `closed` runs the
+  // moment it is closed (by OK or by the window's close command), even where a
+  // loop started from inside the box's own event loop is still running.
+  virtual void FatalBox(const QString& prompt, const std::function<void()>& closed) {
+    MsgBox(prompt, 0, std::nullopt);
+    closed();
+  }
 
   // The typed text, or an empty text when cancelled.
   virtual QString InputBox(const QString& prompt, const QString& title) = 0;

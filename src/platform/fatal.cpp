@@ -7,6 +7,15 @@
 #include "platform/dialogs.h"
 
 namespace platform {
+namespace {
+
+[[noreturn]] void Leave() {
+  std::fflush(stdout);
+  std::fflush(stderr);
+  std::_Exit(1);
+}
+
+}  // namespace
 
 void FatalError(const QString& what) {
   const QString text = QStringLiteral("Ошибка выполнения:\r") + what;
@@ -18,10 +27,9 @@ void FatalError(const QString& what) {
   static bool reporting = false;
   if (!reporting) {
     reporting = true;
-    MsgBox(text);
+    CurrentDialogs().FatalBox(text, Leave);
   }
-  std::fflush(stdout);
-  std::_Exit(1);
+  Leave();
 }
 
 }  // namespace platform

@@ -4,8 +4,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
+#include <climits>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -46,6 +49,37 @@ QString OpenFailure(int error) {
   return SystemErrorText(error);
 }
 
+// Where the path is a folder to write into, a missing entry is the folder.
+QString FolderFailure(int error) {
+  if (error == ENOENT) return QStringLiteral("такой папки нет");
+  return SystemErrorText(error);
+}
+
+// The file a chain of symbolic links ends at (the path itself when it is no
+// link), so that saving onto a link writes the file it names, as editors do.
+std::optional<QString> LinkedFile(const QString& path) {
+  QString at = path;
+  for (int hops = 0; QFileInfo(at).isSymLink(); ++hops) {
+    if (hops == 40) return std::nullopt;
+    at = QFileInfo(at).symLinkTarget();
+  }
+  return at;
+}
+
+// The hidden name a new file is written under beside `name`: the name itself
+// if that leaves room, else as much of it as fits, cut before a character.
+QByteArray HiddenName(QByteArray name, const QByteArray& folder) {
+  static constexpr char kHeadAndTail[] = "..XXXXXX";
+  long longest = ::pathconf(folder.constData(), _PC_NAME_MAX);
+  if (longest <= 0) longest = NAME_MAX;
+  qsizetype room = qsizetype(longest) - qsizetype(sizeof kHeadAndTail - 1);
+  if (name.size() > room) {
+    while (room > 0 && (std::uint8_t(name[room]) & 0xC0) == 0x80) --room;
+    name.truncate(room);
+  }
+  return "." + name + ".XXXXXX";
+}
+
 std::optional<QByteArray> ReadWhole(int fd) {
   QByteArray bytes;
   char chunk[65536];
@@ -73,7 +107,7 @@ mode_t NewFileMode() {
 QString SystemErrorText(int error) {
   switch (error) {
     case ENOENT:
-      return QStringLiteral("такой папки нет");
+      return QStringLiteral("нет такого файла или папки");
     case ENOTDIR:
       return QStringLiteral("часть пути — не папка");
     case EACCES:
@@ -88,6 +122,10 @@ QString SystemErrorText(int error) {
       return QStringLiteral("диск открыт только для чтения");
     case ENAMETOOLONG:
       return QStringLiteral("слишком длинное имя");
+    case EFBIG:
+      return QStringLiteral("файл слишком велик");
+    case ELOOP:
+      return QStringLiteral("слишком много символических ссылок подряд");
     case EIO:
       return QStringLiteral("ошибка ввода-вывода");
     default:
@@ -112,10 +150,14 @@ void TextStream::WriteBlankLines(int count) {
 }
 
 void TextStream::Write(const QByteArray& bytes) {
-  if (!WriteAll(fd_, bytes.constData(), bytes.size())) {
-    FatalError(QStringLiteral("не удалось записать в файл %1: %2")
-                   .arg(path_, SystemErrorText(errno)));
-  }
+  const off_t end = ::lseek(fd_, 0, SEEK_END);
+  if (WriteAll(fd_, bytes.constData(), bytes.size())) return;
+  const int error = errno;
+  // A line reaches the file whole or not at all: what a full disk let through is
+  // taken back.
+  if (end >= 0) ::ftruncate(fd_, end);
+  FatalError(
+      QStringLiteral("не удалось записать в файл %1: %2").arg(path_, SystemErrorText(error)));
 }
 
 FileObject::FileObject(int fd, QString path) : fd_(fd), path_(std::move(path)) {}
@@ -126,16 +168,19 @@ std::optional<QString> FileObject::Copy(const QString& destination) const {
   const std::optional<QByteArray> bytes = ReadWhole(fd_);
   if (!bytes) return SystemErrorText(errno);
 
-  const QByteArray target = Native(destination);
+  const std::optional<QString> linked = LinkedFile(destination);
+  if (!linked) return SystemErrorText(ELOOP);
+  const QByteArray target = Native(*linked);
   struct stat existing {};
   const bool exists = ::stat(target.constData(), &existing) == 0;
   if (exists && S_ISDIR(existing.st_mode)) return SystemErrorText(EISDIR);
 
   // Written beside the destination, then renamed over it in one step.
-  QByteArray folder = Native(QFileInfo(destination).absolutePath());
-  QByteArray temp = folder + "/." + Native(QFileInfo(destination).fileName()) + ".XXXXXX";
+  const QFileInfo where(*linked);
+  const QByteArray folder = Native(where.absolutePath());
+  QByteArray temp = folder + "/" + HiddenName(Native(where.fileName()), folder);
   const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-  if (fd < 0) return SystemErrorText(errno);
+  if (fd < 0) return FolderFailure(errno);
   int error = 0;
   if (!WriteAll(fd, bytes->constData(), bytes->size())) error = errno;
   if (error == 0 && ::fchmod(fd, exists ? (existing.st_mode & 07777) : NewFileMode()) != 0)
@@ -145,14 +190,29 @@ std::optional<QString> FileObject::Copy(const QString& destination) const {
   if (error == 0 && ::rename(temp.constData(), target.constData()) != 0) error = errno;
   if (error != 0) {
     ::unlink(temp.constData());
-    return SystemErrorText(error);
+    return FolderFailure(error);
   }
   return std::nullopt;
 }
 
 QString FileSystem::GetSpecialFolder(int which) const {
   if (which != kTemporaryFolder) FatalError(QStringLiteral("неизвестная особая папка %1").arg(which));
-  return QDir::toNativeSeparators(QDir::tempPath());
+  // The folder Qt would name, but one that is missing is reported: Qt's answer
+  // for it is empty, and the file would land in the current folder.
+  QString named = qEnvironmentVariable("TMPDIR");
+  if (named.isEmpty()) named = QStringLiteral("/tmp");
+  const QString folder = QFileInfo(named).absoluteFilePath();
+  struct stat st {};
+  std::optional<QString> refused;
+  if (::stat(Native(folder).constData(), &st) != 0) {
+    refused = FolderFailure(errno);
+  } else if (!S_ISDIR(st.st_mode)) {
+    refused = QStringLiteral("это не папка");
+  }
+  if (refused) {
+    FatalError(QStringLiteral("временная папка %1 недоступна: %2").arg(folder, *refused));
+  }
+  return QDir::toNativeSeparators(QFileInfo(folder).canonicalFilePath());
 }
 
 QString FileSystem::BuildPath(const QString& folder, const QString& name) const {
@@ -166,14 +226,21 @@ std::unique_ptr<TextStream> FileSystem::CreateTextFile(const QString& path, bool
   if (unicode) FatalError(QStringLiteral("текст в Юникоде не поддерживается: ") + path);
   const QByteArray native = Native(path);
   // No O_TRUNC here: nothing is emptied before the checks below have passed.
-  // O_NONBLOCK keeps a FIFO at the path from stalling the open.
-  int flags = O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK;
+  // O_NONBLOCK keeps a FIFO at the path from stalling the open. O_APPEND: no
+  // write lands anywhere but at the end.
+  int flags = O_RDWR | O_CREAT | O_APPEND | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK;
   if (!overwrite) flags |= O_EXCL;
   const int fd = ::open(native.constData(), flags, 0600);
   if (fd < 0) {
     FatalError(QStringLiteral("не удалось создать файл %1: %2").arg(path, OpenFailure(errno)));
   }
   std::optional<QString> refused = CheckOwnRegularFile(fd);
+  // Held until the stream closes at the end of the run, so a second copy of the
+  // program started meanwhile leaves this file alone. (Where the file system
+  // has no locks, the program goes on without.)
+  if (!refused && ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+    refused = QStringLiteral("файл занят другой запущенной копией программы");
+  }
   if (!refused && (::fchmod(fd, 0600) != 0 || ::ftruncate(fd, 0) != 0 ||
                    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)) {
     refused = SystemErrorText(errno);
@@ -182,7 +249,6 @@ std::unique_ptr<TextStream> FileSystem::CreateTextFile(const QString& path, bool
     ::close(fd);
     FatalError(QStringLiteral("не удалось создать файл %1: %2").arg(path, *refused));
   }
-  ::lseek(fd, 0, SEEK_END);
   return std::make_unique<TextStream>(fd, path);
 }
 

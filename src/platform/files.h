@@ -10,9 +10,9 @@
 
 namespace platform {
 
-// A text file open for appending. Each line reaches the file before the call
-// returns, so nothing written is lost if the program stops. A write that fails
-// is a fatal error.
+// A text file open for appending. Each line reaches the file, whole, before the
+// call returns, so nothing written is lost if the program stops. A write that
+// fails is a fatal error, and leaves none of its line in the file.
 class TextStream {
  public:
   TextStream(int fd, QString path);
@@ -43,8 +43,9 @@ class FileObject {
   FileObject& operator=(const FileObject&) = delete;
 
   // Copies the file to `destination`, replacing a file there in one step: the
-  // old one stays whole until the new one is complete. Returns nothing on
-  // success, otherwise why it failed, in words for the player.
+  // old one stays whole until the new one is complete, and the new one keeps its
+  // permissions. A symbolic link there is kept and the file it names replaced.
+  // Returns nothing on success, otherwise why it failed, in words for the player.
   std::optional<QString> Copy(const QString& destination) const;
 
   const QString& Path() const { return path_; }
@@ -58,7 +59,8 @@ class FileSystem {
  public:
   static constexpr int kTemporaryFolder = 2;
 
-  // The folder's path; only the temporary folder is known.
+  // The folder's path, absolute; only the temporary folder is known. One that
+  // does not exist or is no folder is a fatal error.
   QString GetSpecialFolder(int which) const;
 
   // Joins a folder and a name with one separator.
@@ -67,7 +69,8 @@ class FileSystem {
   // Creates the file anew (emptying one that is there) for 8-bit text. It is
   // made readable by its owner alone, and it must be a regular file of this
   // user's: a link, a folder or another user's file at the path is a fatal
-  // error and is left untouched.
+  // error and is left untouched. The stream keeps the file locked; a file
+  // another stream has locked (another copy of the program) is refused alike.
   std::unique_ptr<TextStream> CreateTextFile(const QString& path, bool overwrite,
                                              bool unicode) const;
 

@@ -140,6 +140,17 @@ void End() {
 
 bool EndRequested() { return EndFlag(); }
 
+void WindowDestroyedElsewhere(WId id) {
+  // Windows Qt takes down itself are gone from the list, or unloaded, by the time
+  // the news comes back.
+  for (Form* form : AllForms()) {
+    if (form->internalWinId() == id && !form->IsUnloaded()) {
+      End();
+      return;
+    }
+  }
+}
+
 void SetEndHandler(EndHandler handler) { EndHandlerSlot() = std::move(handler); }
 
 void ClearEndRequest() { EndFlag() = false; }

@@ -103,6 +103,10 @@ using EndHandler = std::function<void(int status)>;
 void SetEndHandler(EndHandler handler);  // empty: leave the process
 void ClearEndRequest();
 
+// Another program destroyed this native window. A window of ours cannot come
+// back from that, so the program ends as closing the main window ends it.
+void WindowDestroyedElsewhere(WId id);
+
 // Marks a window busy for the time a handler of it runs.
 class FormBusy {
  public:

@@ -65,7 +65,9 @@ Form4::Form4() : platform::Form(StartUpPosition::CenterScreen) {
   platform::PlaceTwips(Command9, 3840, 240, 255, 255);
   Command9->hide();
   connect(Command9, &QPushButton::clicked, this, &Form4::Command9_Click);
-  Timer2 = new platform::Timer(this, 1, true);
+  // Switched on when the window is first shown: a tick that came earlier, inside
+  // a box shown while the window loads, would start the loop under that box.
+  Timer2 = new platform::Timer(this, 1, false);
   connect(Timer2, &platform::Timer::Tick, this, &Form4::Timer2_Timer);
 
   for (MenuPage page : {MenuPage::Video, MenuPage::Sound, MenuPage::Player, MenuPage::Mouse,
@@ -103,6 +105,14 @@ void Form4::Form_Load() {
 }
 
 void Form4::Form_Unload() { platform::End(); }
+
+void Form4::showEvent(QShowEvent* event) {
+  if (!shown_) {
+    shown_ = true;
+    Timer2->SetEnabled(true);
+  }
+  platform::Form::showEvent(event);
+}
 
 void Form4::closeEvent(QCloseEvent* event) {
   event->ignore();

@@ -35,7 +35,7 @@ class Form4 : public platform::Form {
   platform::Label* Command3;       // Сохранить
   platform::PictureBox* Picture1;  // the strip at the bottom
   platform::CommonDialog CD;
-  platform::Timer* Timer2;  // one tick, shortly after the window is shown, starts the fire
+  platform::Timer* Timer2;  // one tick, once the shown window handles events, starts the fire
   QPushButton* Command9;    // never visible; its click runs the fire loop
 
   FireGrid Fire;  // the strip's heat grid, seeded by the load
@@ -56,6 +56,7 @@ class Form4 : public platform::Form {
   void Form_Load() override;
   void Form_Unload() override;
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void ShowCredit(int button);
@@ -65,6 +66,7 @@ class Form4 : public platform::Form {
 
   platform::Random Rnd;
   std::uint64_t fire_frames_ = 0;
+  bool shown_ = false;
 };
 
 }  // namespace shell

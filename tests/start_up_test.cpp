@@ -1,0 +1,128 @@
+// The start-up as the player meets it, in a process of its own: when the
+// temporary file cannot be made, Qt's own box reports it, and closing the box
+// ends the program with status 1, touching nothing.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdlib>
+#include <memory>
+
+#include "app/pages.h"
+#include "config/config_file.h"
+#include "config/config_text.h"
+#include "config/mod.h"
+#include "platform/forms.h"
+#include "shell/splash.h"
+#include "support/wizard_test.h"
+
+namespace {
+
+using testing_support::ReadFile;
+using testing_support::WriteFile;
+
+enum class Answer { Ok, CloseCommand };
+
+// The program from its start, with Qt's boxes answered as the player would:
+// by OK, or by the window's close command as the window manager sends it.
+[[noreturn]] void StartTheProgram(const QString& temporaryFolder, const QString& currentFolder,
+                                  Answer answer) {
+  qputenv("TMPDIR", QFile::encodeName(temporaryFolder));
+  QDir::setCurrent(currentFolder);
+  static Answer how;
+  how = answer;
+  static QTimer player;
+  player.setInterval(50);
+  QObject::connect(&player, &QTimer::timeout, [] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    if (how == Answer::Ok) {
+      box->button(QMessageBox::Ok)->click();
+    } else {
+      box->close();
+    }
+  });
+  player.start();
+  QTimer::singleShot(5000, [] { std::_Exit(3); });  // still running with the box answered
+  app::RegisterPages();
+  shell::StartUp();
+  for (;;) platform::DoEvents();
+}
+
+// The process of the death test runs the test again from its top; it finds the
+// folder the test made by name, and leaves what is in it as it is.
+class RefusedStartUp : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    temporaryFolder_ = qgetenv("TMPDIR");
+    folder_ = qEnvironmentVariable(kFolderVariable);
+    inProgramProcess_ = !folder_.isEmpty();
+    if (inProgramProcess_) return;
+    made_ = std::make_unique<QTemporaryDir>();
+    ASSERT_TRUE(made_->isValid());
+    folder_ = made_->path();
+    qputenv(kFolderVariable, QFile::encodeName(folder_));
+  }
+  void TearDown() override {
+    if (!inProgramProcess_) qunsetenv(kFolderVariable);
+    MOD::Reset();
+    qputenv("TMPDIR", temporaryFolder_);
+  }
+  QString In(const QString& name) const { return QDir(folder_).filePath(name); }
+  // Everything in the folder, hidden or not.
+  QStringList Entries() const {
+    return QDir(folder_).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                   QDir::NoDotAndDotDot);
+  }
+
+  static constexpr char kFolderVariable[] = "VESMIR_START_UP_DIR";
+  QByteArray temporaryFolder_;
+  QString folder_;
+  bool inProgramProcess_ = false;
+  std::unique_ptr<QTemporaryDir> made_;
+};
+
+TEST_F(RefusedStartUp, LinkAtTheTemporaryFileIsReportedAndTheProgramEnds) {
+  if (!inProgramProcess_) {
+    WriteFile(In(QStringLiteral("precious.txt")), "keep me");
+    ASSERT_TRUE(QFile::link(In(QStringLiteral("precious.txt")), In(QStringLiteral("cfg.cfg"))));
+  }
+  EXPECT_EXIT(StartTheProgram(folder_, folder_, Answer::Ok), ::testing::ExitedWithCode(1),
+              "cfg\\.cfg.*символическая ссылка");
+  EXPECT_EQ(ReadFile(In(QStringLiteral("precious.txt"))), "keep me");
+  EXPECT_TRUE(QFileInfo(In(QStringLiteral("cfg.cfg"))).isSymLink());
+}
+
+TEST_F(RefusedStartUp, MissingTemporaryFolderIsReportedAndNothingIsWrittenElsewhere) {
+  const QString missing = In(QStringLiteral("missing"));
+  EXPECT_EXIT(StartTheProgram(missing, folder_, Answer::CloseCommand), ::testing::ExitedWithCode(1),
+              "missing.*такой папки нет");
+  EXPECT_TRUE(Entries().isEmpty()) << Entries().join(' ').toStdString();
+}
+
+TEST_F(RefusedStartUp, SecondCopyOnTheSameFolderLeavesTheFirstCopysFileAlone) {
+  QByteArray first;
+  if (!inProgramProcess_) {
+    // The first copy, running here: the template and a section so far.
+    qputenv("TMPDIR", QFile::encodeName(folder_));
+    config::CreateConfigFile();
+    config::WriteLines(
+        config::Section(u"Mouse Setting", {config::ValueLine(u"sensitivity", u"3")}));
+    first = ReadFile(In(QStringLiteral("cfg.cfg")));
+    ASSERT_FALSE(first.isEmpty());
+  }
+  EXPECT_EXIT(StartTheProgram(folder_, folder_, Answer::CloseCommand), ::testing::ExitedWithCode(1),
+              "cfg\\.cfg.*файл занят другой запущенной копией");
+  EXPECT_EQ(ReadFile(In(QStringLiteral("cfg.cfg"))), first);
+  // The first copy goes on writing after its own last line.
+  config::WriteLines({QStringLiteral("+mlook")});
+  EXPECT_EQ(ReadFile(In(QStringLiteral("cfg.cfg"))), first + "+mlook\r\n");
+}
+
+}  // namespace
