@@ -1,8 +1,8 @@
 # Installs the Debian packages the build needs, only when some are missing.
 # Sourced by ./run and ./test.
 
-VESMIR_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev libgl-dev libgtest-dev
-                 fonts-comic-neue qt6-translations-l10n libbenchmark-dev)
+VESMIR_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev libgl-dev libx11-dev
+                 libgtest-dev fonts-comic-neue qt6-translations-l10n libbenchmark-dev)
 
 ensure_packages() {
   local missing=()
