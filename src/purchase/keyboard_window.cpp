@@ -8,6 +8,7 @@
 #include "platform/units.h"
 #include "shell/page_look.h"
 #include "purchase/purchase_page.h"
+#include "purchase/weapon_table.h"
 #include "shell/sound_cues.h"
 
 namespace purchase {
@@ -20,6 +21,13 @@ constexpr std::uint32_t kRed = 0x000000FF;
 constexpr std::uint32_t kSlotGrey = 0x00808080;
 
 QFont Comic(double points, bool bold) { return shell::ComicFont(points, bold); }
+
+// Only a weapon of the weapons window brings one of the weapons' texts and a
+// picture; anything else would reach the bind line as it stands.
+bool IsWeaponDrop(const platform::DataObject& data) {
+  return data.GetFormat(platform::kFormatText) && data.GetFormat(platform::kFormatBitmap) &&
+         IsWeaponDragText(data.GetData(platform::kFormatText).toString());
+}
 
 }  // namespace
 
@@ -55,6 +63,10 @@ Form2::Form2() : platform::Form(StartUpPosition::Manual) {
     auto* slot = new platform::DropPicture(this, kSlotGrey);
     const int left = i < 7 ? 120 : 3300;
     platform::PlaceTwips(slot, left, 720 + 1080 * (i % 7), 3135, 1035);
+    connect(slot, &platform::DropPicture::OLEDragOver, this,
+            [this, i](const platform::DataObject& data, int& effect) {
+              Key_OLEDragOver(i, data, effect);
+            });
     connect(slot, &platform::DropPicture::OLEDragDrop, this,
             [this, i](const platform::DataObject& data, int& effect) {
               Key_OLEDragDrop(i, data, effect);
@@ -77,9 +89,13 @@ void Form2::Form_Load() {
   List->SetListIndex(-1);
 }
 
+void Form2::Key_OLEDragOver(int, const platform::DataObject& data, int& effect) {
+  if (!IsWeaponDrop(data)) effect = platform::kDropEffectNone;
+}
+
 void Form2::Key_OLEDragDrop(int index, const platform::DataObject& data, int& effect) {
-  // Only a weapon from the palette brings both; anything else leaves the slot as it was.
-  if (!data.GetFormat(platform::kFormatText) || !data.GetFormat(platform::kFormatBitmap)) {
+  // Anything but a weapon leaves the slot as it was.
+  if (!IsWeaponDrop(data)) {
     effect = platform::kDropEffectNone;
     return;
   }

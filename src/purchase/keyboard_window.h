@@ -37,6 +37,7 @@ class Form2 : public platform::Form {
   void Form_Load() override;
 
  private:
+  void Key_OLEDragOver(int index, const platform::DataObject& data, int& effect);
   void Key_OLEDragDrop(int index, const platform::DataObject& data, int& effect);
   void Key_Click(int index);
   void Timer1_Timer();
