@@ -422,6 +422,18 @@ TEST_F(PurchasePageTest, EnableRules) {
   EXPECT_TRUE(k.Command1->isEnabled());
 }
 
+// Write is disabled only at the next tick; a second press before it writes
+// nothing, and the list moves on once.
+TEST_F(PurchasePageTest, TwoWritePressesBeforeATickWriteOneLine) {
+  Choose(2);
+  DropWeapon(16, 0);
+  Tick();
+  QTest::mouseClick(Keys().Command1, Qt::LeftButton);
+  QTest::mouseClick(Keys().Command1, Qt::LeftButton);
+  EXPECT_EQ(Written(), kHeader + "bind \"F3\" \"4-3;reset\"\r\n");
+  EXPECT_EQ(Keys().List->ListIndex(), 3);
+}
+
 TEST_F(PurchasePageTest, AddAsksAndRefusesLongNames) {
   dialogs_.inputAnswers = {QStringLiteral("ab")};
   QTest::mouseClick(Keys().Command3, Qt::LeftButton);

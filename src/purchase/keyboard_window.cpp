@@ -110,11 +110,13 @@ void Form2::Key_Click(int index) {
   Key[std::size_t(index)]->SetPicture(QImage());
 }
 
-void Form2::Timer1_Timer() {
+bool Form2::WriteAllowed() const {
   const bool anyPicture =
       std::any_of(Key.begin(), Key.end(), [](const auto* slot) { return !slot->Picture().isNull(); });
-  Command1->setEnabled(anyPicture && List->ListIndex() != -1);
+  return anyPicture && List->ListIndex() != -1;
 }
+
+void Form2::Timer1_Timer() { Command1->setEnabled(WriteAllowed()); }
 
 void Form2::Timer2_Timer() {
   const bool keyChosen = List->ListIndex() != -1;
@@ -122,6 +124,9 @@ void Form2::Timer2_Timer() {
 }
 
 void Form2::Command1_Click() {
+  // Timer1 disables Write only at its next tick: a second press before it
+  // would write a line that undoes the first one's purchases.
+  if (!WriteAllowed()) return;
   for (auto* slot : Key) slot->SetPicture(QImage());
   const int index = List->ListIndex();
   List->SetListIndex(index == List->ListCount() - 1 ? 0 : index + 1);
