@@ -7,6 +7,8 @@
 #include <QMimeData>
 #include <QTest>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/drag_drop.h"
@@ -40,13 +42,11 @@ struct SeenDrag {
 
 // Delivers a drag to a widget as Qt does: an enter that must be accepted, then the drop.
 // Returns the drop's action, or IgnoreAction when the enter or the drop was turned away.
-Qt::DropAction DeliverDrop(QWidget* target, const QMimeData* mime, Qt::DropActions actions,
-                           bool* enterAccepted = nullptr) {
+Qt::DropAction DeliverDrop(QWidget* target, const QMimeData* mime, Qt::DropActions actions) {
   const QPoint at = target->rect().center();
   QDragEnterEvent enter(at, actions, mime, Qt::LeftButton, Qt::NoModifier);
   enter.setAccepted(false);
   QApplication::sendEvent(target, &enter);
-  if (enterAccepted != nullptr) *enterAccepted = enter.isAccepted();
   if (!enter.isAccepted()) return Qt::IgnoreAction;
   QDropEvent drop(QPointF(at), actions, mime, Qt::LeftButton, Qt::NoModifier);
   drop.setAccepted(false);
@@ -231,28 +231,65 @@ TEST_F(PurchasePageTest, DropsOnEnabledAndDisabledSlots) {
   EXPECT_EQ(k.BoundKeyName, QStringLiteral("\"F1\""));
   // The palette keeps its picture; it can be dragged again at once.
   EXPECT_EQ(Weapons().Picture(14)->Picture(), Bitmap(41));
+}
 
-  // A drop that lacks the text or the picture leaves the slot as it was.
-  QMimeData onlyText;
-  onlyText.setText(QStringLiteral("9-9;"));
-  QMimeData onlyPicture;
-  onlyPicture.setImageData(Bitmap(11));
-  for (const QMimeData* mime : {&onlyText, &onlyPicture}) {
-    bool entered = false;
-    EXPECT_EQ(DeliverDrop(k.Key[3], mime, Qt::MoveAction, &entered), Qt::IgnoreAction);
-    EXPECT_TRUE(entered);
-    EXPECT_EQ(k.SlotTexts[3], QStringLiteral("4-1;"));
-    EXPECT_EQ(k.Key[3]->Picture(), Bitmap(41));
+// Only a weapon dragged from this program's weapons window is taken: anything
+// else is refused while it hovers and again if it is dropped, so its source is
+// told nothing moved, and the slot stays as it was.
+TEST_F(PurchasePageTest, SlotsTakeOnlyTheWeaponsWindowsWeapons) {
+  Form2& k = Keys();
+  Choose(0);
+  DropWeapon(14, 3);
+  const QString weapon = QStringLiteral("1-1;");
+  const struct {
+    const char* what;
+    bool ours;  // started by this program
+    std::optional<QString> text;
+    bool picture;
+    Qt::DropActions actions;
+    bool taken;
+  } cases[] = {
+      {"a foreign text", true, QStringLiteral("\"; quit; echo \"big;a\nquit;reset"), true,
+       Qt::MoveAction, false},
+      {"an empty text", true, QString(), true, Qt::MoveAction, false},
+      {"no text", true, std::nullopt, true, Qt::MoveAction, false},
+      {"no picture", true, weapon, false, Qt::MoveAction, false},
+      {"a weapon text from another program", false, weapon, true, Qt::MoveAction, false},
+      {"a weapon that may not move", true, weapon, true, Qt::CopyAction, false},
+      {"a weapon", true, weapon, true, Qt::MoveAction, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::unique_ptr<QMimeData> mime;
+    if (c.ours) {
+      platform::DataObject data;
+      if (c.text) data.SetData(*c.text, platform::kFormatText);
+      if (c.picture) data.SetData(Bitmap(11), platform::kFormatBitmap);
+      mime = data.ToMimeData();
+    } else {
+      mime = std::make_unique<QMimeData>();
+      mime->setText(*c.text);
+      mime->setImageData(Bitmap(11));
+    }
+    const QPoint at = k.Key[3]->rect().center();
+    QDragEnterEvent enter(at, c.actions, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    enter.setAccepted(false);
+    QApplication::sendEvent(k.Key[3], &enter);
+    QDragMoveEvent move(at, c.actions, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    move.setAccepted(false);
+    QApplication::sendEvent(k.Key[3], &move);
+    QDropEvent drop(QPointF(at), c.actions, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    drop.setAccepted(false);
+    QApplication::sendEvent(k.Key[3], &drop);
+    EXPECT_EQ(enter.isAccepted(), c.taken);
+    EXPECT_EQ(move.isAccepted(), c.taken);
+    EXPECT_EQ(drop.isAccepted(), c.taken);
+    if (c.taken) {
+      EXPECT_EQ(drop.dropAction(), Qt::MoveAction);
+    }
+    EXPECT_EQ(k.SlotTexts[3], c.taken ? weapon : QStringLiteral("4-1;"));
+    EXPECT_EQ(k.Key[3]->Picture(), Bitmap(c.taken ? 11 : 41));
   }
-  // A drag that allows no move is not taken.
-  QMimeData both;
-  both.setText(QStringLiteral("1-1;"));
-  both.setImageData(Bitmap(11));
-  bool entered = true;
-  EXPECT_EQ(DeliverDrop(k.Key[4], &both, Qt::CopyAction, &entered), Qt::IgnoreAction);
-  EXPECT_FALSE(entered);
-  EXPECT_EQ(DeliverDrop(k.Key[4], &both, Qt::MoveAction, &entered), Qt::MoveAction);
-  EXPECT_EQ(k.SlotTexts[4], QStringLiteral("1-1;"));
 }
 
 // The binder's rules, each case from a fresh page.
@@ -383,6 +420,18 @@ TEST_F(PurchasePageTest, EnableRules) {
   DropWeapon(3, 9);
   QTest::qWait(20);
   EXPECT_TRUE(k.Command1->isEnabled());
+}
+
+// Write is disabled only at the next tick; a second press before it writes
+// nothing, and the list moves on once.
+TEST_F(PurchasePageTest, TwoWritePressesBeforeATickWriteOneLine) {
+  Choose(2);
+  DropWeapon(16, 0);
+  Tick();
+  QTest::mouseClick(Keys().Command1, Qt::LeftButton);
+  QTest::mouseClick(Keys().Command1, Qt::LeftButton);
+  EXPECT_EQ(Written(), kHeader + "bind \"F3\" \"4-3;reset\"\r\n");
+  EXPECT_EQ(Keys().List->ListIndex(), 3);
 }
 
 TEST_F(PurchasePageTest, AddAsksAndRefusesLongNames) {

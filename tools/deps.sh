@@ -2,7 +2,7 @@
 # Sourced by ./run and ./test.
 
 VESMIR_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev libgl-dev libxcb1-dev
-                 libgtest-dev qt6-translations-l10n libbenchmark-dev)
+                 libx11-dev libgtest-dev qt6-translations-l10n libbenchmark-dev)
 
 ensure_packages() {
   local missing=()

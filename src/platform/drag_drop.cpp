@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QUuid>
 
 #include "platform/controls.h"
 #include "platform/fatal.h"
@@ -18,6 +19,19 @@ namespace {
 DragRunner& Runner() {
   static DragRunner runner;
   return runner;
+}
+
+// A drag this program started carries this mark, new at every start, so a
+// drop from another program is told apart even when it offers the same data.
+const QString kOwnDragFormat = QStringLiteral("application/x-vesmir-drag");
+const QByteArray& OwnDragMark() {
+  static const QByteArray mark = QUuid::createUuid().toByteArray();
+  return mark;
+}
+
+bool IsOwnDrag(const QMimeData* mime) {
+  return mime != nullptr && mime->hasFormat(kOwnDragFormat) &&
+         mime->data(kOwnDragFormat) == OwnDragMark();
 }
 
 Qt::DropActions QtActions(int effects) {
@@ -72,6 +86,7 @@ QVariant DataObject::GetData(int format) const {
 
 std::unique_ptr<QMimeData> DataObject::ToMimeData() const {
   auto mime = std::make_unique<QMimeData>();
+  mime->setData(kOwnDragFormat, OwnDragMark());
   if (text_) mime->setText(*text_);
   if (picture_) mime->setImageData(*picture_);
   return mime;
@@ -198,9 +213,18 @@ void DropPicture::mouseReleaseEvent(QMouseEvent* event) {
 
 void DropPicture::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
 
-void DropPicture::Offer(QDragMoveEvent* event) {
+bool DropPicture::Takes(const QDropEvent& event) {
   // Qt hands drags to disabled widgets too; a disabled box takes none.
-  if (isEnabled() && (event->possibleActions() & Qt::MoveAction)) {
+  return isEnabled() && (event.possibleActions() & Qt::MoveAction) && IsOwnDrag(event.mimeData());
+}
+
+void DropPicture::Offer(QDragMoveEvent* event) {
+  int effect = kDropEffectNone;
+  if (Takes(*event)) {
+    effect = kDropEffectMove;
+    emit OLEDragOver(DataObject::FromMimeData(event->mimeData()), effect);
+  }
+  if (effect == kDropEffectMove) {
     event->setDropAction(Qt::MoveAction);
     event->accept();
   } else {
@@ -212,7 +236,7 @@ void DropPicture::dragEnterEvent(QDragEnterEvent* event) { Offer(event); }
 void DropPicture::dragMoveEvent(QDragMoveEvent* event) { Offer(event); }
 
 void DropPicture::dropEvent(QDropEvent* event) {
-  if (!isEnabled() || !(event->possibleActions() & Qt::MoveAction)) {
+  if (!Takes(*event)) {
     event->ignore();
     return;
   }

@@ -1,5 +1,6 @@
 // Drag and drop between the program's own controls: a data object that carries
-// a text and a picture, a picture box that starts drags, and one that takes drops.
+// a text and a picture, a picture box that starts drags, and one that takes drops
+// from them alone.
 #pragma once
 
 #include <QImage>
@@ -14,6 +15,7 @@
 class QDrag;
 class QMimeData;
 class QDragMoveEvent;
+class QDropEvent;
 
 namespace platform {
 
@@ -90,9 +92,10 @@ class DragPicture : public FramedPicture {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
-// A picture box that takes drops itself: while enabled it accepts a drag that
-// allows a move, and OLEDragDrop decides what a drop does. Disabled, it takes
-// neither clicks nor drops.
+// A picture box that takes drops itself: while enabled it takes a drag of this
+// program's own that allows a move, OLEDragOver decides whether it takes what
+// the drag carries, and OLEDragDrop what a drop does. It refuses a drag from any
+// other program, and disabled it takes neither clicks nor drops.
 class DropPicture : public FramedPicture {
   Q_OBJECT
 
@@ -101,6 +104,9 @@ class DropPicture : public FramedPicture {
 
  signals:
   void Click();
+  // While a drag moves over the box; `effect` comes in as move, a handler that
+  // refuses the data sets it to none (the pointer then says so).
+  void OLEDragOver(const platform::DataObject& data, int& effect);
   // `effect` comes in as move; a handler that turns the drop away sets it to none.
   void OLEDragDrop(const platform::DataObject& data, int& effect);
 
@@ -113,6 +119,7 @@ class DropPicture : public FramedPicture {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  bool Takes(const QDropEvent& event);
   void Offer(QDragMoveEvent* event);
   bool left_pressed_ = false;
 };

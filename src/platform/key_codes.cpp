@@ -1,7 +1,9 @@
 #include "platform/key_codes.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
-#include <utility>
+
+#include "platform/x11_keymap.h"
 
 namespace platform {
 namespace {
@@ -56,63 +58,41 @@ enum : int {
   kOem102 = 226,
 };
 
-// XKB key codes of the main block and the function keys (evdev + 8), with the
-// code Windows gives the key in the same place on a US keyboard.
-constexpr std::pair<std::uint32_t, int> kXkbKeys[] = {
-    {9, kEscape},    {10, '1'},        {11, '2'},      {12, '3'},        {13, '4'},
-    {14, '5'},       {15, '6'},        {16, '7'},      {17, '8'},        {18, '9'},
-    {19, '0'},       {20, kOemMinus},  {21, kOemPlus}, {22, kBack},      {23, kTab},
-    {24, 'Q'},       {25, 'W'},        {26, 'E'},      {27, 'R'},        {28, 'T'},
-    {29, 'Y'},       {30, 'U'},        {31, 'I'},      {32, 'O'},        {33, 'P'},
-    {34, kOem4},     {35, kOem6},      {36, kReturn},  {37, kControl},   {38, 'A'},
-    {39, 'S'},       {40, 'D'},        {41, 'F'},      {42, 'G'},        {43, 'H'},
-    {44, 'J'},       {45, 'K'},        {46, 'L'},      {47, kOem1},      {48, kOem7},
-    {49, kOem3},     {50, kShift},     {51, kOem5},    {52, 'Z'},        {53, 'X'},
-    {54, 'C'},       {55, 'V'},        {56, 'B'},      {57, 'N'},        {58, 'M'},
-    {59, kOemComma}, {60, kOemPeriod}, {61, kOem2},    {62, kShift},     {63, kMultiply},
-    {64, kMenu},     {65, kSpace},     {66, kCapital}, {67, kF1},        {68, kF1 + 1},
-    {69, kF1 + 2},   {70, kF1 + 3},    {71, kF1 + 4},  {72, kF1 + 5},    {73, kF1 + 6},
-    {74, kF1 + 7},   {75, kF1 + 8},    {76, kF1 + 9},  {77, kNumLock},   {78, kScroll},
-    {82, kSubtract}, {86, kAdd},       {94, kOem102},  {95, kF1 + 10},   {96, kF1 + 11},
-    {104, kReturn},  {105, kControl},  {106, kDivide}, {107, kSnapshot}, {108, kMenu},
-    {110, kHome},    {111, kUp},       {112, kPrior},  {113, kLeft},     {114, kRight},
-    {115, kEnd},     {116, kDown},     {117, kNext},   {118, kInsert},   {119, kDelete},
-    {127, kPause},   {133, kLWin},     {134, kRWin},   {135, kApps},
-};
-
-// The numeric pad's digit keys and its decimal point: the code with NumLock
-// on, and the navigation key it is with NumLock off.
-struct PadKey {
+// The letter and digit block, where the layout decides what a key gives: the
+// XKB key code of each key (evdev + 8), its XKB name, and the code Windows
+// gives the key in the same place on a US keyboard.
+struct BlockKey {
   std::uint32_t xkb;
-  int digit;
-  int navigation;
+  const char* name;
+  int code;
 };
-constexpr PadKey kPadKeys[] = {
-    {79, kNumpad0 + 7, kHome},   {80, kNumpad0 + 8, kUp},    {81, kNumpad0 + 9, kPrior},
-    {83, kNumpad0 + 4, kLeft},   {84, kNumpad0 + 5, kClear}, {85, kNumpad0 + 6, kRight},
-    {87, kNumpad0 + 1, kEnd},    {88, kNumpad0 + 2, kDown},  {89, kNumpad0 + 3, kNext},
-    {90, kNumpad0 + 0, kInsert}, {91, kDecimal, kDelete},
+constexpr BlockKey kBlockKeys[] = {
+    {10, "AE01", '1'},        {11, "AE02", '2'},       {12, "AE03", '3'},
+    {13, "AE04", '4'},        {14, "AE05", '5'},       {15, "AE06", '6'},
+    {16, "AE07", '7'},        {17, "AE08", '8'},       {18, "AE09", '9'},
+    {19, "AE10", '0'},        {20, "AE11", kOemMinus}, {21, "AE12", kOemPlus},
+    {24, "AD01", 'Q'},        {25, "AD02", 'W'},       {26, "AD03", 'E'},
+    {27, "AD04", 'R'},        {28, "AD05", 'T'},       {29, "AD06", 'Y'},
+    {30, "AD07", 'U'},        {31, "AD08", 'I'},       {32, "AD09", 'O'},
+    {33, "AD10", 'P'},        {34, "AD11", kOem4},     {35, "AD12", kOem6},
+    {38, "AC01", 'A'},        {39, "AC02", 'S'},       {40, "AC03", 'D'},
+    {41, "AC04", 'F'},        {42, "AC05", 'G'},       {43, "AC06", 'H'},
+    {44, "AC07", 'J'},        {45, "AC08", 'K'},       {46, "AC09", 'L'},
+    {47, "AC10", kOem1},      {48, "AC11", kOem7},     {49, "TLDE", kOem3},
+    {51, "BKSL", kOem5},      {52, "AB01", 'Z'},       {53, "AB02", 'X'},
+    {54, "AB03", 'C'},        {55, "AB04", 'V'},       {56, "AB05", 'B'},
+    {57, "AB06", 'N'},        {58, "AB07", 'M'},       {59, "AB08", kOemComma},
+    {60, "AB09", kOemPeriod}, {61, "AB10", kOem2},     {94, "LSGT", kOem102},
 };
 
 bool IsDigitKey(int qtKey) { return qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9; }
 
-}  // namespace
-
-int KeyCodeFromXkb(std::uint32_t xkbKeyCode, bool numLockDigits) {
-  for (const PadKey& pad : kPadKeys) {
-    if (pad.xkb == xkbKeyCode) return numLockDigits ? pad.digit : pad.navigation;
-  }
-  for (const auto& [xkb, code] : kXkbKeys) {
-    if (xkb == xkbKeyCode) return code;
-  }
-  return 0;
-}
-
-int KeyCodeFromQtKey(int qtKey, bool keypad) {
-  if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return 'A' + (qtKey - Qt::Key_A);
-  if (IsDigitKey(qtKey)) return (keypad ? int(kNumpad0) : int('0')) + (qtKey - Qt::Key_0);
+// The code of a key that means the same on every layout, from Qt's key and
+// its keypad flag; 0 for any other key.
+int FixedKeyCode(int qtKey, bool keypad) {
   if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return kF1 + (qtKey - Qt::Key_F1);
   if (keypad) {
+    if (IsDigitKey(qtKey)) return kNumpad0 + (qtKey - Qt::Key_0);
     switch (qtKey) {
       case Qt::Key_Asterisk:
         return kMultiply;
@@ -178,14 +158,27 @@ int KeyCodeFromQtKey(int qtKey, bool keypad) {
     case Qt::Key_Delete:
       return kDelete;
     case Qt::Key_Meta:
+    case Qt::Key_Super_L:
       return kLWin;
+    case Qt::Key_Super_R:
+      return kRWin;
     case Qt::Key_Menu:
       return kApps;
     case Qt::Key_NumLock:
       return kNumLock;
     case Qt::Key_ScrollLock:
       return kScroll;
-    // A shifted character is the key it lies on (US layout): Shift plays no part.
+    default:
+      return 0;
+  }
+}
+
+// The key of the letter and digit block that gives this character on a US
+// keyboard, shifted or not (Shift plays no part); 0 for a character it lacks.
+int CharacterKeyCode(int qtKey) {
+  if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return 'A' + (qtKey - Qt::Key_A);
+  if (IsDigitKey(qtKey)) return '0' + (qtKey - Qt::Key_0);
+  switch (qtKey) {
     case Qt::Key_Exclam:
       return '1';
     case Qt::Key_At:
@@ -197,6 +190,7 @@ int KeyCodeFromQtKey(int qtKey, bool keypad) {
     case Qt::Key_Percent:
       return '5';
     case Qt::Key_AsciiCircum:
+    case Qt::Key_Dead_Circumflex:
       return '6';
     case Qt::Key_Ampersand:
       return '7';
@@ -226,9 +220,13 @@ int KeyCodeFromQtKey(int qtKey, bool keypad) {
       return kOem1;
     case Qt::Key_Apostrophe:
     case Qt::Key_QuoteDbl:
+    case Qt::Key_Dead_Acute:
+    case Qt::Key_Dead_Diaeresis:
       return kOem7;
     case Qt::Key_QuoteLeft:
     case Qt::Key_AsciiTilde:
+    case Qt::Key_Dead_Grave:
+    case Qt::Key_Dead_Tilde:
       return kOem3;
     case Qt::Key_Comma:
     case Qt::Key_Less:
@@ -244,20 +242,47 @@ int KeyCodeFromQtKey(int qtKey, bool keypad) {
   }
 }
 
+const BlockKey* BlockKeyAt(std::uint32_t xkbKeyCode) {
+  for (const BlockKey& key : kBlockKeys) {
+    if (key.xkb == xkbKeyCode) return &key;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+ScanCodes NativeScanCodes() {
+  const QString platform = QGuiApplication::platformName();
+  if (platform.startsWith(QLatin1String("wayland"))) return ScanCodes::kEvdev;
+  if (platform == QLatin1String("xcb")) return ScanCodes::kX11;
+  return ScanCodes::kUnknown;
+}
+
+int WindowsKeyCode(const QKeyEvent& event, ScanCodes scanCodes) {
+  const int key = event.key();
+  if (const int code = FixedKeyCode(key, event.modifiers().testFlag(Qt::KeypadModifier))) {
+    return code;
+  }
+  // The layout decides Qt's key (with the Russian layout the key left of "s"
+  // is "Ф"; with the German one the key left of "1" is a dead "^"); the scan
+  // code stays the key's place.
+  if (scanCodes != ScanCodes::kUnknown) {
+    if (const BlockKey* place = BlockKeyAt(event.nativeScanCode())) {
+      if (scanCodes == ScanCodes::kEvdev || X11KeyName(place->xkb) == place->name) {
+        return place->code;
+      }
+    }
+  }
+  return CharacterKeyCode(key);
+}
+
 int WindowsKeyCode(const QKeyEvent& event) {
 #ifdef Q_OS_WIN
   if (event.nativeVirtualKey() != 0) return int(event.nativeVirtualKey());
+  return WindowsKeyCode(event, ScanCodes::kUnknown);
 #else
-  if (event.nativeScanCode() != 0) {
-    // The layout decides Qt's key (with the Russian layout the key left of "s"
-    // is "Ф"), the scan code stays the key's place. Qt's key still tells
-    // whether the numeric pad gives digits, as NumLock and Shift make it.
-    const int key = event.key();
-    const bool padDigits = IsDigitKey(key) || key == Qt::Key_Period || key == Qt::Key_Comma;
-    if (const int code = KeyCodeFromXkb(event.nativeScanCode(), padDigits)) return code;
-  }
+  return WindowsKeyCode(event, NativeScanCodes());
 #endif
-  return KeyCodeFromQtKey(event.key(), event.modifiers().testFlag(Qt::KeypadModifier));
 }
 
 }  // namespace platform

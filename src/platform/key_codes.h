@@ -1,5 +1,5 @@
 // Key events as the handlers receive them: the Windows virtual-key code of the
-// physical key, whatever the keyboard layout and the Shift, Ctrl and Alt states.
+// key, whatever the Shift, Ctrl and Alt states.
 #pragma once
 
 #include <cstdint>
@@ -8,17 +8,25 @@ class QKeyEvent;
 
 namespace platform {
 
+// What a key event's native scan code is known to be.
+enum class ScanCodes {
+  kUnknown,  // nothing known: Qt's key alone decides
+  kEvdev,    // the XKB key code of an evdev keyboard (evdev code + 8), as Wayland reports it
+  kX11,      // an X server's key code: its keymap names the key at each code
+};
+
+// What the scan codes of this program's key events are, by the platform it runs on.
+ScanCodes NativeScanCodes();
+
 // The code Windows would report for the key of this event; 0 for a key it has
-// no code for. From the native scan code where the event carries one, else
-// from Qt's key and its keypad flag.
+// no code for. Keys that mean the same on every layout (function keys, the
+// editing block, arrows, modifiers, the numeric pad) go by Qt's key, so a
+// remapped key gives the name of what it now does. The letter and digit block
+// goes by the key's place where the scan code is known to tell it, so every
+// layout (Russian too) gives the names of a US keyboard; elsewhere by the
+// character the key gives, read as on a US keyboard.
+int WindowsKeyCode(const QKeyEvent& event, ScanCodes scanCodes);
+// The same with this program's own scan codes; on Windows, Windows's own code.
 int WindowsKeyCode(const QKeyEvent& event);
-
-// From an XKB key code (the evdev code plus 8, as X11 and Wayland report it).
-// numLockDigits: the numeric pad gives digits (NumLock on) rather than the
-// navigation keys. 0 for a key code not known here.
-int KeyCodeFromXkb(std::uint32_t xkbKeyCode, bool numLockDigits);
-
-// From Qt's key where no native code came with the event.
-int KeyCodeFromQtKey(int qtKey, bool keypad);
 
 }  // namespace platform

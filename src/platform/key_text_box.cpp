@@ -2,6 +2,8 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QInputMethod>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPalette>
@@ -11,6 +13,21 @@
 #include "platform/units.h"
 
 namespace platform {
+namespace {
+
+// A key by its place where the event tells it, else by Qt's key.
+quint64 KeyIdentity(const QKeyEvent& event) {
+  if (event.nativeScanCode() != 0) return quint64(event.nativeScanCode()) << 32;
+  return quint64(unsigned(event.key()));
+}
+
+// A key that only starts a composed character: an input method may keep its press.
+bool IsComposingKey(int qtKey) {
+  return (qtKey >= Qt::Key_Dead_Grave && qtKey <= Qt::Key_Dead_Longsolidusoverlay) ||
+         qtKey == Qt::Key_Multi_key;
+}
+
+}  // namespace
 
 KeyTextBox::KeyTextBox(QWidget* parent, std::uint32_t backColor, std::uint32_t foreColor,
                        const QFont& font)
@@ -55,13 +72,21 @@ bool KeyTextBox::event(QEvent* event) {
 
 void KeyTextBox::keyPressEvent(QKeyEvent* event) {
   event->accept();
+  pressed_.insert(KeyIdentity(*event));
   emit KeyDown(WindowsKeyCode(*event));
 }
 
 void KeyTextBox::keyReleaseEvent(QKeyEvent* event) {
   event->accept();
   if (event->isAutoRepeat()) return;
-  emit KeyUp(WindowsKeyCode(*event));
+  const int code = WindowsKeyCode(*event);
+  // A key held down when the box took the focus only ends the capture; a dead
+  // key whose press never came here was pressed here all the same.
+  if (!pressed_.remove(KeyIdentity(*event)) && IsComposingKey(event->key())) {
+    QGuiApplication::inputMethod()->reset();  // its half-made character goes nowhere
+    emit KeyDown(code);
+  }
+  emit KeyUp(code);
 }
 
 void KeyTextBox::mousePressEvent(QMouseEvent* event) {
@@ -73,9 +98,24 @@ void KeyTextBox::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(eve
 void KeyTextBox::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
 void KeyTextBox::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
 
+void KeyTextBox::focusInEvent(QFocusEvent* event) {
+  TextBox::focusInEvent(event);
+  pressed_.clear();
+  // A dead key pressed before the box was armed must not change the key it captures.
+  QGuiApplication::inputMethod()->reset();
+}
+
 void KeyTextBox::focusOutEvent(QFocusEvent* event) {
   TextBox::focusOutEvent(event);
   emit LostFocus();
+}
+
+void KeyTextBox::inputMethodEvent(QInputMethodEvent* event) { event->accept(); }
+
+QVariant KeyTextBox::inputMethodQuery(Qt::InputMethodQuery query) const {
+  // The line edit's own answer ignores Qt::WA_InputMethodEnabled.
+  if (query == Qt::ImEnabled) return false;
+  return TextBox::inputMethodQuery(query);
 }
 
 DoubleClickLabel::DoubleClickLabel(QWidget* parent, const QString& caption, std::uint32_t foreColor,

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QPointF>
+#include <QSet>
 #include <cstdint>
 
 #include "platform/controls.h"
@@ -33,6 +34,7 @@ class KeyTextBox : public TextBox {
   // Every press, a held key's repeats included; Tab too.
   void KeyDown(int keyCode);
   // Only when the key really comes up: a held key's repeats are presses only.
+  // A dead key whose press an input method kept raises its KeyDown here first.
   void KeyUp(int keyCode);
   void MouseDown(int button);
   void LostFocus();
@@ -45,10 +47,15 @@ class KeyTextBox : public TextBox {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  // The box takes keys, never text: no input method composes into it.
+  void inputMethodEvent(QInputMethodEvent* event) override;
+  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
  private:
   std::uint32_t back_color_;
+  QSet<quint64> pressed_;  // the keys pressed since the box took the focus and not yet up
 };
 
 // A label that raises DblClick when both presses of a double click land on it.

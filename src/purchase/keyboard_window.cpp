@@ -8,6 +8,7 @@
 #include "platform/units.h"
 #include "shell/page_look.h"
 #include "purchase/purchase_page.h"
+#include "purchase/weapon_table.h"
 #include "shell/sound_cues.h"
 
 namespace purchase {
@@ -20,6 +21,13 @@ constexpr std::uint32_t kRed = 0x000000FF;
 constexpr std::uint32_t kSlotGrey = 0x00808080;
 
 QFont Comic(double points, bool bold) { return shell::ComicFont(points, bold); }
+
+// Only a weapon of the weapons window brings one of the weapons' texts and a
+// picture; anything else would reach the bind line as it stands.
+bool IsWeaponDrop(const platform::DataObject& data) {
+  return data.GetFormat(platform::kFormatText) && data.GetFormat(platform::kFormatBitmap) &&
+         IsWeaponDragText(data.GetData(platform::kFormatText).toString());
+}
 
 }  // namespace
 
@@ -52,6 +60,10 @@ Form2::Form2() : platform::Form(StartUpPosition::Manual) {
     auto* slot = new platform::DropPicture(this, kSlotGrey);
     const int left = i < 7 ? 120 : 3300;
     platform::PlaceTwips(slot, left, 720 + 1080 * (i % 7), 3135, 1035);
+    connect(slot, &platform::DropPicture::OLEDragOver, this,
+            [this, i](const platform::DataObject& data, int& effect) {
+              Key_OLEDragOver(i, data, effect);
+            });
     connect(slot, &platform::DropPicture::OLEDragDrop, this,
             [this, i](const platform::DataObject& data, int& effect) {
               Key_OLEDragDrop(i, data, effect);
@@ -74,9 +86,13 @@ void Form2::Form_Load() {
   List->SetListIndex(-1);
 }
 
+void Form2::Key_OLEDragOver(int, const platform::DataObject& data, int& effect) {
+  if (!IsWeaponDrop(data)) effect = platform::kDropEffectNone;
+}
+
 void Form2::Key_OLEDragDrop(int index, const platform::DataObject& data, int& effect) {
-  // Only a weapon from the palette brings both; anything else leaves the slot as it was.
-  if (!data.GetFormat(platform::kFormatText) || !data.GetFormat(platform::kFormatBitmap)) {
+  // Anything but a weapon leaves the slot as it was.
+  if (!IsWeaponDrop(data)) {
     effect = platform::kDropEffectNone;
     return;
   }
@@ -91,11 +107,13 @@ void Form2::Key_Click(int index) {
   Key[std::size_t(index)]->SetPicture(QImage());
 }
 
-void Form2::Timer1_Timer() {
+bool Form2::WriteAllowed() const {
   const bool anyPicture =
       std::any_of(Key.begin(), Key.end(), [](const auto* slot) { return !slot->Picture().isNull(); });
-  Command1->setEnabled(anyPicture && List->ListIndex() != -1);
+  return anyPicture && List->ListIndex() != -1;
 }
+
+void Form2::Timer1_Timer() { Command1->setEnabled(WriteAllowed()); }
 
 void Form2::Timer2_Timer() {
   const bool keyChosen = List->ListIndex() != -1;
@@ -103,6 +121,9 @@ void Form2::Timer2_Timer() {
 }
 
 void Form2::Command1_Click() {
+  // Timer1 disables Write only at its next tick: a second press before it
+  // would write a line that undoes the first one's purchases.
+  if (!WriteAllowed()) return;
   for (auto* slot : Key) slot->SetPicture(QImage());
   const int index = List->ListIndex();
   List->SetListIndex(index == List->ListCount() - 1 ? 0 : index + 1);

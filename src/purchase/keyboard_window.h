@@ -37,8 +37,10 @@ class Form2 : public platform::Form {
   void Form_Load() override;
 
  private:
+  void Key_OLEDragOver(int index, const platform::DataObject& data, int& effect);
   void Key_OLEDragDrop(int index, const platform::DataObject& data, int& effect);
   void Key_Click(int index);
+  bool WriteAllowed() const;
   void Timer1_Timer();
   void Timer2_Timer();
   void Command1_Click();

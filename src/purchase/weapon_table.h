@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <algorithm>
 #include <array>
 
 namespace purchase {
@@ -26,6 +27,12 @@ inline constexpr std::array<WeaponRow, 30> WeaponTable = {{
     {25, 83, "8-3;", 6, 0, 1},   {26, 84, "8-4;", 6, 0, 2},   {27, 85, "8-5;", 6, 0, 3},
     {28, 86, "8-6;", 6, 1, 1},   {29, 90, "ammo1;", 6, 1, 2}, {30, 91, "ammo2;", 6, 1, 3},
 }};
+
+// Whether a text is the drag text of one of the thirty weapons.
+inline bool IsWeaponDragText(const QString& text) {
+  return std::any_of(WeaponTable.begin(), WeaponTable.end(),
+                     [&](const WeaponRow& row) { return text == QLatin1String(row.dragText); });
+}
 
 struct WeaponClassRow {
   int weaponClass;      // OptionK shows FrameK

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QTest>
 
 #include "platform/forms.h"
@@ -189,6 +190,42 @@ TEST_F(ControlsPageTest, KeysAndTheirNames) {
     QTest::keyClick(Window(), c.key, c.modifiers);
     EXPECT_EQ(Box(20)->Text(), c.name);
     EXPECT_FALSE(Box(20)->isEnabled());
+  }
+}
+
+// An input method may keep a dead key's press, so that the box sees only its
+// release: the dead key is captured all the same, nothing the input method
+// composes reaches a box, and the key after it gives its own name. A key held
+// down when the box was armed still only ends the capture.
+TEST_F(ControlsPageTest, DeadKeysAreCapturedAndChangeNoLaterKey) {
+  const struct {
+    Qt::Key key;
+    bool pressReachesTheBox;
+    const char* name;
+  } cases[] = {
+      {Qt::Key_Dead_Grave, false, "`"},
+      {Qt::Key_Dead_Acute, false, "'"},
+      {Qt::Key_Dead_Circumflex, true, "6"},
+      {Qt::Key_A, false, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Arm(0);
+    if (c.pressReachesTheBox) QTest::sendKeyEvent(QTest::Press, Window(), c.key, QString(), {});
+    QTest::sendKeyEvent(QTest::Release, Window(), c.key, QString(), {});
+    EXPECT_EQ(Box(0)->Text(), c.name);
+    EXPECT_FALSE(Box(0)->isEnabled());
+
+    Arm(1);
+    QInputMethodQueryEvent query(Qt::ImEnabled);
+    QApplication::sendEvent(Box(1), &query);
+    EXPECT_FALSE(query.value(Qt::ImEnabled).toBool());
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("é"));
+    QApplication::sendEvent(Box(1), &composed);
+    EXPECT_TRUE(Box(1)->Text().isEmpty());
+    QTest::keyClick(Window(), Qt::Key_E);
+    EXPECT_EQ(Box(1)->Text(), "e");
   }
 }
 

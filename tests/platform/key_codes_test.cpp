@@ -6,6 +6,7 @@
 
 namespace {
 
+using platform::ScanCodes;
 using platform::WindowsKeyCode;
 
 struct Case {
@@ -15,18 +16,19 @@ struct Case {
   int expected;
 };
 
-int CodeOf(const Case& c) {
+int CodeOf(const Case& c, ScanCodes scanCodes) {
   QKeyEvent event(QEvent::KeyPress, c.qtKey, c.modifiers, c.scanCode, 0, 0);
-  return WindowsKeyCode(event);
+  return WindowsKeyCode(event, scanCodes);
 }
 
 constexpr auto kNone = Qt::NoModifier;
 constexpr auto kPad = Qt::KeypadModifier;
 constexpr auto kShift = Qt::ShiftModifier;
 
-#ifndef Q_OS_WIN
-// The same physical key gives the same code under the US and the Russian
-// layout, and whatever Shift, Ctrl or Alt are doing.
+// With evdev's key codes the same physical key of the letter and digit block
+// gives the same code under the US, Russian, German and French layouts, dead
+// keys included, whatever Shift, Ctrl or Alt are doing; every other key goes by
+// what the layout makes of it.
 TEST(WindowsKeyCode, FromTheScanCodeWhateverTheLayout) {
   const Case cases[] = {
       {38, Qt::Key_A, kNone, 'A'},
@@ -100,16 +102,32 @@ TEST(WindowsKeyCode, FromTheScanCodeWhateverTheLayout) {
       {106, Qt::Key_Slash, kPad, 111},
       {104, Qt::Key_Enter, kPad, 13},
       {94, Qt::Key_Less, kNone, 226},
+      // German and French dead keys, and the keys they lie beside.
+      {21, Qt::Key_Dead_Acute, kNone, 187},
+      {21, Qt::Key_Dead_Grave, kShift, 187},
+      {49, Qt::Key_Dead_Circumflex, kNone, 192},
+      {20, 0xDF /* ß */, kNone, 189},
+      {34, Qt::Key_Dead_Circumflex, kNone, 219},
+      {34, Qt::Key_Dead_Diaeresis, kShift, 219},
+      {24, Qt::Key_A, kNone, 'Q'},
+      {29, Qt::Key_Z, kNone, 'Y'},
+      // Remapped keys give the name of what they now do.
+      {66, Qt::Key_Control, kNone, 17},
+      {66, Qt::Key_Backspace, kNone, 8},
+      {64, Qt::Key_Super_L, kNone, 91},
+      {133, Qt::Key_Alt, kNone, 18},
+      {9, Qt::Key_CapsLock, kNone, 20},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(CodeOf(c), c.expected)
+    EXPECT_EQ(CodeOf(c, ScanCodes::kEvdev), c.expected)
         << "scan code " << c.scanCode << ", Qt key 0x" << std::hex << c.qtKey;
   }
 }
-#endif
 
-// Offscreen events carry no native code: Qt's key and the keypad flag decide.
-TEST(WindowsKeyCode, FromQtsKeyWithoutANativeCode) {
+// Without a native code (offscreen), or with codes not known to be evdev's (an
+// X server with the older xfree86 codes, where Down is 104), Qt's key and the
+// keypad flag decide; a character goes by the US key that gives it.
+TEST(WindowsKeyCode, FromQtsKeyWhereTheScanCodeIsNotKnown) {
   const Case cases[] = {
       {0, Qt::Key_A, kNone, 'A'},          {0, Qt::Key_Z, kShift, 'Z'},
       {0, Qt::Key_5, kNone, '5'},          {0, Qt::Key_Exclam, kShift, '1'},
@@ -127,10 +145,17 @@ TEST(WindowsKeyCode, FromQtsKeyWithoutANativeCode) {
       {0, Qt::Key_Plus, kPad, 107},        {0, Qt::Key_Minus, kPad, 109},
       {0, Qt::Key_Slash, kPad, 111},       {0, Qt::Key_Period, kPad, 110},
       {0, Qt::Key_Delete, kPad, 46},       {0, 0x424, kNone, 0},
-      {0, Qt::Key_VolumeUp, kNone, 0},
+      {0, Qt::Key_VolumeUp, kNone, 0},     {0, Qt::Key_Dead_Grave, kNone, 192},
+      {0, Qt::Key_Dead_Acute, kNone, 222}, {0, Qt::Key_Dead_Circumflex, kNone, '6'},
+      {104, Qt::Key_Down, kNone, 40},      {105, Qt::Key_PageDown, kNone, 34},
+      {106, Qt::Key_Insert, kNone, 45},    {98, Qt::Key_Up, kNone, 38},
+      {108, Qt::Key_Enter, kPad, 13},      {109, Qt::Key_Control, kNone, 17},
+      {38, Qt::Key_A, kNone, 'A'},         {38, 0x424 /* Ф */, kNone, 0},
+      {29, Qt::Key_Z, kNone, 'Z'},         {21, Qt::Key_Dead_Acute, kNone, 222},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(CodeOf(c), c.expected) << "Qt key 0x" << std::hex << c.qtKey;
+    EXPECT_EQ(CodeOf(c, ScanCodes::kUnknown), c.expected)
+        << "scan code " << c.scanCode << ", Qt key 0x" << std::hex << c.qtKey;
   }
 }
 
