@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
+#include <QPointer>
 
 #include "platform/units.h"
 
@@ -104,11 +105,8 @@ SpinButton::SpinButton(QWidget* parent, std::uint32_t backColor)
     : QWidget(parent), arrows_(QApplication::palette().color(QPalette::ButtonText)) {
   SetBackColor(this, backColor);
   setFocusPolicy(Qt::StrongFocus);
-  repeat_.setSingleShot(false);
-  connect(&repeat_, &QTimer::timeout, this, [this] {
-    repeat_.setInterval(kRepeatMs);
-    Press(held_);
-  });
+  repeat_.setSingleShot(true);
+  connect(&repeat_, &QTimer::timeout, this, &SpinButton::Repeat);
 }
 
 void SpinButton::SetArrowColor(const QColor& color) {
@@ -121,19 +119,68 @@ SpinButton::Arrow SpinButton::ArrowAt(const QPoint& point) const {
   return point.y() < height() / 2 ? Arrow::Up : Arrow::Down;
 }
 
-void SpinButton::Press(Arrow arrow) {
+bool SpinButton::Press(Arrow arrow) {
+  QPointer<SpinButton> self(this);
+  repeat_.stop();
+  pressing_ = true;
   if (arrow == Arrow::Up) emit SpinUp();
   if (arrow == Arrow::Down) emit SpinDown();
+  if (!self) return false;
+  pressing_ = false;
+  return true;
+}
+
+bool SpinButton::StillHeld() const {
+  // The application's own record of the pointer's buttons: a release that a
+  // modal box took, or that went to no widget, still clears it.
+  if (held_ == Arrow::None || !(QGuiApplication::mouseButtons() & Qt::LeftButton)) return false;
+  if (!isVisible() || !isEnabled()) return false;
+  QWidget* modal = QApplication::activeModalWidget();
+  return modal == nullptr || modal == window();
+}
+
+void SpinButton::RepeatAfter(int ms) {
+  if (StillHeld()) {
+    repeat_.start(ms);
+  } else {
+    LetGo();
+  }
+}
+
+void SpinButton::Repeat() {
+  if (pressing_) return;
+  if (!StillHeld()) {
+    LetGo();
+    return;
+  }
+  // Moved off the arrow: wait until the pointer comes back or lets go.
+  if (ArrowAt(pointer_) != held_) {
+    repeat_.start(kRepeatMs);
+    return;
+  }
+  if (Press(held_)) RepeatAfter(kRepeatMs);
+}
+
+void SpinButton::LetGo() {
+  repeat_.stop();
+  if (held_ == Arrow::None) return;
+  held_ = Arrow::None;
+  update();
 }
 
 void SpinButton::mousePressEvent(QMouseEvent* event) {
   event->accept();
-  if (event->button() != Qt::LeftButton) return;
-  held_ = ArrowAt(event->position().toPoint());
+  if (event->button() != Qt::LeftButton || pressing_) return;
+  pointer_ = event->position().toPoint();
+  held_ = ArrowAt(pointer_);
   if (held_ == Arrow::None) return;
   update();
-  repeat_.start(kFirstRepeatMs);
-  Press(held_);
+  if (Press(held_)) RepeatAfter(kFirstRepeatMs);
+}
+
+void SpinButton::mouseMoveEvent(QMouseEvent* event) {
+  event->accept();
+  pointer_ = event->position().toPoint();
 }
 
 void SpinButton::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -143,13 +190,31 @@ void SpinButton::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void SpinButton::mouseReleaseEvent(QMouseEvent* event) {
   event->accept();
-  if (event->button() != Qt::LeftButton) return;
-  repeat_.stop();
-  held_ = Arrow::None;
-  update();
+  if (event->button() == Qt::LeftButton) LetGo();
+}
+
+bool SpinButton::event(QEvent* event) {
+  if (event->type() == QEvent::WindowBlocked) LetGo();
+  return QWidget::event(event);
+}
+
+void SpinButton::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::EnabledChange && !isEnabled()) LetGo();
+  QWidget::changeEvent(event);
+}
+
+void SpinButton::focusOutEvent(QFocusEvent* event) {
+  LetGo();
+  QWidget::focusOutEvent(event);
+}
+
+void SpinButton::hideEvent(QHideEvent* event) {
+  LetGo();
+  QWidget::hideEvent(event);
 }
 
 void SpinButton::keyPressEvent(QKeyEvent* event) {
+  if (pressing_) return;
   if (event->key() == Qt::Key_Up) {
     Press(Arrow::Up);
   } else if (event->key() == Qt::Key_Down) {
