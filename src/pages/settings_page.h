@@ -41,6 +41,8 @@ class SettingsPage : public platform::Form {
   platform::ComboBox* AddList(const QStringList& items, int left, int top, int width, int height);
   widgets::ValueWidget* AddWidget(const widgets::ValueRules& rules, int left, int top, int width,
                                   int height);
+  // Tab walks these in this order, a value widget's or the colour picker's own
+  // controls in theirs; the page opens with the focus on the first.
   void SetTabOrder(std::initializer_list<QWidget*> order);
 
   // The section's lines after its header, read from the controls.
