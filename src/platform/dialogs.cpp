@@ -6,6 +6,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "platform/inputs.h"
+
 namespace platform {
 namespace {
 
@@ -74,7 +76,7 @@ void MsgBox(const QString& prompt, int buttons, const std::optional<QString>& ti
 }
 
 QString InputBox(const QString& prompt, const QString& title) {
-  return CurrentDialogs().InputBox(prompt, title);
+  return OneLineText(CurrentDialogs().InputBox(prompt, title));
 }
 
 bool CommonDialog::ShowSave() {

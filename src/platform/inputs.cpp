@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPointer>
+#include <QValidator>
 
 #include "platform/units.h"
 
@@ -37,10 +38,32 @@ void SetColors(QWidget* widget, std::uint32_t backColor, std::uint32_t foreColor
   widget->setPalette(palette);
 }
 
+// Applied by the box to every change, typed, pasted, dropped or set: the text
+// is made one line and always accepted.
+class OneLineValidator final : public QValidator {
+ public:
+  using QValidator::QValidator;
+
+  State validate(QString& input, int& pos) const override {
+    int before = 0;
+    for (int i = 0; i < pos && i < input.size(); ++i) {
+      if (input.at(i).unicode() < 0x20) ++before;
+    }
+    input = OneLineText(input);
+    pos -= before;
+    return Acceptable;
+  }
+};
+
 constexpr int kFirstRepeatMs = 400;
 constexpr int kRepeatMs = 60;
 
 }  // namespace
+
+QString OneLineText(QString text) {
+  text.removeIf([](QChar c) { return c.unicode() < 0x20; });
+  return text;
+}
 
 TextBox::TextBox(QWidget* parent, std::uint32_t backColor, std::uint32_t foreColor,
                  const QFont& font)
@@ -48,6 +71,7 @@ TextBox::TextBox(QWidget* parent, std::uint32_t backColor, std::uint32_t foreCol
   setFont(font);
   SetFieldColors(this, backColor, foreColor);
   setFrame(true);
+  setValidator(new OneLineValidator(this));
   // Typing raises Change the same way as the program's own writes.
   connect(this, &QLineEdit::textChanged, this, [this](const QString& now) {
     if (now == last_) return;

@@ -10,8 +10,13 @@
 
 namespace platform {
 
+// The text without its control characters (below U+0020): what a one-line box
+// holds. A line break typed, pasted or dropped would end the line it goes into.
+QString OneLineText(QString text);
+
 // A one-line text box. Change is raised at once, inside the assignment or the
-// typing that gave the box a different text, and only then.
+// typing that gave the box a different text, and only then. It never holds a
+// control character: whatever reaches it arrives as OneLineText.
 class TextBox : public QLineEdit {
   Q_OBJECT
 
