@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QImage>
 #include <QTest>
 #include <functional>
 #include <string>
@@ -14,6 +16,7 @@
 #include "pages/sound_page.h"
 #include "pages/video_page.h"
 #include "platform/forms.h"
+#include "platform/inputs.h"
 #include "shell/main_window.h"
 #include "support/wizard_test.h"
 
@@ -315,6 +318,65 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
     EXPECT_EQ(NameOf(order, QApplication::focusWidget()), "Done");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // presses Done
     EXPECT_FALSE((Main().*walk.menu)->Enabled());
+  }
+}
+
+// An open list shows the list's colours, black with its text in 0x00C00000;
+// only the chosen row keeps the system's highlight.
+TEST_F(EveryPageTest, OpenListsShowTheirOwnColours) {
+  struct Page {
+    const char* name;
+    platform::Label* shell::Form4::*menu;
+    pages::SettingsPage& (*window)();
+  };
+  const Page menus[] = {
+      {"video", &shell::Form4::Command5,
+       []() -> pages::SettingsPage& { return platform::The<pages::set3>(); }},
+      {"mouse", &shell::Form4::Command6,
+       []() -> pages::SettingsPage& { return platform::The<pages::SET4>(); }},
+      {"sound", &shell::Form4::Command7,
+       []() -> pages::SettingsPage& { return platform::The<pages::SET5>(); }},
+      {"player", &shell::Form4::Command8,
+       []() -> pages::SettingsPage& { return platform::The<pages::SET6>(); }},
+      {"other", &shell::Form4::Command4,
+       []() -> pages::SettingsPage& { return platform::The<pages::SET2>(); }},
+  };
+  const QColor black(0, 0, 0), text(0, 0, 0xC0);
+  for (const Page& page : menus) {
+    SCOPED_TRACE(page.name);
+    QTest::mouseClick(Main().*page.menu, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    pages::SettingsPage& window = page.window();
+    ASSERT_TRUE(window.isVisible());
+    const auto lists = window.findChildren<platform::ComboBox*>();
+    ASSERT_FALSE(lists.isEmpty());
+    for (platform::ComboBox* list : lists) {
+      list->showPopup();
+      QAbstractItemView* view = list->view();
+      QWidget* popup = view->window();
+      ASSERT_TRUE(popup->isVisible());
+      const QRect row = view->visualRect(view->currentIndex());
+      const QRect chosen(view->viewport()->mapTo(popup, row.topLeft()), row.size());
+      const QImage image = popup->grab().toImage();
+      int blackPixels = 0, textPixels = 0, otherPixels = 0;
+      for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+          if (chosen.contains(x, y)) continue;
+          const QColor c = image.pixelColor(x, y);
+          if (c == black) {
+            ++blackPixels;
+          } else if (c == text) {
+            ++textPixels;
+          } else if (c.red() != 0 || c.green() != 0) {
+            ++otherPixels;  // neither the background nor the text, nor between them
+          }
+        }
+      }
+      EXPECT_GT(textPixels, 0) << list->List(0).toStdString();
+      EXPECT_GT(blackPixels, textPixels) << list->List(0).toStdString();
+      EXPECT_EQ(otherPixels, 0) << list->List(0).toStdString();
+      list->hidePopup();
+    }
+    QTest::mouseClick(window.Command2, Qt::LeftButton);
   }
 }
 

@@ -1,5 +1,6 @@
 #include "platform/inputs.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -98,6 +99,9 @@ ComboBox::ComboBox(QWidget* parent, std::uint32_t backColor, std::uint32_t foreC
   setEditable(false);
   setFont(font);
   SetColors(this, backColor, foreColor);
+  // The open list is a window of its own, which the box gives the system's
+  // menu colours whenever it sets it up; the list inside it keeps these.
+  SetColors(view(), backColor, foreColor);
 }
 
 void CommandButton::FitToText() {

@@ -36,6 +36,7 @@ class TextBox : public QLineEdit {
 };
 
 // A drop-down list with fixed items: the player picks one and cannot type.
+// Its open list shows the box's own colours.
 class ComboBox : public QComboBox {
   Q_OBJECT
 
