@@ -27,7 +27,7 @@ SettingsPage::SettingsPage(const PageFrame& frame)
   setFixedSize(platform::TwipsToPixels(frame.width), platform::TwipsToPixels(frame.height));
   platform::SetBackColor(this, kBlack);
 
-  Shape1 = shell::MakeOutline(this, frame.width, frame.height);
+  Shape1 = shell::MakeOutline(this, frame.outlineWidth, frame.outlineHeight);
   Line1 = new platform::Line(this, 0, 480, 7560, 480, kRuleRed, 2);
 
   Label1 = new platform::Label(this, frame.title, kGreen, Comic(14.25, true));

@@ -19,6 +19,7 @@ struct PageFrame {
   shell::MenuPage page;
   QString sectionTitle;  // "Mouse Setting"
   int width, height;     // client area, twips
+  int outlineWidth, outlineHeight;  // the outline inside it, twips
   QString title;
   int titleLeft, titleWidth;
   int valueLeft;  // the column of the value controls, twips
