@@ -4,9 +4,11 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <stdexcept>
 
 #include "config/mod.h"
@@ -82,6 +84,23 @@ TEST(TextBox, ControlCharactersNeverGetIn) {
   EXPECT_EQ(box.cursorPosition(), 2);
   EXPECT_EQ(platform::OneLineText(QStringLiteral("\r\n\t\x1f\x20\x7f\u0435")),
             QStringLiteral("\x20\x7f\u0435"));
+}
+
+// The system's own input box shows what its answer holds: a pasted line break
+// never appears in it.
+TEST(TextBox, InputBoxHoldsOneLine) {
+  QString shown;
+  QTimer::singleShot(0, [&] {
+    QWidget* box = QApplication::activeModalWidget();
+    ASSERT_NE(box, nullptr);
+    auto* line = box->findChild<QLineEdit*>();
+    ASSERT_NE(line, nullptr);
+    line->insert(QStringLiteral("q\r\n"));
+    shown = line->text();
+    QTest::keyClick(line, Qt::Key_Return);
+  });
+  EXPECT_EQ(platform::InputBox(QStringLiteral("New key"), QString()), QStringLiteral("q"));
+  EXPECT_EQ(shown, QStringLiteral("q"));
 }
 
 // The five cues, in the formats the wave table gives.

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QIcon>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 #include "platform/inputs.h"
@@ -41,6 +42,8 @@ class QtDialogs final : public Dialogs {
     box.setInputMode(QInputDialog::TextInput);
     box.setLabelText(ShownPrompt(prompt));
     box.setWindowTitle(ShownTitle(title));
+    // What the box shows is what the answer holds: no pasted line break.
+    if (auto* line = box.findChild<QLineEdit*>()) KeepOneLine(line);
     if (box.exec() != QDialog::Accepted) return QString();
     return box.textValue();
   }

@@ -66,13 +66,15 @@ QString OneLineText(QString text) {
   return text;
 }
 
+void KeepOneLine(QLineEdit* box) { box->setValidator(new OneLineValidator(box)); }
+
 TextBox::TextBox(QWidget* parent, std::uint32_t backColor, std::uint32_t foreColor,
                  const QFont& font)
     : QLineEdit(parent) {
   setFont(font);
   SetFieldColors(this, backColor, foreColor);
   setFrame(true);
-  setValidator(new OneLineValidator(this));
+  KeepOneLine(this);
   // Typing raises Change the same way as the program's own writes.
   connect(this, &QLineEdit::textChanged, this, [this](const QString& now) {
     if (now == last_) return;

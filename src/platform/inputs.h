@@ -13,6 +13,8 @@ namespace platform {
 // The text without its control characters (below U+0020): what a one-line box
 // holds. A line break typed, pasted or dropped would end the line it goes into.
 QString OneLineText(QString text);
+// Makes a line edit hold OneLineText of whatever reaches it.
+void KeepOneLine(QLineEdit* box);
 
 // A one-line text box. Change is raised at once, inside the assignment or the
 // typing that gave the box a different text, and only then. It never holds a
