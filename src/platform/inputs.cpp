@@ -258,7 +258,8 @@ void SpinButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const QColor arrows = arrows_;
   const int w = width(), h = height(), half = h / 2;
-  painter.setPen(arrows);
+  // With the focus, the frame takes the highlight colour, as a focused box's does.
+  painter.setPen(hasFocus() ? palette().color(QPalette::Highlight) : arrows);
   painter.drawRect(0, 0, w - 1, half - 1);
   painter.drawRect(0, half, w - 1, h - half - 1);
   if (held_ != Arrow::None) {
