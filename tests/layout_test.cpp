@@ -229,14 +229,15 @@ void AddWidgetControls(std::vector<Row>& rows, widgets::ValueWidget* w, int boxW
 
 // What the five settings pages share: the outline, the rule, the title, Done.
 struct PageFrame {
-  int width, height, titleLeft, titleWidth;
+  int width, height, titleLeft, titleWidth, outlineWidth, outlineHeight;
 };
 void AddPageFrame(std::vector<Row>& rows, pages::SettingsPage& p, const PageFrame& f) {
   CheckWindow(p, f.width, f.height);
   EXPECT_TRUE(p.windowFlags() & Qt::FramelessWindowHint);
   EXPECT_EQ(p.Shape1->BorderWidth(), 3);
   CheckRule(p.Line1, 0, 7560, 480, 0x000000C0, 2);
-  rows.push_back({"Shape1", p.Shape1, 15, 15, f.width - 30, f.height - 30, {}, Bgr(0x00C00000)});
+  rows.push_back(
+      {"Shape1", p.Shape1, 15, 15, f.outlineWidth, f.outlineHeight, {}, Bgr(0x00C00000)});
   rows.push_back({"Label1",
                   p.Label1,
                   f.titleLeft,
@@ -352,7 +353,7 @@ TEST_F(LayoutTest, VideoPage) {
   pages::set3& p = platform::The<pages::set3>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
-  AddPageFrame(rows, p, {7410, 5175, 2280, 2400});
+  AddPageFrame(rows, p, {7410, 5175, 2280, 2400, 7380, 5160});
   auto top = [](int row) { return 240 + 360 * row; };
   ASSERT_EQ(p.Label2.size(), 12);
   for (int r = 1; r <= 12; ++r) rows.push_back(Caption("Label2", p.Label2[r - 1], top(r)));
@@ -377,7 +378,7 @@ TEST_F(LayoutTest, MousePage) {
   pages::SET4& p = platform::The<pages::SET4>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
-  AddPageFrame(rows, p, {5610, 3990, 1560, 2580});
+  AddPageFrame(rows, p, {5610, 3990, 1560, 2580, 5580, 3960});
   rows.push_back(Caption("Label3", p.Label3, 600));
   rows.push_back(Caption("Label2", p.Label2, 960, 3315, 675));
   rows.push_back(Caption("Label4", p.Label4, 1680));
@@ -403,7 +404,7 @@ TEST_F(LayoutTest, SoundPage) {
   pages::SET5& p = platform::The<pages::SET5>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
-  AddPageFrame(rows, p, {6330, 2910, 1560, 2340});
+  AddPageFrame(rows, p, {6330, 2910, 1560, 2340, 6300, 2880});
   rows.push_back(Caption("Label3", p.Label3, 600));
   rows.push_back(Caption("Label5", p.Label5, 960));
   rows.push_back(Caption("Label2", p.Label2, 1320));
@@ -425,7 +426,7 @@ TEST_F(LayoutTest, PlayerPage) {
   pages::SET6& p = platform::The<pages::SET6>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
-  AddPageFrame(rows, p, {7170, 3030, 2160, 2535});
+  AddPageFrame(rows, p, {7170, 3030, 2160, 2535, 7140, 3000});
   rows.push_back(Caption("Label4", p.Label4, 720));
   rows.push_back(Caption("Label8", p.Label8, 1080));
   rows.push_back(Caption("Label5", p.Label5, 1440));
@@ -447,7 +448,7 @@ TEST_F(LayoutTest, OtherPage) {
   pages::SET2& p = platform::The<pages::SET2>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
-  AddPageFrame(rows, p, {6990, 8310, 1920, 3090});
+  AddPageFrame(rows, p, {6990, 8310, 1920, 3090, 6960, 8280});
   ASSERT_EQ(p.Captions.size(), 15);
   // The third box is 45 twips wider than the face it was drawn for needs: in the
   // bundled face its first line is longer.

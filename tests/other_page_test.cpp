@@ -1,10 +1,12 @@
+#include "pages/other_page.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QTest>
 
-#include "pages/other_page.h"
 #include "platform/forms.h"
 #include "platform/units.h"
 #include "shell/main_window.h"
@@ -188,6 +190,28 @@ TEST_F(OtherPageTest, TypedCyrillicReachesTheFileInCodePage1251) {
                      "setinfo _vgui_menus \"0\"\r\nsetinfo vgui_menus \"0\"\r\n"
                      "con_color \"0 235 235\"\r\n");
   EXPECT_FALSE(platform::The<shell::Form4>().Command4->Enabled());
+}
+
+// A name and a server name pasted with line breaks: each stays one line in the
+// file, and its quotes stay as typed.
+TEST_F(OtherPageTest, PastedLineBreaksNeverSplitALine) {
+  pages::SET2& p = platform::The<pages::SET2>();
+  QApplication::clipboard()->setText(QStringLiteral("Bob\nquit\r\nbind w kill"));
+  p.Text1->setFocus();
+  QTest::keyClick(p.Text1, Qt::Key_V, Qt::ControlModifier);
+  QApplication::clipboard()->setText(QStringLiteral("\"My\" server\r\n"));
+  p.Text2->setFocus();
+  QTest::keyClick(p.Text2, Qt::Key_V, Qt::ControlModifier);
+  QTest::mouseClick(p.Command2, Qt::LeftButton);
+  const QByteArray section = TempFileBytes().mid(fresh_.size());
+  EXPECT_TRUE(
+      section.startsWith("\r\n// [ Othen Setting ] \r\n"
+                         "name \"Bobquitbind w kill\"\r\n"
+                         "hostname \"\"My\" server\"\r\n"
+                         "developer \"0\"\r\n"))
+      << section.toStdString();
+  EXPECT_EQ(section.count('\r'), 20);  // twenty lines, every one ended by CR LF
+  EXPECT_EQ(section.count('\n'), 20);
 }
 
 }  // namespace

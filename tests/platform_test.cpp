@@ -1,16 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <stdexcept>
 
 #include "config/mod.h"
 #include "platform/dialogs.h"
 #include "platform/forms.h"
+#include "platform/inputs.h"
 #include "platform/resources.h"
 #include "platform/sound_output.h"
 #include "platform/units.h"
@@ -50,6 +56,73 @@ TEST(Units, BundledComicFace) {
         EXPECT_TRUE(metrics.inFont(letter)) << qPrintable(QString(letter));
     }
   }
+}
+
+// A one-line box holds no control character, however the text arrives; the
+// rest, quotes and blanks included, stays as it came.
+TEST(TextBox, ControlCharactersNeverGetIn) {
+  const QString pasted = QStringLiteral("Bob\nquit\r\nbind w \"kill\"\t\x01 ");
+  const QString held = QStringLiteral("Bobquitbind w \"kill\" ");
+  enum class Way { Paste, Drop, Insert, SetText };
+  for (Way way : {Way::Paste, Way::Drop, Way::Insert, Way::SetText}) {
+    SCOPED_TRACE(int(way));
+    QWidget window;
+    platform::TextBox box(&window, 0x00000000, 0x00C00000, QFont());
+    QStringList changes;
+    QObject::connect(&box, &platform::TextBox::Change, [&] { changes << box.Text(); });
+    window.show();
+    switch (way) {
+      case Way::Paste:
+        QApplication::clipboard()->setText(pasted);
+        box.setFocus();
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+        break;
+      case Way::Drop: {
+        QMimeData data;
+        data.setText(pasted);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&box, &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&box, &drop);
+        break;
+      }
+      case Way::Insert:
+        box.insert(pasted);
+        break;
+      case Way::SetText:
+        box.SetText(pasted);
+        break;
+    }
+    EXPECT_EQ(box.Text(), held);
+    EXPECT_EQ(changes, QStringList{held});  // one Change, already clean
+  }
+  // Typed after a paste, the next character lands where the cursor stands.
+  QWidget window;
+  platform::TextBox box(&window, 0x00000000, 0x00C00000, QFont());
+  box.insert(QStringLiteral("a\r\nb"));
+  box.setCursorPosition(1);
+  box.insert(QStringLiteral("\nc"));
+  EXPECT_EQ(box.Text(), QStringLiteral("acb"));
+  EXPECT_EQ(box.cursorPosition(), 2);
+  EXPECT_EQ(platform::OneLineText(QStringLiteral("\r\n\t\x1f\x20\x7f\u0435")),
+            QStringLiteral("\x20\x7f\u0435"));
+}
+
+// The system's own input box shows what its answer holds: a pasted line break
+// never appears in it.
+TEST(TextBox, InputBoxHoldsOneLine) {
+  QString shown;
+  QTimer::singleShot(0, [&] {
+    QWidget* box = QApplication::activeModalWidget();
+    ASSERT_NE(box, nullptr);
+    auto* line = box->findChild<QLineEdit*>();
+    ASSERT_NE(line, nullptr);
+    line->insert(QStringLiteral("q\r\n"));
+    shown = line->text();
+    QTest::keyClick(line, Qt::Key_Return);
+  });
+  EXPECT_EQ(platform::InputBox(QStringLiteral("New key"), QString()), QStringLiteral("q"));
+  EXPECT_EQ(shown, QStringLiteral("q"));
 }
 
 // The five cues, in the formats the wave table gives.

@@ -450,6 +450,15 @@ TEST_F(PurchasePageTest, AddAsksAndRefusesLongNames) {
   EXPECT_EQ(Keys().List->ListIndex(), -1);
 }
 
+// A pasted line break is no key name: the answer counts without it.
+TEST_F(PurchasePageTest, AddLeavesOutControlCharacters) {
+  dialogs_.inputAnswers = {QStringLiteral("\r\n"), QStringLiteral("z\n"), QStringLiteral("\ty\r")};
+  for (int i = 0; i < 3; ++i) QTest::mouseClick(Keys().Command3, Qt::LeftButton);
+  EXPECT_EQ(Keys().List->ListCount(), 37);
+  EXPECT_EQ(Keys().List->List(35), QStringLiteral("z"));
+  EXPECT_EQ(Keys().List->List(36), QStringLiteral("y"));
+}
+
 // The player's road: F1, two weapons, Write, Done, and the file.
 TEST_F(PurchasePageTest, RoadOfOneKey) {
   Choose(0);

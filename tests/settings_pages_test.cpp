@@ -1,11 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QImage>
 #include <QTest>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
+#include "app/pages.h"
+#include "pages/mouse_page.h"
+#include "pages/other_page.h"
 #include "pages/player_page.h"
 #include "pages/sound_page.h"
 #include "pages/video_page.h"
 #include "platform/forms.h"
+#include "platform/inputs.h"
 #include "shell/main_window.h"
 #include "support/wizard_test.h"
 
@@ -175,6 +186,198 @@ TEST_F(SettingsPagesTest, StartingIndexes) {
   pages::SET6& p = platform::The<pages::SET6>();
   EXPECT_EQ((std::vector<int>{p.Combo1->ListIndex(), p.Combo2->ListIndex(), p.Combo3->ListIndex()}),
             (std::vector<int>{1, 0, 1}));
+}
+
+// Every page through the menu as the player opens it.
+class EveryPageTest : public testing_support::WizardTest {
+ protected:
+  void SetUp() override {
+    WizardTest::SetUp();
+    app::RegisterPages();
+    platform::Show<shell::Form4>();
+  }
+  shell::Form4& Main() { return platform::The<shell::Form4>(); }
+};
+
+using Stops = std::vector<std::pair<std::string, QWidget*>>;
+
+// A value widget takes the focus in its box, then in its arrows.
+void AddValue(Stops& stops, const std::string& name, widgets::ValueWidget* w) {
+  stops.push_back({name + ".box", w->Text1});
+  stops.push_back({name + ".arrows", w->B});
+}
+
+std::string NameOf(const Stops& stops, QWidget* w) {
+  for (const auto& [name, widget] : stops) {
+    if (widget == w) return name;
+  }
+  return w == nullptr ? "nothing" : std::string("a ") + w->metaObject()->className();
+}
+
+// Tab from the opening walks each page in its order and comes back to the first.
+TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
+  struct Walk {
+    const char* page;
+    platform::Label* shell::Form4::*menu;
+    std::function<Stops()> order;
+  };
+  const Walk walks[] = {
+      {"video", &shell::Form4::Command5,
+       [] {
+         pages::set3& p = platform::The<pages::set3>();
+         Stops s;
+         AddValue(s, "UPDW1", p.UPDW1);
+         AddValue(s, "UPDW2", p.UPDW2);
+         s.push_back({"Combo1", p.Combo1});
+         AddValue(s, "UPDW3", p.UPDW3);
+         s.insert(s.end(), {{"Combo6", p.Combo6}, {"Combo7", p.Combo7}, {"Combo8", p.Combo8}});
+         AddValue(s, "UPDW02", p.UPDW02);
+         AddValue(s, "UPDW03", p.UPDW03);
+         s.insert(s.end(), {{"Combo5", p.Combo5},
+                            {"Combo4", p.Combo4},
+                            {"Combo3", p.Combo3},
+                            {"Done", p.Command2}});
+         return s;
+       }},
+      {"mouse", &shell::Form4::Command6,
+       [] {
+         pages::SET4& p = platform::The<pages::SET4>();
+         Stops s;
+         AddValue(s, "SEN1", p.SEN1);
+         AddValue(s, "SEN2", p.SEN2);
+         s.insert(s.end(), {{"Combo1", p.Combo1},
+                            {"Combo2", p.Combo2},
+                            {"Combo3", p.Combo3},
+                            {"Combo4", p.Combo4},
+                            {"Combo5", p.Combo5},
+                            {"Done", p.Command2}});
+         return s;
+       }},
+      {"sound", &shell::Form4::Command7,
+       [] {
+         pages::SET5& p = platform::The<pages::SET5>();
+         Stops s;
+         AddValue(s, "Volume1", p.Volume1);
+         s.insert(s.end(), {{"Combo2", p.Combo2}, {"Combo1", p.Combo1}});
+         AddValue(s, "Volume2", p.Volume2);
+         s.insert(s.end(), {{"Combo3", p.Combo3}, {"Combo4", p.Combo4}, {"Done", p.Command2}});
+         return s;
+       }},
+      {"player", &shell::Form4::Command8,
+       [] {
+         pages::SET6& p = platform::The<pages::SET6>();
+         Stops s{{"Combo1", p.Combo1}, {"Combo2", p.Combo2}};
+         AddValue(s, "SPEED1", p.SPEED1);
+         AddValue(s, "SPEED2", p.SPEED2);
+         AddValue(s, "SPEED3", p.SPEED3);
+         s.insert(s.end(), {{"Combo3", p.Combo3}, {"Done", p.Command2}});
+         return s;
+       }},
+      {"other", &shell::Form4::Command4,
+       [] {
+         pages::SET2& p = platform::The<pages::SET2>();
+         Stops s{
+             {"Text1", p.Text1}, {"Text2", p.Text2}, {"Combo1", p.Combo1}, {"Combo2", p.Combo2}};
+         AddValue(s, "senn1", p.senn1);
+         s.push_back({"Combo3", p.Combo3});
+         AddValue(s, "SENN2", p.SENN2);
+         s.insert(s.end(), {{"Combo4", p.Combo4},
+                            {"Combo5", p.Combo5},
+                            {"Combo6", p.Combo6},
+                            {"Combo7", p.Combo7},
+                            {"Combo8", p.Combo8},
+                            {"Combo9", p.Combo9}});
+         // The colour picker: its spin buttons R, G, B, then its boxes.
+         widgets::COLOR* c = p.COLOR1;
+         s.insert(s.end(), {{"COLOR1.R", c->SpinR},
+                            {"COLOR1.G", c->SpinG},
+                            {"COLOR1.B", c->SpinB},
+                            {"COLOR1.Text1", c->Text1},
+                            {"COLOR1.Text2", c->Text2},
+                            {"COLOR1.Text3", c->Text3}});
+         s.insert(s.end(), {{"Combo10", p.Combo10}, {"Done", p.Command2}});
+         return s;
+       }},
+  };
+  for (const Walk& walk : walks) {
+    SCOPED_TRACE(walk.page);
+    QTest::mouseClick(Main().*walk.menu, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    const Stops order = walk.order();
+    QWidget* page = order.front().second->window();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(page));
+    std::vector<std::string> expected, walked;
+    for (const auto& stop : order) expected.push_back(stop.first);
+    walked.push_back(NameOf(order, QApplication::focusWidget()));
+    for (std::size_t i = 0; i < order.size(); ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      walked.push_back(NameOf(order, QApplication::focusWidget()));
+    }
+    expected.push_back(expected.front());  // round again
+    EXPECT_EQ(walked, expected);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(NameOf(order, QApplication::focusWidget()), "Done");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // presses Done
+    EXPECT_FALSE((Main().*walk.menu)->Enabled());
+  }
+}
+
+// An open list shows the list's colours, black with its text in 0x00C00000;
+// only the chosen row keeps the system's highlight.
+TEST_F(EveryPageTest, OpenListsShowTheirOwnColours) {
+  struct Page {
+    const char* name;
+    platform::Label* shell::Form4::*menu;
+    pages::SettingsPage& (*window)();
+  };
+  const Page menus[] = {
+      {"video", &shell::Form4::Command5,
+       []() -> pages::SettingsPage& { return platform::The<pages::set3>(); }},
+      {"mouse", &shell::Form4::Command6,
+       []() -> pages::SettingsPage& { return platform::The<pages::SET4>(); }},
+      {"sound", &shell::Form4::Command7,
+       []() -> pages::SettingsPage& { return platform::The<pages::SET5>(); }},
+      {"player", &shell::Form4::Command8,
+       []() -> pages::SettingsPage& { return platform::The<pages::SET6>(); }},
+      {"other", &shell::Form4::Command4,
+       []() -> pages::SettingsPage& { return platform::The<pages::SET2>(); }},
+  };
+  const QColor black(0, 0, 0), text(0, 0, 0xC0);
+  for (const Page& page : menus) {
+    SCOPED_TRACE(page.name);
+    QTest::mouseClick(Main().*page.menu, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    pages::SettingsPage& window = page.window();
+    ASSERT_TRUE(window.isVisible());
+    const auto lists = window.findChildren<platform::ComboBox*>();
+    ASSERT_FALSE(lists.isEmpty());
+    for (platform::ComboBox* list : lists) {
+      list->showPopup();
+      QAbstractItemView* view = list->view();
+      QWidget* popup = view->window();
+      ASSERT_TRUE(popup->isVisible());
+      const QRect row = view->visualRect(view->currentIndex());
+      const QRect chosen(view->viewport()->mapTo(popup, row.topLeft()), row.size());
+      const QImage image = popup->grab().toImage();
+      int blackPixels = 0, textPixels = 0, otherPixels = 0;
+      for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+          if (chosen.contains(x, y)) continue;
+          const QColor c = image.pixelColor(x, y);
+          if (c == black) {
+            ++blackPixels;
+          } else if (c == text) {
+            ++textPixels;
+          } else if (c.red() != 0 || c.green() != 0) {
+            ++otherPixels;  // neither the background nor the text, nor between them
+          }
+        }
+      }
+      EXPECT_GT(textPixels, 0) << list->List(0).toStdString();
+      EXPECT_GT(blackPixels, textPixels) << list->List(0).toStdString();
+      EXPECT_EQ(otherPixels, 0) << list->List(0).toStdString();
+      list->hidePopup();
+    }
+    QTest::mouseClick(window.Command2, Qt::LeftButton);
+  }
 }
 
 }  // namespace

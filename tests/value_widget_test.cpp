@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 
@@ -134,18 +135,100 @@ TEST_F(ValueWidgetTest, BoxIsLockedAndTIsNeverReadFromIt) {
   EXPECT_EQ(std::get<std::int16_t>(ValueWidget(&page, widgets::SPEED).T()), 400);
 }
 
-TEST_F(ValueWidgetTest, HeldArrowRepeatsAndArrowKeysPress) {
+// A press as the display delivers it, through the window, so the pointer's
+// buttons are known to the application as they are to the player.
+QPoint UpArrow(ValueWidget& w) { return w.B->mapTo(w.window(), QPoint(w.B->width() / 2, 2)); }
+
+// The press that reaches the limit opens a box that waits, with its own event
+// loop, inside that press's handler; the release goes to the box. Box and T
+// keep the limit, and nothing counts on by itself, neither behind the box nor after OK.
+TEST_F(ValueWidgetTest, LimitPressIsOneStepWhileTheBoxWaits) {
+  struct Limit {
+    const char* member;
+    const ValueRules* rules;
+    int presses;
+    const char* whileShown;  // T while the box is open
+    const char* after;       // box and T after OK
+  };
+  const Limit limits[] = {
+      {"UPDW", &widgets::UPDW, 20999, "21000", "21000"},
+      {"UPDW0", &widgets::UPDW0, 21000, "21000", "21000"},
+      {"SEN", &widgets::SEN, 100, "10", "10"},
+      {"SPEED", &widgets::SPEED, 40, "800", "800"},
+      {"SENN", &widgets::SENN, 100, "10", "0.1"},
+  };
+  dialogs_.modalMs = 500;  // longer than a held arrow takes to start repeating
+  for (const Limit& l : limits) {
+    SCOPED_TRACE(l.member);
+    dialogs_.boxes.clear();
+    QWidget page;
+    ValueWidget widget(&page, *l.rules);
+    page.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+    Press(widget, std::to_string(l.presses - 1) + "u");
+    QString tWhileShown;
+    dialogs_.whileBoxShown = [&](const testing_support::ShownBox& box) {
+      QWidget* shown = box.window;
+      QTimer::singleShot(100, shown, [shown] {
+        QTest::mouseRelease(shown->windowHandle(), Qt::LeftButton, {}, QPoint(5, 5));
+      });
+      QTimer::singleShot(450, shown, [&] { tWhileShown = widget.TText(); });
+    };
+    QTest::mousePress(page.windowHandle(), Qt::LeftButton, {}, UpArrow(widget));
+    QTest::qWait(600);
+    EXPECT_EQ(dialogs_.boxes.size(), 1u);
+    EXPECT_EQ(tWhileShown, QString::fromUtf8(l.whileShown));
+    EXPECT_EQ(widget.Text1->Text(), QString::fromUtf8(l.after));
+    EXPECT_EQ(widget.TText(), QString::fromUtf8(l.after));
+  }
+}
+
+// An arrow held down repeats, and only while it is held: a box that blocks the
+// page, hiding and focus loss end the repeat as the release does.
+TEST_F(ValueWidgetTest, HeldArrowRepeatsOnlyWhileHeld) {
+  enum class End { Release, Blocked, Hide, FocusLoss };
+  for (End end : {End::Release, End::Blocked, End::Hide, End::FocusLoss}) {
+    SCOPED_TRACE(int(end));
+    QWidget page, elsewhere;
+    elsewhere.setWindowModality(Qt::ApplicationModal);
+    ValueWidget widget(&page, widgets::UPDW0);
+    QLineEdit other(&page);
+    other.move(0, 100);
+    page.show();
+    page.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
+    QTest::mousePress(page.windowHandle(), Qt::LeftButton, {}, UpArrow(widget));
+    QTest::qWait(700);
+    switch (end) {
+      case End::Release:
+        QTest::mouseRelease(page.windowHandle(), Qt::LeftButton, {}, UpArrow(widget));
+        break;
+      case End::Blocked:
+        elsewhere.show();
+        break;
+      case End::Hide:
+        page.hide();
+        break;
+      case End::FocusLoss:
+        other.setFocus();
+        break;
+    }
+    const int held = widget.Text1->Text().toInt();
+    EXPECT_GT(held, 2);
+    QTest::qWait(250);
+    EXPECT_EQ(widget.Text1->Text().toInt(), held);
+    elsewhere.hide();
+    if (end != End::Release) QTest::mouseRelease(page.windowHandle(), Qt::LeftButton);
+  }
+}
+
+TEST_F(ValueWidgetTest, ArrowKeysPressOncePerKey) {
   QWidget page;
   ValueWidget widget(&page, widgets::UPDW0);
-  QTest::mousePress(widget.B, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
-  QTest::qWait(700);
-  QTest::mouseRelease(widget.B, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
-  const int held = widget.Text1->Text().toInt();
-  EXPECT_GT(held, 2);
-  QTest::qWait(200);
-  EXPECT_EQ(widget.Text1->Text().toInt(), held);  // stops at release
+  QTest::keyClick(widget.B, Qt::Key_Up);
+  QTest::keyClick(widget.B, Qt::Key_Up);
   QTest::keyClick(widget.B, Qt::Key_Down);
-  EXPECT_EQ(widget.Text1->Text().toInt(), held - 1);
+  EXPECT_EQ(widget.Text1->Text(), QStringLiteral("1"));
 }
 
 }  // namespace

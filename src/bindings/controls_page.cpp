@@ -43,7 +43,7 @@ Set1::Set1() : platform::Form(StartUpPosition::CenterScreen) {
   setFixedSize(platform::TwipsToPixels(kPageWidth), platform::TwipsToPixels(kPageHeight));
   platform::SetBackColor(this, kBlack);
 
-  Shape1 = shell::MakeOutline(this, kPageWidth, kPageHeight);
+  Shape1 = shell::MakeOutline(this, 7320, 8520);
 
   Label10 = Header(this, QStringLiteral("Action"), 1080, 870);
   Label2 = Header(this, QStringLiteral("Key"), 4005, 510);

@@ -29,7 +29,7 @@ QStringList MouseSection(const MouseChoices& c) {
 }
 
 SET4::SET4()
-    : SettingsPage({shell::MenuPage::Mouse, QStringLiteral("Mouse Setting"), 5610, 3990,
+    : SettingsPage({shell::MenuPage::Mouse, QStringLiteral("Mouse Setting"), 5610, 3990, 5580, 3960,
                     QStringLiteral("Настройки мышки"), 1560, 2580, 4200}) {
   Label3 = AddCaption(QStringLiteral("Чувствительность мышки"), 600);
   Label2 = AddCaption(QStringLiteral("Чувствительность мышки в режиме приближения"), 960, 3315, 675);

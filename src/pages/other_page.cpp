@@ -40,7 +40,7 @@ constexpr int kValueLeft = 4920;
 }
 
 SET2::SET2()
-    : SettingsPage({shell::MenuPage::Other, QStringLiteral("Othen Setting"), 6990, 8310,
+    : SettingsPage({shell::MenuPage::Other, QStringLiteral("Othen Setting"), 6990, 8310, 6960, 8280,
                     QStringLiteral("Остальные настройки"), 1920, 3090, 4920}) {
   struct Row {
     const char* caption;

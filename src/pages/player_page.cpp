@@ -19,8 +19,8 @@ QStringList PlayerSection(const PlayerChoices& c) {
 }
 
 SET6::SET6()
-    : SettingsPage({shell::MenuPage::Player, QStringLiteral("Player Setting"), 7170, 3030,
-                    QStringLiteral("Настройки игрока"), 2160, 2535, 5760}) {
+    : SettingsPage({shell::MenuPage::Player, QStringLiteral("Player Setting"), 7170, 3030, 7140,
+                    3000, QStringLiteral("Настройки игрока"), 2160, 2535, 5760}) {
   Label4 = AddCaption(QStringLiteral("Покачивание оружия при движении"), 720);
   Label8 = AddCaption(QStringLiteral("Рука для оружия"), 1080);
   Label5 = AddCaption(QStringLiteral("Показ прицела в режиме Observer"), 1440);

@@ -4,6 +4,7 @@
 #include "config/config_text.h"
 #include "platform/units.h"
 #include "shell/page_look.h"
+#include "widgets/color_picker.h"
 
 namespace pages {
 namespace {
@@ -26,7 +27,7 @@ SettingsPage::SettingsPage(const PageFrame& frame)
   setFixedSize(platform::TwipsToPixels(frame.width), platform::TwipsToPixels(frame.height));
   platform::SetBackColor(this, kBlack);
 
-  Shape1 = shell::MakeOutline(this, frame.width, frame.height);
+  Shape1 = shell::MakeOutline(this, frame.outlineWidth, frame.outlineHeight);
   Line1 = new platform::Line(this, 0, 480, 7560, 480, kRuleRed, 2);
 
   Label1 = new platform::Label(this, frame.title, kGreen, Comic(14.25, true));
@@ -66,11 +67,21 @@ widgets::ValueWidget* SettingsPage::AddWidget(const widgets::ValueRules& rules, 
 }
 
 void SettingsPage::SetTabOrder(std::initializer_list<QWidget*> order) {
-  QWidget* before = nullptr;
+  // Qt drops a link to a widget that takes no focus of its own, so the
+  // composite widgets are linked through their own controls.
+  QList<QWidget*> stops;
   for (QWidget* widget : order) {
-    if (before != nullptr) setTabOrder(before, widget);
-    before = widget;
+    if (auto* value = qobject_cast<widgets::ValueWidget*>(widget)) {
+      stops << value->TabStops();
+    } else if (auto* picker = qobject_cast<widgets::COLOR*>(widget)) {
+      stops << picker->TabStops();
+    } else {
+      stops << widget;
+    }
   }
+  for (qsizetype i = 1; i < stops.size(); ++i) setTabOrder(stops[i - 1], stops[i]);
+  // The window is not shown yet: this is the control that gets the focus when it is.
+  if (!stops.isEmpty()) stops.front()->setFocus();
 }
 
 void SettingsPage::Command2_Click() {

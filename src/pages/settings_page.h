@@ -19,6 +19,7 @@ struct PageFrame {
   shell::MenuPage page;
   QString sectionTitle;  // "Mouse Setting"
   int width, height;     // client area, twips
+  int outlineWidth, outlineHeight;  // the outline inside it, twips
   QString title;
   int titleLeft, titleWidth;
   int valueLeft;  // the column of the value controls, twips
@@ -41,6 +42,8 @@ class SettingsPage : public platform::Form {
   platform::ComboBox* AddList(const QStringList& items, int left, int top, int width, int height);
   widgets::ValueWidget* AddWidget(const widgets::ValueRules& rules, int left, int top, int width,
                                   int height);
+  // Tab walks these in this order, a value widget's or the colour picker's own
+  // controls in theirs; the page opens with the focus on the first.
   void SetTabOrder(std::initializer_list<QWidget*> order);
 
   // The section's lines after its header, read from the controls.

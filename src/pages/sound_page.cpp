@@ -26,7 +26,7 @@ QStringList SoundSection(const SoundChoices& c) {
 }
 
 SET5::SET5()
-    : SettingsPage({shell::MenuPage::Sound, QStringLiteral("Sound Setting"), 6330, 2910,
+    : SettingsPage({shell::MenuPage::Sound, QStringLiteral("Sound Setting"), 6330, 2910, 6300, 2880,
                     QStringLiteral("Настройки звука"), 1560, 2340, 4920}) {
   Label3 = AddCaption(QStringLiteral("Громкость"), 600);
   Label5 = AddCaption(QStringLiteral("Громкость воспроизведения CD-Audio"), 960);

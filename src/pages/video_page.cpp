@@ -40,7 +40,7 @@ int RowTop(int row) { return 240 + 360 * row; }
 }  // namespace
 
 set3::set3()
-    : SettingsPage({shell::MenuPage::Video, QStringLiteral("Video Setting"), 7410, 5175,
+    : SettingsPage({shell::MenuPage::Video, QStringLiteral("Video Setting"), 7410, 5175, 7380, 5160,
                     QStringLiteral("Видео настройки"), 2280, 2400, 5760}) {
   const QString captions[] = {
       QStringLiteral("Гамма"),

@@ -4,7 +4,10 @@
 #include <QFileDialog>
 #include <QIcon>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+
+#include "platform/inputs.h"
 
 namespace platform {
 namespace {
@@ -54,6 +57,8 @@ class QtDialogs final : public Dialogs {
     box.setInputMode(QInputDialog::TextInput);
     box.setLabelText(ShownPrompt(prompt));
     box.setWindowTitle(ShownTitle(title));
+    // What the box shows is what the answer holds: no pasted line break.
+    if (auto* line = box.findChild<QLineEdit*>()) KeepOneLine(line);
     if (box.exec() != QDialog::Accepted) return QString();
     return box.textValue();
   }
@@ -89,7 +94,7 @@ void MsgBox(const QString& prompt, int buttons, const std::optional<QString>& ti
 }
 
 QString InputBox(const QString& prompt, const QString& title) {
-  return CurrentDialogs().InputBox(prompt, title);
+  return OneLineText(CurrentDialogs().InputBox(prompt, title));
 }
 
 bool CommonDialog::ShowSave() {

@@ -41,7 +41,8 @@ class Dialogs {
 Dialogs& CurrentDialogs();
 void SetDialogs(Dialogs* dialogs);  // nullptr: back to Qt's
 
-// Convenience calls on the dialogs in use.
+// Convenience calls on the dialogs in use. The input box's answer is one line:
+// its control characters (a pasted line break) are left out.
 void MsgBox(const QString& prompt, int buttons = 0, const std::optional<QString>& title = {});
 QString InputBox(const QString& prompt, const QString& title);
 

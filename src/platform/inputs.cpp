@@ -1,10 +1,13 @@
 #include "platform/inputs.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
+#include <QPointer>
+#include <QValidator>
 
 #include "platform/units.h"
 
@@ -36,10 +39,34 @@ void SetColors(QWidget* widget, std::uint32_t backColor, std::uint32_t foreColor
   widget->setPalette(palette);
 }
 
+// Applied by the box to every change, typed, pasted, dropped or set: the text
+// is made one line and always accepted.
+class OneLineValidator final : public QValidator {
+ public:
+  using QValidator::QValidator;
+
+  State validate(QString& input, int& pos) const override {
+    int before = 0;
+    for (int i = 0; i < pos && i < input.size(); ++i) {
+      if (input.at(i).unicode() < 0x20) ++before;
+    }
+    input = OneLineText(input);
+    pos -= before;
+    return Acceptable;
+  }
+};
+
 constexpr int kFirstRepeatMs = 400;
 constexpr int kRepeatMs = 60;
 
 }  // namespace
+
+QString OneLineText(QString text) {
+  text.removeIf([](QChar c) { return c.unicode() < 0x20; });
+  return text;
+}
+
+void KeepOneLine(QLineEdit* box) { box->setValidator(new OneLineValidator(box)); }
 
 TextBox::TextBox(QWidget* parent, std::uint32_t backColor, std::uint32_t foreColor,
                  const QFont& font)
@@ -47,6 +74,7 @@ TextBox::TextBox(QWidget* parent, std::uint32_t backColor, std::uint32_t foreCol
   setFont(font);
   SetFieldColors(this, backColor, foreColor);
   setFrame(true);
+  KeepOneLine(this);
   // Typing raises Change the same way as the program's own writes.
   connect(this, &QLineEdit::textChanged, this, [this](const QString& now) {
     if (now == last_) return;
@@ -73,6 +101,9 @@ ComboBox::ComboBox(QWidget* parent, std::uint32_t backColor, std::uint32_t foreC
   setEditable(false);
   setFont(font);
   SetColors(this, backColor, foreColor);
+  // The open list is a window of its own, which the box gives the system's
+  // menu colours whenever it sets it up; the list inside it keeps these.
+  SetColors(view(), backColor, foreColor);
 }
 
 void ComboBox::SetListIndex(int index) { setCurrentIndex(index); }
@@ -99,11 +130,8 @@ SpinButton::SpinButton(QWidget* parent, std::uint32_t backColor)
     : QWidget(parent), arrows_(QApplication::palette().color(QPalette::ButtonText)) {
   SetBackColor(this, backColor);
   setFocusPolicy(Qt::StrongFocus);
-  repeat_.setSingleShot(false);
-  connect(&repeat_, &QTimer::timeout, this, [this] {
-    repeat_.setInterval(kRepeatMs);
-    Press(held_);
-  });
+  repeat_.setSingleShot(true);
+  connect(&repeat_, &QTimer::timeout, this, &SpinButton::Repeat);
 }
 
 void SpinButton::SetArrowColor(const QColor& color) {
@@ -116,19 +144,68 @@ SpinButton::Arrow SpinButton::ArrowAt(const QPoint& point) const {
   return point.y() < height() / 2 ? Arrow::Up : Arrow::Down;
 }
 
-void SpinButton::Press(Arrow arrow) {
+bool SpinButton::Press(Arrow arrow) {
+  QPointer<SpinButton> self(this);
+  repeat_.stop();
+  pressing_ = true;
   if (arrow == Arrow::Up) emit SpinUp();
   if (arrow == Arrow::Down) emit SpinDown();
+  if (!self) return false;
+  pressing_ = false;
+  return true;
+}
+
+bool SpinButton::StillHeld() const {
+  // The application's own record of the pointer's buttons: a release that a
+  // modal box took, or that went to no widget, still clears it.
+  if (held_ == Arrow::None || !(QGuiApplication::mouseButtons() & Qt::LeftButton)) return false;
+  if (!isVisible() || !isEnabled()) return false;
+  QWidget* modal = QApplication::activeModalWidget();
+  return modal == nullptr || modal == window();
+}
+
+void SpinButton::RepeatAfter(int ms) {
+  if (StillHeld()) {
+    repeat_.start(ms);
+  } else {
+    LetGo();
+  }
+}
+
+void SpinButton::Repeat() {
+  if (pressing_) return;
+  if (!StillHeld()) {
+    LetGo();
+    return;
+  }
+  // Moved off the arrow: wait until the pointer comes back or lets go.
+  if (ArrowAt(pointer_) != held_) {
+    repeat_.start(kRepeatMs);
+    return;
+  }
+  if (Press(held_)) RepeatAfter(kRepeatMs);
+}
+
+void SpinButton::LetGo() {
+  repeat_.stop();
+  if (held_ == Arrow::None) return;
+  held_ = Arrow::None;
+  update();
 }
 
 void SpinButton::mousePressEvent(QMouseEvent* event) {
   event->accept();
-  if (event->button() != Qt::LeftButton) return;
-  held_ = ArrowAt(event->position().toPoint());
+  if (event->button() != Qt::LeftButton || pressing_) return;
+  pointer_ = event->position().toPoint();
+  held_ = ArrowAt(pointer_);
   if (held_ == Arrow::None) return;
   update();
-  repeat_.start(kFirstRepeatMs);
-  Press(held_);
+  if (Press(held_)) RepeatAfter(kFirstRepeatMs);
+}
+
+void SpinButton::mouseMoveEvent(QMouseEvent* event) {
+  event->accept();
+  pointer_ = event->position().toPoint();
 }
 
 void SpinButton::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -138,13 +215,31 @@ void SpinButton::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void SpinButton::mouseReleaseEvent(QMouseEvent* event) {
   event->accept();
-  if (event->button() != Qt::LeftButton) return;
-  repeat_.stop();
-  held_ = Arrow::None;
-  update();
+  if (event->button() == Qt::LeftButton) LetGo();
+}
+
+bool SpinButton::event(QEvent* event) {
+  if (event->type() == QEvent::WindowBlocked) LetGo();
+  return QWidget::event(event);
+}
+
+void SpinButton::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::EnabledChange && !isEnabled()) LetGo();
+  QWidget::changeEvent(event);
+}
+
+void SpinButton::focusOutEvent(QFocusEvent* event) {
+  LetGo();
+  QWidget::focusOutEvent(event);
+}
+
+void SpinButton::hideEvent(QHideEvent* event) {
+  LetGo();
+  QWidget::hideEvent(event);
 }
 
 void SpinButton::keyPressEvent(QKeyEvent* event) {
+  if (pressing_) return;
   if (event->key() == Qt::Key_Up) {
     Press(Arrow::Up);
   } else if (event->key() == Qt::Key_Down) {
@@ -158,7 +253,8 @@ void SpinButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const QColor arrows = arrows_;
   const int w = width(), h = height(), half = h / 2;
-  painter.setPen(arrows);
+  // With the focus, the frame takes the highlight colour, as a focused box's does.
+  painter.setPen(hasFocus() ? palette().color(QPalette::Highlight) : arrows);
   painter.drawRect(0, 0, w - 1, half - 1);
   painter.drawRect(0, half, w - 1, h - half - 1);
   if (held_ != Arrow::None) {

@@ -10,8 +10,15 @@
 
 namespace platform {
 
+// The text without its control characters (below U+0020): what a one-line box
+// holds. A line break typed, pasted or dropped would end the line it goes into.
+QString OneLineText(QString text);
+// Makes a line edit hold OneLineText of whatever reaches it.
+void KeepOneLine(QLineEdit* box);
+
 // A one-line text box. Change is raised at once, inside the assignment or the
-// typing that gave the box a different text, and only then.
+// typing that gave the box a different text, and only then. It never holds a
+// control character: whatever reaches it arrives as OneLineText.
 class TextBox : public QLineEdit {
   Q_OBJECT
 
@@ -31,6 +38,7 @@ class TextBox : public QLineEdit {
 };
 
 // A drop-down list with fixed items: the player picks one and cannot type.
+// Its open list shows the box's own colours.
 class ComboBox : public QComboBox {
   Q_OBJECT
 
@@ -57,6 +65,10 @@ class CommandButton : public QPushButton {
 // Two arrows, up above down. Every press of either arrow is one SpinUp or
 // SpinDown, whatever happened before; an arrow held down repeats, and each
 // repeat is one more press. The arrow keys press them too.
+//
+// A press's handler may open a modal box, which runs its own event loop and
+// takes the release: no repeat fires while a handler runs, and one starts or
+// goes on only while the pointer's left button is still down on this arrow.
 class SpinButton : public QWidget {
   Q_OBJECT
 
@@ -72,18 +84,31 @@ class SpinButton : public QWidget {
   void SpinDown();
 
  protected:
+  bool event(QEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   enum class Arrow { None, Up, Down };
-  void Press(Arrow arrow);
+  // One press; false when the button went away meanwhile.
+  bool Press(Arrow arrow);
+  void Repeat();
+  // Starts the next repeat if the arrow is still held, else lets it go.
+  void RepeatAfter(int ms);
+  void LetGo();
+  bool StillHeld() const;
   Arrow ArrowAt(const QPoint& point) const;
 
   Arrow held_ = Arrow::None;
+  QPoint pointer_;         // where the held button last was, in this widget
+  bool pressing_ = false;  // a press's handler is running
   QTimer repeat_;
   QColor arrows_;
 };

@@ -38,7 +38,7 @@ Form2::Form2() : platform::Form(StartUpPosition::Manual) {
   move(platform::TwipsToPixels(6330), platform::TwipsToPixels(75));
   platform::SetBackColor(this, kBlack);
 
-  Shape1 = shell::MakeOutline(this, 6570, 8430);
+  Shape1 = shell::MakeOutline(this, 6540, 8400);
 
   Label1 = new platform::Label(this, QStringLiteral("Key:"), kBlue, Comic(12, true));
   platform::PlaceTwips(Label1, 600, 0, 525, 345);

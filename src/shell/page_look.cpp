@@ -10,7 +10,7 @@ QFont ComicFont(double points, bool bold) {
 
 platform::Shape* MakeOutline(QWidget* window, int width, int height) {
   auto* outline = new platform::Shape(window, kOutlineBlue, 3);
-  platform::PlaceTwips(outline, 15, 15, width - 30, height - 30);
+  platform::PlaceTwips(outline, 15, 15, width, height);
   return outline;
 }
 

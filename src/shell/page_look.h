@@ -17,7 +17,7 @@ inline constexpr std::uint32_t kDoneFace = 0x00FF0000;
 
 QFont ComicFont(double points, bool bold = false);
 
-// The outline framing a window of this client size (twips).
+// The outline framing a window, inset 15 twips, of the size its window gives (twips).
 platform::Shape* MakeOutline(QWidget* window, int width, int height);
 
 // "Done" at this place (twips): face 0x00FF0000, bold 9.75 pt.

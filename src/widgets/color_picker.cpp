@@ -46,12 +46,8 @@ COLOR::COLOR(QWidget* parent) : QWidget(parent) {
   Picture1 = new platform::PictureBox(this, PreviewColor());
   platform::PlaceTwips(Picture1, 1200, 120, 615, 855);
 
-  setTabOrder(SpinR, SpinG);
-  setTabOrder(SpinG, SpinB);
-  setTabOrder(SpinB, Text1);
-  setTabOrder(Text1, Text2);
-  setTabOrder(Text2, Text3);
-  setFocusProxy(SpinR);
+  const QList<QWidget*> stops = TabStops();
+  for (qsizetype i = 1; i < stops.size(); ++i) setTabOrder(stops[i - 1], stops[i]);
 
   connect(SpinR, &platform::SpinButton::SpinUp, this, [this] { Step(R_, Text1, +1); });
   connect(SpinR, &platform::SpinButton::SpinDown, this, [this] { Step(R_, Text1, -1); });

@@ -29,6 +29,9 @@ class COLOR : public QWidget {
 
   // The preview colour, 0x00BBGGRR.
   std::uint32_t PreviewColor() const;
+  // What takes the focus in turn: the three spin buttons, then the three boxes.
+  // The picker itself takes none and forwards none, so a page's tab order names these.
+  QList<QWidget*> TabStops() const { return {SpinR, SpinG, SpinB, Text1, Text2, Text3}; }
 
  private:
   std::int16_t R_ = 235, G_ = 235, B_ = 235;

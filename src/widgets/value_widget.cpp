@@ -73,7 +73,6 @@ ValueWidget::ValueWidget(QWidget* parent, const ValueRules& rules)
   own.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
   setPalette(own);
   setAutoFillBackground(true);
-  setFocusProxy(Text1);
 
   connect(Text1, &platform::TextBox::Change, this, &ValueWidget::Text1_Change);
   connect(B, &platform::SpinButton::SpinUp, this, &ValueWidget::SpinUp);

@@ -56,6 +56,10 @@ class ValueWidget : public QWidget {
   const Value& T() const { return t_; }
   // T as a value text for the file.
   QString TText() const;
+  // What takes the focus in turn: the box, then the arrows. The widget itself
+  // takes none and forwards none (Tab would stop on it through a focus proxy
+  // while Qt's tab order links pass over it), so a page's tab order names these.
+  QList<QWidget*> TabStops() const { return {Text1, B}; }
 
   platform::TextBox* Text1;
   platform::SpinButton* B;

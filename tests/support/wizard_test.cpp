@@ -1,7 +1,10 @@
 #include "support/wizard_test.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
+#include <QTimer>
+#include <QWidget>
 
 #include "config/mod.h"
 #include "platform/forms.h"
@@ -13,7 +16,19 @@ namespace testing_support {
 
 void FakeDialogs::MsgBox(const QString& prompt, int buttons, const std::optional<QString>& title) {
   boxes.push_back({prompt, buttons, title});
-  if (whileBoxShown) whileBoxShown(boxes.back());
+  if (modalMs <= 0) {
+    if (whileBoxShown) whileBoxShown(boxes.back());
+    return;
+  }
+  QWidget box;
+  box.setWindowModality(Qt::ApplicationModal);
+  box.resize(120, 60);
+  box.show();
+  const ShownBox shown{prompt, buttons, title, &box};
+  if (whileBoxShown) whileBoxShown(shown);
+  QEventLoop loop;
+  QTimer::singleShot(modalMs, &loop, &QEventLoop::quit);
+  loop.exec();
 }
 
 QString FakeDialogs::InputBox(const QString&, const QString&) {

@@ -7,10 +7,11 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <initializer_list>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -23,6 +24,7 @@ struct ShownBox {
   QString prompt;
   int buttons = 0;
   std::optional<QString> title;
+  QWidget* window = nullptr;  // the stand-in box while it is open (modalMs > 0)
 };
 
 class FakeDialogs : public platform::Dialogs {
@@ -33,6 +35,9 @@ class FakeDialogs : public platform::Dialogs {
 
   std::vector<ShownBox> boxes;
   std::function<void(const ShownBox&)> whileBoxShown;  // runs as if the box were open
+  // Above 0: a box is a real application-modal window that runs its own event
+  // loop for this long before it closes, as the player's box does while it waits.
+  int modalMs = 0;
   std::deque<std::optional<QString>> saveAnswers;      // nothing: cancel
   std::deque<QString> inputAnswers;
   int saveFlags = -1;
