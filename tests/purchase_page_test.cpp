@@ -388,7 +388,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {"bind \"x\" \"1-1;reset\"", "bind \"\xB8\" \"1-1;reset\"",
                     "bind \"F1\" \"1-1;reset\""},
                    1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(PurchasePageTest, EnableRules) {
   Form2& k = Keys();

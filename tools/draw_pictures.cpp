@@ -1,6 +1,6 @@
 // Draws the program's pictures into resources/pictures/.
-// Build and run: cmake --build build/test --target draw_pictures &&
-//                build/test/draw_pictures resources/pictures
+// Build and run: cmake --build build/asan --target draw_pictures &&
+//                build/asan/draw_pictures resources/pictures
 #include <QApplication>
 #include <QDir>
 #include <QFont>
