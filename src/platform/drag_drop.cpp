@@ -154,14 +154,14 @@ void DragPicture::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
 void DragPicture::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
 
 void DragPicture::OLEDrag() {
-  DataObject data;
+  DataObject offered;
   int allowed = kDropEffectCopy | kDropEffectMove;
-  emit OLEStartDrag(data, allowed);
+  emit OLEStartDrag(offered, allowed);
   const Qt::DropActions actions = QtActions(allowed);
   if (actions == Qt::IgnoreAction) return;
 
   QPointer<QDrag> drag = new QDrag(this);
-  drag->setMimeData(data.ToMimeData().release());
+  drag->setMimeData(offered.ToMimeData().release());
   // No picture follows the pointer: the pointer itself tells where a drop goes.
   QPixmap nothing(1, 1);
   nothing.fill(Qt::transparent);

@@ -24,9 +24,9 @@ QFont Comic(double points, bool bold) { return shell::ComicFont(points, bold); }
 
 // Only a weapon of the weapons window brings one of the weapons' texts and a
 // picture; anything else would reach the bind line as it stands.
-bool IsWeaponDrop(const platform::DataObject& data) {
-  return data.GetFormat(platform::kFormatText) && data.GetFormat(platform::kFormatBitmap) &&
-         IsWeaponDragText(data.GetData(platform::kFormatText).toString());
+bool IsWeaponDrop(const platform::DataObject& dragged) {
+  return dragged.GetFormat(platform::kFormatText) && dragged.GetFormat(platform::kFormatBitmap) &&
+         IsWeaponDragText(dragged.GetData(platform::kFormatText).toString());
 }
 
 }  // namespace
@@ -61,12 +61,12 @@ Form2::Form2() : platform::Form(StartUpPosition::Manual) {
     const int left = i < 7 ? 120 : 3300;
     platform::PlaceTwips(slot, left, 720 + 1080 * (i % 7), 3135, 1035);
     connect(slot, &platform::DropPicture::OLEDragOver, this,
-            [this, i](const platform::DataObject& data, int& effect) {
-              Key_OLEDragOver(i, data, effect);
+            [this, i](const platform::DataObject& dragged, int& effect) {
+              Key_OLEDragOver(i, dragged, effect);
             });
     connect(slot, &platform::DropPicture::OLEDragDrop, this,
-            [this, i](const platform::DataObject& data, int& effect) {
-              Key_OLEDragDrop(i, data, effect);
+            [this, i](const platform::DataObject& dragged, int& effect) {
+              Key_OLEDragDrop(i, dragged, effect);
             });
     connect(slot, &platform::DropPicture::Click, this, [this, i] { Key_Click(i); });
     slot->setEnabled(false);  // no key is chosen yet; Timer2 keeps them in step from now on
@@ -86,20 +86,20 @@ void Form2::Form_Load() {
   List->SetListIndex(-1);
 }
 
-void Form2::Key_OLEDragOver(int, const platform::DataObject& data, int& effect) {
-  if (!IsWeaponDrop(data)) effect = platform::kDropEffectNone;
+void Form2::Key_OLEDragOver(int, const platform::DataObject& dragged, int& effect) {
+  if (!IsWeaponDrop(dragged)) effect = platform::kDropEffectNone;
 }
 
-void Form2::Key_OLEDragDrop(int index, const platform::DataObject& data, int& effect) {
+void Form2::Key_OLEDragDrop(int index, const platform::DataObject& dragged, int& effect) {
   // Anything but a weapon leaves the slot as it was.
-  if (!IsWeaponDrop(data)) {
+  if (!IsWeaponDrop(dragged)) {
     effect = platform::kDropEffectNone;
     return;
   }
   effect = platform::kDropEffectMove;
   BoundKeyName = config::QuoteString() + List->List(List->ListIndex()) + config::QuoteString();
-  Key[std::size_t(index)]->SetPicture(data.GetData(platform::kFormatBitmap).value<QImage>());
-  SlotTexts[std::size_t(index)] = data.GetData(platform::kFormatText).toString();
+  Key[std::size_t(index)]->SetPicture(dragged.GetData(platform::kFormatBitmap).value<QImage>());
+  SlotTexts[std::size_t(index)] = dragged.GetData(platform::kFormatText).toString();
 }
 
 void Form2::Key_Click(int index) {

@@ -46,8 +46,8 @@ Form1::Form1() : platform::Form(StartUpPosition::Manual) {
     const int n = w.picture;
     connect(picture, &platform::DragPicture::MouseDown, this, [this, n](int) { Picture_MouseDown(n); });
     connect(picture, &platform::DragPicture::OLEStartDrag, this,
-            [this, n](platform::DataObject& data, int& allowed) {
-              Picture_OLEStartDrag(n, data, allowed);
+            [this, n](platform::DataObject& dragged, int& allowed) {
+              Picture_OLEStartDrag(n, dragged, allowed);
             });
     connect(picture, &platform::DragPicture::OLEGiveFeedback, this,
             &Form1::Picture_OLEGiveFeedback);
@@ -95,11 +95,11 @@ void Form1::Option_Click(int weaponClass) {
 
 void Form1::Picture_MouseDown(int n) { Picture(n)->OLEDrag(); }
 
-void Form1::Picture_OLEStartDrag(int n, platform::DataObject& data, int& allowedEffects) {
+void Form1::Picture_OLEStartDrag(int n, platform::DataObject& dragged, int& allowedEffects) {
   allowedEffects = platform::kDropEffectMove;
-  data.Clear();
-  data.SetData(QString::fromUtf8(WeaponTable[std::size_t(n - 1)].dragText), platform::kFormatText);
-  data.SetData(Picture(n)->Picture(), platform::kFormatBitmap);
+  dragged.Clear();
+  dragged.SetData(QString::fromUtf8(WeaponTable[std::size_t(n - 1)].dragText), platform::kFormatText);
+  dragged.SetData(Picture(n)->Picture(), platform::kFormatBitmap);
 }
 
 void Form1::Picture_OLEGiveFeedback(int effect, bool& defaultCursors) {
