@@ -31,7 +31,7 @@ namespace {
 
 void FireFrame(benchmark::State& state) {
   constexpr int kWidth = 207, kHeight = 57;  // the strip in pixels
-  std::vector<std::uint32_t> strip(kWidth * kHeight, 0xFF000000u);
+  std::vector<std::uint32_t> strip(std::size_t(kWidth) * kHeight, 0xFF000000u);
   shell::FireGrid fire;
   shell::SeedFire(fire);
   platform::Random random;

@@ -1,5 +1,6 @@
 #include "shell/fire.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
@@ -39,7 +40,7 @@ struct ScriptedRandom {
   int next = 0;
   platform::UnitFraction operator()() {
     const double r = draws[next++ % 3];  // each a multiple of 2^-32 or near one
-    return {static_cast<std::uint32_t>(r * 4294967296.0 + 0.5)};
+    return {static_cast<std::uint32_t>(std::llround(r * 4294967296.0))};
   }
 };
 
@@ -166,13 +167,13 @@ TEST(FireStep, SameGeneratorSameFlames) {
 TEST(FireStep, DrawingLeavesTheRestOfTheStripAlone) {
   constexpr int kWidth = 207, kHeight = 57;
   constexpr std::uint32_t kUntouched = 0x12345678;
-  std::vector<std::uint32_t> strip(kWidth * kHeight, kUntouched);
+  std::vector<std::uint32_t> strip(std::size_t(kWidth) * kHeight, kUntouched);
   FireGrid fire = Seeded();
   platform::Random random;
   for (int frame = 0; frame < 30; ++frame) shell::DrawFireFrame(fire, random, strip.data(), kWidth);
   for (int y = 0; y < kHeight; ++y) {
     for (int x = 0; x < kWidth; ++x) {
-      const std::uint32_t pixel = strip[std::size_t(y * kWidth + x)];
+      const std::uint32_t pixel = strip[std::size_t(y) * kWidth + std::size_t(x)];
       const bool drawn = x <= 202 && y >= 4 && y <= 50;
       ASSERT_EQ(pixel == kUntouched, !drawn) << x << "," << y;
       if (drawn) {

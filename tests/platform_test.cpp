@@ -146,7 +146,8 @@ TEST(Sounds, WaveResources) {
     EXPECT_EQ(info.channels, c.channels);
     EXPECT_EQ(info.sampleRate, c.rate);
     EXPECT_EQ(info.bitsPerSample, c.bits);
-    const double seconds = double(info.dataSize) / (c.rate * c.channels * c.bits / 8);
+    const int bytesPerSecond = c.rate * c.channels * c.bits / 8;
+    const double seconds = double(info.dataSize) / bytesPerSecond;
     EXPECT_NEAR(seconds, c.seconds, 0.01);  // lengths are given to the hundredth
   }
   EXPECT_EQ(platform::LoadResData(4, QStringLiteral("WAV")),

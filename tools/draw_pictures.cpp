@@ -182,7 +182,7 @@ struct LongLook {
   QBrush guard = QBrush(kBlack);
   double guardLength = 40;  // handguard ahead of the receiver
   enum Stock { Solid, Skeleton, Folded, None, Thumbhole } stockKind = Solid;
-  enum Mag { Straight, Curved, Box, Drum } mag = Straight;
+  enum Mag { Straight, Curved, BoxMag, Drum } mag = Straight;
   double magLength = 24;
   bool scope = false;
   double scopeLength = 50;
@@ -278,7 +278,7 @@ void LongGun(QPainter& p, const LongLook& k) {
                {m + 22, a + 6 + k.magLength}, {m + 12, a + 8 + k.magLength}, {m + 7, a + 6 + k.magLength * 0.65}},
            QBrush(kBlack));
       break;
-    case LongLook::Box:
+    case LongLook::BoxMag:
       Box(p, m - 4, a + 6, 22, k.magLength, QBrush(kOlive), 2);
       p.drawLine(QPointF(m - 1, a + 10), QPointF(m + 15, a + 10));
       break;
@@ -662,7 +662,7 @@ std::vector<Weapon> Weapons() {
   {
     LongLook k;
     k.butt = 6; k.receiver = 50; k.receiverLength = 62; k.muzzle = 200; k.axis = 18;
-    k.stockKind = LongLook::Solid; k.mag = LongLook::Box; k.magLength = 20;
+    k.stockKind = LongLook::Solid; k.mag = LongLook::BoxMag; k.magLength = 20;
     k.guardLength = 30; k.bipod = true; k.carryHandle = true; k.barrel = 5;
     w.push_back({51, LongPicture(k)});
   }

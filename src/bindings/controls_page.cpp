@@ -12,7 +12,6 @@ namespace bindings {
 namespace {
 
 constexpr std::uint32_t kBlack = 0x00000000;
-constexpr std::uint32_t kBlue = 0x00C00000;
 constexpr std::uint32_t kGreen = 0x00008000;
 constexpr std::uint32_t kOrange = 0x000080FF;
 constexpr std::uint32_t kBoxText = 0x000000C0;
