@@ -1,16 +1,17 @@
-#include <gtest/gtest.h>
+#include "config/config_file.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QDir>
-#include <csignal>
-#include <functional>
-#include <vector>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "config/config_file.h"
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <csignal>
+#include <functional>
+#include <vector>
+
 #include "config/config_text.h"
 #include "config/mod.h"
 #include "platform/dialogs.h"

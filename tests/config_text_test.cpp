@@ -1,6 +1,7 @@
+#include "config/config_text.h"
+
 #include <gtest/gtest.h>
 
-#include "config/config_text.h"
 #include "platform/ansi_text.h"
 
 namespace {
@@ -38,9 +39,9 @@ TEST(ConfigText, LinesAndNumbers) {
 }
 
 TEST(ConfigText, SectionStartsWithEmptyLineAndHeader) {
-  EXPECT_EQ(config::Section(u"Mouse Setting", {QStringLiteral("+mlook")}),
-            (QStringList{QString(), QStringLiteral("// [ Mouse Setting ] "),
-                         QStringLiteral("+mlook")}));
+  EXPECT_EQ(
+      config::Section(u"Mouse Setting", {QStringLiteral("+mlook")}),
+      (QStringList{QString(), QStringLiteral("// [ Mouse Setting ] "), QStringLiteral("+mlook")}));
 }
 
 TEST(ConfigText, StringTable) {

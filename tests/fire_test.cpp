@@ -1,6 +1,5 @@
 #include "shell/fire.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
@@ -8,6 +7,7 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 #include <functional>
 #include <set>
 #include <utility>

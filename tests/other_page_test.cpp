@@ -41,11 +41,9 @@ TEST_F(ColorPickerTest, Presses) {
     std::uint32_t swatch;
   };
   const Case cases[] = {
-      {0, 0, 0, 0, 235, 235, 235, 0x00EBEBEB},
-      {4, 0, 47, 0, 255, 0, 235, 0x00EB00FF},
+      {0, 0, 0, 0, 235, 235, 235, 0x00EBEBEB}, {4, 0, 47, 0, 255, 0, 235, 0x00EB00FF},
       {9, 0, 50, 0, 255, 0, 235, 0x00EB00FF},  // held at the ends
-      {4, 0, 47, 0, 255, 0, 235, 0x00EB00FF},
-      {0, 47, 0, 4, 0, 235, 255, 0x00FFEB00},
+      {4, 0, 47, 0, 255, 0, 235, 0x00EB00FF},  {0, 47, 0, 4, 0, 235, 255, 0x00FFEB00},
       {0, 1, 0, 1, 230, 235, 240, 0x00F0EBE6},
   };
   for (const Case& c : cases) {
@@ -86,13 +84,12 @@ TEST_F(ColorPickerTest, TypingChangesNoLevel) {
 }
 
 TEST(OtherSection, StartingChoicesAndTheOptionalLines) {
-  const QStringList start = Lines({"developer \"0\"", "scr_conspeeder \"99999\"",
-                                   "hud_capturemouse \"1\"", "hud_centerid \"1\"",
-                                   "hud_deathnotice_time \"0\"", "hud_fastswitch \"1\"",
-                                   "hud_saytext_time \"0\"", "drawradar", "net_graph \"0\"",
-                                   "sv_aim \"0\"", "crosshair \"1\"", "cl_showfps \"0\"",
-                                   "rate \"20000\"", "setinfo _vgui_menus \"0\"",
-                                   "setinfo vgui_menus \"0\"", "con_color \"235 235 235\""});
+  const QStringList start =
+      Lines({"developer \"0\"", "scr_conspeeder \"99999\"", "hud_capturemouse \"1\"",
+             "hud_centerid \"1\"", "hud_deathnotice_time \"0\"", "hud_fastswitch \"1\"",
+             "hud_saytext_time \"0\"", "drawradar", "net_graph \"0\"", "sv_aim \"0\"",
+             "crosshair \"1\"", "cl_showfps \"0\"", "rate \"20000\"", "setinfo _vgui_menus \"0\"",
+             "setinfo vgui_menus \"0\"", "con_color \"235 235 235\""});
   EXPECT_EQ(pages::OtherSection({}), start);  // 18 with the empty line and the header
 
   struct Case {
@@ -180,15 +177,16 @@ TEST_F(OtherPageTest, TypedCyrillicReachesTheFileInCodePage1251) {
   p.Combo9->SetListIndex(4);
   QTest::mouseClick(p.Command2, Qt::LeftButton);
   EXPECT_EQ(TempFileBytes(),
-            fresh_ + "\r\n// [ Othen Setting ] \r\n"
-                     "name \"\xC2\xE0\xF1\xFF \xB8\x88\"\r\n"
-                     "hostname \"\xD1\xE5\xF0\xE2\xE5\xF0 ?\"\r\n"
-                     "developer \"0\"\r\nscr_conspeeder \"99999\"\r\nhud_capturemouse \"1\"\r\n"
-                     "hud_centerid \"1\"\r\nhud_deathnotice_time \"2.5\"\r\nhud_fastswitch \"1\"\r\n"
-                     "hud_saytext_time \"0\"\r\ndrawradar\r\nnet_graph \"0\"\r\nsv_aim \"0\"\r\n"
-                     "crosshair \"1\"\r\ncl_showfps \"0\"\r\nrate \"4200\"\r\n"
-                     "setinfo _vgui_menus \"0\"\r\nsetinfo vgui_menus \"0\"\r\n"
-                     "con_color \"0 235 235\"\r\n");
+            fresh_ +
+                "\r\n// [ Othen Setting ] \r\n"
+                "name \"\xC2\xE0\xF1\xFF \xB8\x88\"\r\n"
+                "hostname \"\xD1\xE5\xF0\xE2\xE5\xF0 ?\"\r\n"
+                "developer \"0\"\r\nscr_conspeeder \"99999\"\r\nhud_capturemouse \"1\"\r\n"
+                "hud_centerid \"1\"\r\nhud_deathnotice_time \"2.5\"\r\nhud_fastswitch \"1\"\r\n"
+                "hud_saytext_time \"0\"\r\ndrawradar\r\nnet_graph \"0\"\r\nsv_aim \"0\"\r\n"
+                "crosshair \"1\"\r\ncl_showfps \"0\"\r\nrate \"4200\"\r\n"
+                "setinfo _vgui_menus \"0\"\r\nsetinfo vgui_menus \"0\"\r\n"
+                "con_color \"0 235 235\"\r\n");
   EXPECT_FALSE(platform::The<shell::Form4>().Command4->Enabled());
 }
 

@@ -32,14 +32,14 @@ QByteArray Bytes(const QString& header, std::initializer_list<const char*> lines
 
 TEST(VideoSection, StartingAndChangedChoices) {
   EXPECT_EQ(pages::VideoSection({}),
-            Lines({"gamma \"1\"", "brightness \"1\"", "texgamma \"1\"", "max_smokepuffs \"0\"",
-                   "r_decals \"0\"", "gl_spriteblend \"0\"", "cl_himodels \"1\"", "r_dynamic \"1\"",
-                   "r_mmx \"1\"", "fastsprites \"0\"", "violence_ablood \"1\"",
-                   "violence_hblood \"1\"", "gl_lightholes \"1\"", "max_shells \"0\"",
-                   "fps_max \"99\"", "violence_hgibs \"1\"", "violence_agibs \"1\"",
-                   "sv_maxspeed \"320\"", "viewsize \"120\"", "gl_round_down \"3\"",
-                   "gl_max_size \"256\"", "gl_flipmatrix \"0\"", "mp_decals \"256\"",
-                   "gl_monolights \"0\""}));
+            Lines({"gamma \"1\"",          "brightness \"1\"",      "texgamma \"1\"",
+                   "max_smokepuffs \"0\"", "r_decals \"0\"",        "gl_spriteblend \"0\"",
+                   "cl_himodels \"1\"",    "r_dynamic \"1\"",       "r_mmx \"1\"",
+                   "fastsprites \"0\"",    "violence_ablood \"1\"", "violence_hblood \"1\"",
+                   "gl_lightholes \"1\"",  "max_shells \"0\"",      "fps_max \"99\"",
+                   "violence_hgibs \"1\"", "violence_agibs \"1\"",  "sv_maxspeed \"320\"",
+                   "viewsize \"120\"",     "gl_round_down \"3\"",   "gl_max_size \"256\"",
+                   "gl_flipmatrix \"0\"",  "mp_decals \"256\"",     "gl_monolights \"0\""}));
   pages::VideoChoices c;
   c.gamma = QStringLiteral("21000");
   c.brightness = QStringLiteral("-3");
@@ -61,12 +61,12 @@ TEST(VideoSection, StartingAndChangedChoices) {
 }
 
 TEST(SoundSection, StartingAndChangedChoices) {
-  EXPECT_EQ(pages::SoundSection({}),
-            Lines({"volume \"0\"", "hisound \"1\"", "loadas8bit \"0\"", "bgmvolume \"0\"",
-                   "s_a3d \"0\"", "s_eax \"0\"", "s_geometry \"0\"", "s_distance \"60\"",
-                   "_snd_mixahead \"0.1\"", "s_distance \"60\"", "s_automin_distance \"2\"",
-                   "s_automax_distance \"30\"", "s_min_distance \"8\"",
-                   "s_max_distance \"1000\""}));
+  EXPECT_EQ(
+      pages::SoundSection({}),
+      Lines({"volume \"0\"", "hisound \"1\"", "loadas8bit \"0\"", "bgmvolume \"0\"", "s_a3d \"0\"",
+             "s_eax \"0\"", "s_geometry \"0\"", "s_distance \"60\"", "_snd_mixahead \"0.1\"",
+             "s_distance \"60\"", "s_automin_distance \"2\"", "s_automax_distance \"30\"",
+             "s_min_distance \"8\"", "s_max_distance \"1000\""}));
   for (int effects : {1, -1}) {
     const QStringList lines =
         pages::SoundSection({QStringLiteral("0.37"), QStringLiteral("1"), 0, 1, effects});
@@ -152,14 +152,14 @@ TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
                  "cl_forwardspeed \"800\"", "cl_backspeed \"390\"", "cl_sidespeed \"400\"",
                  "cl_righthand \"0\"", "cl_observercrosshair \"0\""}) +
           Bytes(QStringLiteral("// [ Video Setting ] "),
-                {"gamma \"5\"", "brightness \"1\"", "texgamma \"1\"", "max_smokepuffs \"0\"",
-                 "r_decals \"2\"", "gl_spriteblend \"0\"", "cl_himodels \"1\"", "r_dynamic \"1\"",
-                 "r_mmx \"1\"", "fastsprites \"2\"", "violence_ablood \"0\"",
-                 "violence_hblood \"0\"", "gl_lightholes \"1\"", "max_shells \"0\"",
-                 "fps_max \"99\"", "violence_hgibs \"1\"", "violence_agibs \"1\"",
-                 "sv_maxspeed \"320\"", "viewsize \"120\"", "gl_round_down \"3\"",
-                 "gl_max_size \"256\"", "gl_flipmatrix \"0\"", "mp_decals \"256\"",
-                 "gl_monolights \"0\""}) +
+                {"gamma \"5\"",          "brightness \"1\"",      "texgamma \"1\"",
+                 "max_smokepuffs \"0\"", "r_decals \"2\"",        "gl_spriteblend \"0\"",
+                 "cl_himodels \"1\"",    "r_dynamic \"1\"",       "r_mmx \"1\"",
+                 "fastsprites \"2\"",    "violence_ablood \"0\"", "violence_hblood \"0\"",
+                 "gl_lightholes \"1\"",  "max_shells \"0\"",      "fps_max \"99\"",
+                 "violence_hgibs \"1\"", "violence_agibs \"1\"",  "sv_maxspeed \"320\"",
+                 "viewsize \"120\"",     "gl_round_down \"3\"",   "gl_max_size \"256\"",
+                 "gl_flipmatrix \"0\"",  "mp_decals \"256\"",     "gl_monolights \"0\""}) +
           Bytes(QStringLiteral("// [ Sound Setting ] "),
                 {"volume \"0.37\"", "hisound \"1\"", "loadas8bit \"0\"", "bgmvolume \"0\"",
                  "s_a3d \"1\"", "s_eax \"1\"", "s_geometry \"1\"", "s_distance \"60\"",

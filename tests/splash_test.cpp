@@ -1,3 +1,5 @@
+#include "shell/splash.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,7 +9,6 @@
 
 #include "platform/forms.h"
 #include "shell/main_window.h"
-#include "shell/splash.h"
 #include "shell/timed_wait.h"
 #include "support/wizard_test.h"
 
@@ -15,7 +16,8 @@ namespace {
 
 TEST(TimedWait, SecondsBecomeWholeMillisecondsHalvesToEven) {
   const std::pair<double, int> cases[] = {
-      {0, 0}, {0.0004, 0}, {0.0005, 0}, {0.0015, 2}, {0.0025, 2}, {0.0026, 3}, {0.5, 500}, {1, 1000},
+      {0, 0},      {0.0004, 0}, {0.0005, 0}, {0.0015, 2},
+      {0.0025, 2}, {0.0026, 3}, {0.5, 500},  {1, 1000},
   };
   for (auto [seconds, ms] : cases) EXPECT_EQ(shell::WaitInterval(seconds), ms) << seconds;
 }

@@ -1,3 +1,5 @@
+#include "widgets/value_widget.h"
+
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
@@ -5,7 +7,6 @@
 #include <QTimer>
 
 #include "support/wizard_test.h"
-#include "widgets/value_widget.h"
 
 namespace {
 
@@ -36,8 +37,8 @@ struct Case {
   const ValueRules* rules;
   std::string presses;
   const char* box;
-  const char* t;                     // T as the file gets it
-  std::vector<QString> messages;     // prompts shown, in order
+  const char* t;                  // T as the file gets it
+  std::vector<QString> messages;  // prompts shown, in order
 };
 
 class ValueWidgetTest : public testing_support::WizardTest {};
@@ -113,7 +114,9 @@ TEST_F(ValueWidgetTest, LimitMessagesTitlesAndTheValueWhileTheyShow) {
     QWidget page;
     ValueWidget widget(&page, *l.rules);
     QString tWhileShown;
-    dialogs_.whileBoxShown = [&](const testing_support::ShownBox&) { tWhileShown = widget.TText(); };
+    dialogs_.whileBoxShown = [&](const testing_support::ShownBox&) {
+      tWhileShown = widget.TText();
+    };
     Press(widget, std::to_string(l.presses) + "u");
     ASSERT_EQ(dialogs_.boxes.size(), 1u);
     EXPECT_EQ(dialogs_.boxes[0].title, l.title);

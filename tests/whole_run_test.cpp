@@ -103,7 +103,7 @@ std::vector<std::function<void()>> Script() {
       },
       [] { Menu(Main().Command1); },  // Закупка оружия
       [] {
-        The<purchase::Form1>().Option1->Click();  // pistols
+        The<purchase::Form1>().Option1->Click();       // pistols
         The<purchase::Form2>().List->SetListIndex(0);  // F1
       },
       [] { DropWeapon(1, 0); },
@@ -177,7 +177,7 @@ std::vector<std::function<void()>> Script() {
   });
   driver.start();
   QTimer::singleShot(30000, [] { std::_Exit(3); });  // a script that never ends the program
-  for (;;) platform::DoEvents();  // the fire loop takes over at the first tick
+  for (;;) platform::DoEvents();                     // the fire loop takes over at the first tick
 }
 
 TEST(WholeRun, EveryPageInThePlayersOrderThenSaveEndsTheProgram) {

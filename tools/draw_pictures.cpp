@@ -58,7 +58,6 @@ QImage Splash() {
   return image;
 }
 
-
 // ---- The weapon pictures: 205 x 65 on 0x00BFBFBF, each item as the buy menu shows it.
 
 constexpr int kWeaponWidth = 205;
@@ -119,23 +118,27 @@ void LooseSilencer(QPainter& p, double x, double y, double length) {
 }
 
 struct PistolLook {
-  double x = 55, y = 12;   // top-left of the slide
-  double slide = 78;       // slide length
-  double height = 11;      // slide height
+  double x = 55, y = 12;  // top-left of the slide
+  double slide = 78;      // slide length
+  double height = 11;     // slide height
   QBrush slideBrush = QBrush(kBlued);
   QBrush frameBrush = QBrush(kBlack);
   QBrush gripBrush = QBrush(kBlack);
-  double gripSlant = 10;   // how far the grip leans back
-  bool square = false;     // blocky slide
+  double gripSlant = 10;  // how far the grip leans back
+  bool square = false;    // blocky slide
   bool serrations = true;
-  double barrelOut = 0;    // barrel reaching past the slide
+  double barrelOut = 0;  // barrel reaching past the slide
 };
 
 void Pistol(QPainter& p, const PistolLook& k) {
   const double x = k.x, y = k.y, L = k.slide, h = k.height;
   // Grip.
-  Poly(p, {{x + 4, y + h}, {x + 26, y + h}, {x + 26 - k.gripSlant + 2, y + h + 34},
-           {x + 4 - k.gripSlant, y + h + 34}, {x + 1 - k.gripSlant, y + h + 28}},
+  Poly(p,
+       {{x + 4, y + h},
+        {x + 26, y + h},
+        {x + 26 - k.gripSlant + 2, y + h + 34},
+        {x + 4 - k.gripSlant, y + h + 34},
+        {x + 1 - k.gripSlant, y + h + 28}},
        k.gripBrush);
   p.setPen(QPen(QColor(70, 70, 74), 1));
   for (int i = 0; i < 6; ++i) {
@@ -159,7 +162,8 @@ void Pistol(QPainter& p, const PistolLook& k) {
   }
   if (k.serrations) {
     p.setPen(QPen(QColor(20, 20, 20, 150), 1));
-    for (int i = 0; i < 6; ++i) p.drawLine(QPointF(x + 5 + i * 2.5, y + 2), QPointF(x + 5 + i * 2.5, y + h - 2));
+    for (int i = 0; i < 6; ++i)
+      p.drawLine(QPointF(x + 5 + i * 2.5, y + 2), QPointF(x + 5 + i * 2.5, y + h - 2));
     p.setPen(QPen(kOutline, 1.0));
   }
   // Sights and hammer.
@@ -171,12 +175,12 @@ void Pistol(QPainter& p, const PistolLook& k) {
 }
 
 struct LongLook {
-  double butt = 6;          // left end of the stock
-  double receiver = 50;     // where the receiver starts
+  double butt = 6;       // left end of the stock
+  double receiver = 50;  // where the receiver starts
   double receiverLength = 50;
-  double muzzle = 196;      // right end of the barrel
-  double axis = 24;         // the bore line
-  double barrel = 4;        // barrel thickness
+  double muzzle = 196;  // right end of the barrel
+  double axis = 24;     // the bore line
+  double barrel = 4;    // barrel thickness
   QBrush stock = QBrush(kBlack);
   QBrush body = QBrush(kBlued);
   QBrush guard = QBrush(kBlack);
@@ -189,7 +193,7 @@ struct LongLook {
   double scopeSize = 7;
   bool bipod = false;
   bool carryHandle = false;
-  double gripAt = -1;       // pistol grip position; -1: just behind the magazine
+  double gripAt = -1;  // pistol grip position; -1: just behind the magazine
   bool grip = true;
 };
 
@@ -201,8 +205,11 @@ void Scope(QPainter& p, double x, double y, double length, double size) {
   Box(p, x, y + size * 0.25, length, size * 0.8, QBrush(kBlack), 2);
   Poly(p, {{x - 2, y - 1}, {x + 9, y + size * 0.2}, {x + 9, y + size}, {x - 2, y + size + 1}},
        QBrush(kBlack));
-  Poly(p, {{x + length + 3, y - 2}, {x + length - 12, y + size * 0.2},
-           {x + length - 12, y + size}, {x + length + 3, y + size + 2}},
+  Poly(p,
+       {{x + length + 3, y - 2},
+        {x + length - 12, y + size * 0.2},
+        {x + length - 12, y + size},
+        {x + length + 3, y + size + 2}},
        QBrush(kBlack));
   // Lens glint.
   p.setPen(Qt::NoPen);
@@ -219,20 +226,32 @@ void LongGun(QPainter& p, const LongLook& k) {
   Box(p, r1 - 2, a - k.barrel / 2, k.muzzle - r1 + 2, k.barrel, QBrush(kSteel), 1);
   Box(p, k.muzzle - 5, a - k.barrel / 2 - 1, 5, k.barrel + 2, QBrush(kBlack), 1);
   // Front sight.
-  Poly(p, {{k.muzzle - 14, a - k.barrel / 2}, {k.muzzle - 12, a - k.barrel / 2 - 6},
-           {k.muzzle - 10, a - k.barrel / 2 - 6}, {k.muzzle - 9, a - k.barrel / 2}},
+  Poly(p,
+       {{k.muzzle - 14, a - k.barrel / 2},
+        {k.muzzle - 12, a - k.barrel / 2 - 6},
+        {k.muzzle - 10, a - k.barrel / 2 - 6},
+        {k.muzzle - 9, a - k.barrel / 2}},
        QBrush(kBlack));
   // Stock.
   switch (k.stockKind) {
     case LongLook::Solid:
-      Poly(p, {{k.butt, a - 7}, {r0 + 1, a - 6}, {r0 + 1, a + 6}, {k.butt + 22, a + 10},
-               {k.butt, a + 17}},
+      Poly(p,
+           {{k.butt, a - 7},
+            {r0 + 1, a - 6},
+            {r0 + 1, a + 6},
+            {k.butt + 22, a + 10},
+            {k.butt, a + 17}},
            k.stock);
       Box(p, k.butt - 2, a - 8, 4, 26, QBrush(kBlack), 1);
       break;
     case LongLook::Thumbhole:
-      Poly(p, {{k.butt, a - 7}, {r0 + 1, a - 6}, {r0 + 1, a + 8}, {r0 - 14, a + 8},
-               {k.butt + 18, a + 16}, {k.butt, a + 17}},
+      Poly(p,
+           {{k.butt, a - 7},
+            {r0 + 1, a - 6},
+            {r0 + 1, a + 8},
+            {r0 - 14, a + 8},
+            {k.butt + 18, a + 16},
+            {k.butt, a + 17}},
            k.stock);
       p.setBrush(kBack);
       p.drawEllipse(QRectF(r0 - 24, a - 1, 14, 6));
@@ -259,11 +278,11 @@ void LongGun(QPainter& p, const LongLook& k) {
   Poly(p, {{r0, a - 6}, {r1, a - 6}, {r1, a + 6}, {r0, a + 7}}, k.body);
   // Handguard.
   if (k.guardLength > 0) {
-    Poly(p, {{r1, a - 5}, {r1 + k.guardLength, a - 4}, {r1 + k.guardLength, a + 5},
-             {r1, a + 7}},
+    Poly(p, {{r1, a - 5}, {r1 + k.guardLength, a - 4}, {r1 + k.guardLength, a + 5}, {r1, a + 7}},
          k.guard);
     p.setPen(QPen(QColor(0, 0, 0, 90), 1));
-    for (double v = r1 + 4; v < r1 + k.guardLength - 2; v += 5) p.drawLine(QPointF(v, a - 3), QPointF(v, a + 4));
+    for (double v = r1 + 4; v < r1 + k.guardLength - 2; v += 5)
+      p.drawLine(QPointF(v, a - 3), QPointF(v, a + 4));
     p.setPen(QPen(kOutline, 1.0));
   }
   // Magazine in front of the grip.
@@ -274,8 +293,13 @@ void LongGun(QPainter& p, const LongLook& k) {
            QBrush(kBlack));
       break;
     case LongLook::Curved:
-      Poly(p, {{m, a + 6}, {m + 10, a + 6}, {m + 17, a + 6 + k.magLength * 0.6},
-               {m + 22, a + 6 + k.magLength}, {m + 12, a + 8 + k.magLength}, {m + 7, a + 6 + k.magLength * 0.65}},
+      Poly(p,
+           {{m, a + 6},
+            {m + 10, a + 6},
+            {m + 17, a + 6 + k.magLength * 0.6},
+            {m + 22, a + 6 + k.magLength},
+            {m + 12, a + 8 + k.magLength},
+            {m + 7, a + 6 + k.magLength * 0.65}},
            QBrush(kBlack));
       break;
     case LongLook::BoxMag:
@@ -328,9 +352,17 @@ QImage LongPicture(const LongLook& look, bool silencerBeside = false) {
 
 QImage PumpShotgun() {
   LongLook k;
-  k.butt = 6; k.receiver = 58; k.receiverLength = 30; k.muzzle = 200; k.axis = 26;
-  k.stock = QBrush(kWood); k.guardLength = 0; k.mag = LongLook::Straight; k.magLength = 0;
-  k.gripAt = 50; k.grip = false;
+  k.butt = 6;
+  k.receiver = 58;
+  k.receiverLength = 30;
+  k.muzzle = 200;
+  k.axis = 26;
+  k.stock = QBrush(kWood);
+  k.guardLength = 0;
+  k.mag = LongLook::Straight;
+  k.magLength = 0;
+  k.gripAt = 50;
+  k.grip = false;
   QImage image = Blank();
   QPainter p(&image);
   Begin(p);
@@ -347,9 +379,17 @@ QImage PumpShotgun() {
 
 QImage AutoShotgun() {
   LongLook k;
-  k.butt = 8; k.receiver = 56; k.receiverLength = 40; k.muzzle = 198; k.axis = 24;
-  k.stockKind = LongLook::Thumbhole; k.guardLength = 0; k.mag = LongLook::Straight;
-  k.magLength = 0; k.gripAt = 62; k.grip = false;
+  k.butt = 8;
+  k.receiver = 56;
+  k.receiverLength = 40;
+  k.muzzle = 198;
+  k.axis = 24;
+  k.stockKind = LongLook::Thumbhole;
+  k.guardLength = 0;
+  k.mag = LongLook::Straight;
+  k.magLength = 0;
+  k.gripAt = 62;
+  k.grip = false;
   QImage image = Blank();
   QPainter p(&image);
   Begin(p);
@@ -534,6 +574,7 @@ struct Weapon {
   QImage image;
 };
 
+// clang-format off
 std::vector<Weapon> Weapons() {
   std::vector<Weapon> w;
   // Pistols.
@@ -677,6 +718,7 @@ std::vector<Weapon> Weapons() {
   w.push_back({91, AmmoText(QStringLiteral("for secondary weapons"))});
   return w;
 }
+// clang-format on
 
 // ---- The two drag pointers: 32 x 32, sixteen colours, magenta where they are
 // transparent (the image list takes magenta as its mask colour).
@@ -722,10 +764,12 @@ bool SaveIndexed(const QImage& image, const QDir& folder, const QString& name) {
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("resources/pictures"));
+  const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1])
+                             : QStringLiteral("resources/pictures"));
   if (!QDir().mkpath(folder.path())) return 1;
   bool ok = Save(Splash(), folder, QStringLiteral("splash"));
-  for (const Weapon& weapon : Weapons()) ok = Save(weapon.image, folder, QString::number(weapon.number)) && ok;
+  for (const Weapon& weapon : Weapons())
+    ok = Save(weapon.image, folder, QString::number(weapon.number)) && ok;
   ok = SaveIndexed(Smiley(false), folder, QStringLiteral("smiley_sad")) && ok;
   ok = SaveIndexed(Smiley(true), folder, QStringLiteral("smiley_happy")) && ok;
   return ok ? 0 : 1;

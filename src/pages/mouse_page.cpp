@@ -32,7 +32,8 @@ SET4::SET4()
     : SettingsPage({shell::MenuPage::Mouse, QStringLiteral("Mouse Setting"), 5610, 3990, 5580, 3960,
                     QStringLiteral("Настройки мышки"), 1560, 2580, 4200}) {
   Label3 = AddCaption(QStringLiteral("Чувствительность мышки"), 600);
-  Label2 = AddCaption(QStringLiteral("Чувствительность мышки в режиме приближения"), 960, 3315, 675);
+  Label2 =
+      AddCaption(QStringLiteral("Чувствительность мышки в режиме приближения"), 960, 3315, 675);
   Label4 = AddCaption(QStringLiteral("\"Сглаживание\" движения"), 1680);
   Label5 = AddCaption(QStringLiteral("Вертикальный реверс"), 2040);
   Label6 = AddCaption(QStringLiteral("Горизонтальный реверс"), 2400);

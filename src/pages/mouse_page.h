@@ -8,11 +8,11 @@ namespace pages {
 struct MouseChoices {
   QString sensitivity = QStringLiteral("0");      // T of SEN1, as text
   QString zoomSensitivity = QStringLiteral("0");  // T of SEN2, as text
-  int filter = 1;       // Combo1: smoothing
-  int pitchReverse = 1; // Combo2
-  int yawReverse = 0;   // Combo3
-  int lookStrafe = 0;   // Combo4
-  int mouseLook = 1;    // Combo5
+  int filter = 1;                                 // Combo1: smoothing
+  int pitchReverse = 1;                           // Combo2
+  int yawReverse = 0;                             // Combo3
+  int lookStrafe = 0;                             // Combo4
+  int mouseLook = 1;                              // Combo5
 };
 
 // The lines after the header "// [ Mouse Setting ] ".

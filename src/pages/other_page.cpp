@@ -6,9 +6,14 @@
 namespace pages {
 
 const Connection kConnections[8] = {
-    {"Нет", "0"},          {"14,4 kb modem", "1500"}, {"28.4 kb modem", "2500"},
-    {"33.6 kb modem", "3400"}, {"56 kb modem", "4200"}, {"ISDN", "5000"},
-    {"Кабельное соед.", "6000"}, {"LAN", "20000"},
+    {"Нет", "0"},
+    {"14,4 kb modem", "1500"},
+    {"28.4 kb modem", "2500"},
+    {"33.6 kb modem", "3400"},
+    {"56 kb modem", "4200"},
+    {"ISDN", "5000"},
+    {"Кабельное соед.", "6000"},
+    {"LAN", "20000"},
 };
 
 QStringList OtherSection(const OtherChoices& c) {

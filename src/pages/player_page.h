@@ -6,9 +6,9 @@
 namespace pages {
 
 struct PlayerChoices {
-  int bob = 1;               // Combo1
-  int rightHand = 1;         // Combo3
-  int observerCrosshair = 0; // Combo2
+  int bob = 1;                                   // Combo1
+  int rightHand = 1;                             // Combo3
+  int observerCrosshair = 0;                     // Combo2
   QString backSpeed = QStringLiteral("400");     // T of SPEED1
   QString forwardSpeed = QStringLiteral("400");  // T of SPEED2
   QString sideSpeed = QStringLiteral("400");     // T of SPEED3

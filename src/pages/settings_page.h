@@ -17,8 +17,8 @@ namespace pages {
 
 struct PageFrame {
   shell::MenuPage page;
-  QString sectionTitle;  // "Mouse Setting"
-  int width, height;     // client area, twips
+  QString sectionTitle;             // "Mouse Setting"
+  int width, height;                // client area, twips
   int outlineWidth, outlineHeight;  // the outline inside it, twips
   QString title;
   int titleLeft, titleWidth;
@@ -33,7 +33,7 @@ class SettingsPage : public platform::Form {
 
   platform::Shape* Shape1;
   platform::Line* Line1;
-  platform::Label* Label1;  // the title
+  platform::Label* Label1;            // the title
   platform::CommandButton* Command2;  // Done
 
  protected:

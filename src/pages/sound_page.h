@@ -6,11 +6,11 @@
 namespace pages {
 
 struct SoundChoices {
-  QString volume = QStringLiteral("0");     // T of Volume1
-  QString cdVolume = QStringLiteral("0");   // T of Volume2
-  int hiSound = 1;   // Combo1
-  int load8bit = 0;  // Combo2
-  int effects3d = 0; // Combo3
+  QString volume = QStringLiteral("0");    // T of Volume1
+  QString cdVolume = QStringLiteral("0");  // T of Volume2
+  int hiSound = 1;                         // Combo1
+  int load8bit = 0;                        // Combo2
+  int effects3d = 0;                       // Combo3
 };
 
 // The lines after the header "// [ Sound Setting ] ".

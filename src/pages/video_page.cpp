@@ -72,7 +72,8 @@ set3::set3()
   Combo3 = list(OffOn(), 6);
   Combo4 = list(OffOn(), 7);
   Combo5 = list(OffOn(), 8);
-  Combo6 = list({QStringLiteral("Высокий"), QStringLiteral("Средний"), QStringLiteral("Низкий")}, 9);
+  Combo6 =
+      list({QStringLiteral("Высокий"), QStringLiteral("Средний"), QStringLiteral("Низкий")}, 9);
   Combo7 = list(OffOn(), 10);
   Combo8 = list({QStringLiteral("3DFX"), QStringLiteral("NVIDIA")}, 11);
   Combo1 = list({QStringLiteral("Одинарный"), QStringLiteral("Двойной")}, 12);

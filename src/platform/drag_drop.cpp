@@ -187,8 +187,8 @@ void DragPicture::OLEDrag() {
   });
 
   const Qt::DropAction result =
-      Runner() ? Runner()(*drag, actions) : drag->exec(actions, actions & Qt::MoveAction ? Qt::MoveAction
-                                                                                : Qt::CopyAction);
+      Runner() ? Runner()(*drag, actions)
+               : drag->exec(actions, actions & Qt::MoveAction ? Qt::MoveAction : Qt::CopyAction);
   if (drag) drag->deleteLater();
   emit OLECompleteDrag(EffectOf(result));
 }

@@ -1,5 +1,10 @@
 #include "platform/files.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,10 +12,6 @@
 #include <climits>
 #include <cstdint>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "platform/ansi_text.h"
 #include "platform/fatal.h"
@@ -196,7 +197,8 @@ std::optional<QString> FileObject::Copy(const QString& destination) const {
 }
 
 QString FileSystem::GetSpecialFolder(int which) const {
-  if (which != kTemporaryFolder) FatalError(QStringLiteral("неизвестная особая папка %1").arg(which));
+  if (which != kTemporaryFolder)
+    FatalError(QStringLiteral("неизвестная особая папка %1").arg(which));
   // The folder Qt would name, but one that is missing is reported: Qt's answer
   // for it is empty, and the file would land in the current folder.
   QString named = qEnvironmentVariable("TMPDIR");

@@ -258,8 +258,8 @@ void SpinButton::paintEvent(QPaintEvent*) {
   painter.drawRect(0, 0, w - 1, half - 1);
   painter.drawRect(0, half, w - 1, h - half - 1);
   if (held_ != Arrow::None) {
-    const QRect pressed = held_ == Arrow::Up ? QRect(1, 1, w - 2, half - 2)
-                                             : QRect(1, half + 1, w - 2, h - half - 2);
+    const QRect pressed =
+        held_ == Arrow::Up ? QRect(1, 1, w - 2, half - 2) : QRect(1, half + 1, w - 2, h - half - 2);
     painter.fillRect(pressed, palette().color(QPalette::Highlight));
   }
   painter.setRenderHint(QPainter::Antialiasing);
@@ -267,8 +267,8 @@ void SpinButton::paintEvent(QPaintEvent*) {
   painter.setPen(Qt::NoPen);
   const qreal cx = w / 2.0, s = std::min(w, half) / 4.0;
   const qreal upY = half / 2.0, downY = half + (h - half) / 2.0;
-  painter.drawPolygon(QPolygonF({QPointF(cx - s, upY + s / 2), QPointF(cx + s, upY + s / 2),
-                                 QPointF(cx, upY - s / 2)}));
+  painter.drawPolygon(QPolygonF(
+      {QPointF(cx - s, upY + s / 2), QPointF(cx + s, upY + s / 2), QPointF(cx, upY - s / 2)}));
   painter.drawPolygon(QPolygonF({QPointF(cx - s, downY - s / 2), QPointF(cx + s, downY - s / 2),
                                  QPointF(cx, downY + s / 2)}));
 }

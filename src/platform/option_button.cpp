@@ -1,6 +1,5 @@
 #include "platform/option_button.h"
 
-
 #include "platform/units.h"
 
 namespace platform {

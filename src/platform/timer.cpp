@@ -12,7 +12,8 @@ Timer::Timer(QObject* parent, int interval, bool enabled)
 }
 
 void Timer::SetInterval(int milliseconds) {
-  if (milliseconds < 0) FatalError(QStringLiteral("недопустимый интервал таймера: %1").arg(milliseconds));
+  if (milliseconds < 0)
+    FatalError(QStringLiteral("недопустимый интервал таймера: %1").arg(milliseconds));
   interval_ = milliseconds;
   Apply();
 }

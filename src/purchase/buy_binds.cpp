@@ -5,6 +5,7 @@
 namespace purchase {
 
 const QStringList& KeyNameList() {
+  // clang-format off
   static const QStringList names = {
       "F1",        "F2",          "F3",         "F4",       "F5",           "F6",
       "F7",        "F8",          "F9",         "F10",      "F11",          "F12",
@@ -13,6 +14,7 @@ const QStringList& KeyNameList() {
       "kp_end",    "kp_downarrow", "kp_pgdn",   "kp_PgUp",  "kp_rightarrow", "kp_leftarrow",
       "kp_enter",  "kp_home",     "kp_uparrow", "kp_5",     "pause",
   };
+  // clang-format on
   return names;
 }
 

@@ -6,9 +6,9 @@
 #include "config/config_text.h"
 #include "platform/dialogs.h"
 #include "platform/units.h"
-#include "shell/page_look.h"
 #include "purchase/purchase_page.h"
 #include "purchase/weapon_table.h"
+#include "shell/page_look.h"
 #include "shell/sound_cues.h"
 
 namespace purchase {
@@ -108,8 +108,8 @@ void Form2::Key_Click(int index) {
 }
 
 bool Form2::WriteAllowed() const {
-  const bool anyPicture =
-      std::any_of(Key.begin(), Key.end(), [](const auto* slot) { return !slot->Picture().isNull(); });
+  const bool anyPicture = std::any_of(Key.begin(), Key.end(),
+                                      [](const auto* slot) { return !slot->Picture().isNull(); });
   return anyPicture && List->ListIndex() != -1;
 }
 

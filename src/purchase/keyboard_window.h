@@ -21,14 +21,14 @@ class Form2 : public platform::Form {
   Form2();
 
   platform::Shape* Shape1;
-  platform::Label* Label1;            // "Key:"
-  platform::ComboBox* List;           // the key the next line binds
-  platform::CommandButton* Command3;  // Add
-  platform::CommandButton* Command1;  // Write
-  platform::CommandButton* Command2;  // Done
+  platform::Label* Label1;                              // "Key:"
+  platform::ComboBox* List;                             // the key the next line binds
+  platform::CommandButton* Command3;                    // Add
+  platform::CommandButton* Command1;                    // Write
+  platform::CommandButton* Command2;                    // Done
   std::array<platform::DropPicture*, kKeySlots> Key{};  // the KeySlots, in slot order
-  platform::Timer* Timer1;            // enables Write
-  platform::Timer* Timer2;            // enables the slots
+  platform::Timer* Timer1;                              // enables Write
+  platform::Timer* Timer2;                              // enables the slots
 
   SlotTextArray SlotTexts;  // the drag text each slot shows; empty: none
   QString BoundKeyName;     // the quoted key of the last drop

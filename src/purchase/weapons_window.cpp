@@ -2,9 +2,9 @@
 
 #include "platform/mouse_pointer.h"
 #include "platform/units.h"
-#include "shell/page_look.h"
 #include "purchase/purchase_page.h"
 #include "purchase/weapon_table.h"
+#include "shell/page_look.h"
 
 namespace purchase {
 namespace {
@@ -44,7 +44,8 @@ Form1::Form1() : platform::Form(StartUpPosition::Manual) {
                          kCellHeight);
     pictures_[std::size_t(w.picture - 1)] = picture;
     const int n = w.picture;
-    connect(picture, &platform::DragPicture::MouseDown, this, [this, n](int) { Picture_MouseDown(n); });
+    connect(picture, &platform::DragPicture::MouseDown, this,
+            [this, n](int) { Picture_MouseDown(n); });
     connect(picture, &platform::DragPicture::OLEStartDrag, this,
             [this, n](platform::DataObject& dragged, int& allowed) {
               Picture_OLEStartDrag(n, dragged, allowed);
@@ -98,7 +99,8 @@ void Form1::Picture_MouseDown(int n) { Picture(n)->OLEDrag(); }
 void Form1::Picture_OLEStartDrag(int n, platform::DataObject& dragged, int& allowedEffects) {
   allowedEffects = platform::kDropEffectMove;
   dragged.Clear();
-  dragged.SetData(QString::fromUtf8(WeaponTable[std::size_t(n - 1)].dragText), platform::kFormatText);
+  dragged.SetData(QString::fromUtf8(WeaponTable[std::size_t(n - 1)].dragText),
+                  platform::kFormatText);
   dragged.SetData(Picture(n)->Picture(), platform::kFormatBitmap);
 }
 

@@ -14,8 +14,7 @@ platform::Shape* MakeOutline(QWidget* window, int width, int height) {
   return outline;
 }
 
-platform::CommandButton* MakeDoneButton(QWidget* window, int left, int top, int width,
-                                        int height) {
+platform::CommandButton* MakeDoneButton(QWidget* window, int left, int top, int width, int height) {
   auto* done =
       new platform::CommandButton(window, QStringLiteral("Done"), kDoneFace, ComicFont(9.75, true));
   platform::PlaceTwips(done, left, top, width, height);

@@ -16,9 +16,7 @@ std::map<MenuPage, std::function<void()>>& Openers() {
 
 }  // namespace
 
-void SetPageOpener(MenuPage page, std::function<void()> show) {
-  Openers()[page] = std::move(show);
-}
+void SetPageOpener(MenuPage page, std::function<void()> show) { Openers()[page] = std::move(show); }
 
 void ClearPageOpeners() { Openers().clear(); }
 

@@ -4,11 +4,11 @@
 namespace shell {
 
 enum Sound : int {
-  ArmSound = 1,      // a key box armed
-  DisarmSound = 2,   // a key captured, or a box disarmed
-  RefuseSound = 3,   // a key name refused
-  MenuSound = 4,     // a page opened, the file saved
-  CreditSound = 5,   // after the credit box
+  ArmSound = 1,     // a key box armed
+  DisarmSound = 2,  // a key captured, or a box disarmed
+  RefuseSound = 3,  // a key name refused
+  MenuSound = 4,    // a page opened, the file saved
+  CreditSound = 5,  // after the credit box
 };
 
 // Starts the sound and returns at once; a cue still sounding is cut off.

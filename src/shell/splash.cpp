@@ -26,9 +26,7 @@ frmSplash::frmSplash() {
   platform::PlaceTwips(WaiT1, 840, 2880, 735, 975);
 }
 
-void frmSplash::paintEvent(QPaintEvent*) {
-  QPainter(this).drawImage(0, 0, picture_);
-}
+void frmSplash::paintEvent(QPaintEvent*) { QPainter(this).drawImage(0, 0, picture_); }
 
 void frmSplash::Form_Load() {
   Pic->SetPicture(BMP.ListImage(1));

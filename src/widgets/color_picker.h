@@ -24,8 +24,8 @@ class COLOR : public QWidget {
   platform::Label *Label2, *Label3, *Label1;  // R, G, B letters
   // The spin buttons of the levels R, G and B.
   platform::SpinButton *SpinR, *SpinG, *SpinB;
-  platform::TextBox *Text1, *Text2, *Text3;   // the levels R, G, B
-  platform::PictureBox* Picture1;             // the swatch
+  platform::TextBox *Text1, *Text2, *Text3;  // the levels R, G, B
+  platform::PictureBox* Picture1;            // the swatch
 
   // The preview colour, 0x00BBGGRR.
   std::uint32_t PreviewColor() const;

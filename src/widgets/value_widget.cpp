@@ -16,13 +16,16 @@ constexpr std::uint32_t kBlue = 0x00C00000;
 // Counters are 16-bit: a step past either end stops there.
 std::int16_t Stepped(std::int16_t counter, int by) {
   const int next = counter + by;
-  if (next < std::numeric_limits<std::int16_t>::min()) return std::numeric_limits<std::int16_t>::min();
-  if (next > std::numeric_limits<std::int16_t>::max()) return std::numeric_limits<std::int16_t>::max();
+  if (next < std::numeric_limits<std::int16_t>::min())
+    return std::numeric_limits<std::int16_t>::min();
+  if (next > std::numeric_limits<std::int16_t>::max())
+    return std::numeric_limits<std::int16_t>::max();
   return std::int16_t(next);
 }
 
 }  // namespace
 
+// clang-format off
 //                                start step floor  limit  message            reset  box    text                    width  whole
 const ValueRules UPDW{             1,   1,   1, 21000, LimitMessage::A,   0, false, ValueRules::Text::Whole,   1200, true};
 const ValueRules UPDW0{            0,   1,   0, 21000, LimitMessage::A,   0, false, ValueRules::Text::Whole,   1200, true};
@@ -30,6 +33,7 @@ const ValueRules SEN{              0,   1,   0,   100, LimitMessage::A,   0, fal
 const ValueRules Volume{           0,   1,   0,   100, std::nullopt,      0, false, ValueRules::Text::Percent,  960, false};
 const ValueRules SPEED{          400,  10,   0,   800, LimitMessage::B, 400, false, ValueRules::Text::Whole,    960, true};
 const ValueRules SENN{             0,   1,   0,   100, LimitMessage::C,   1, true,  ValueRules::Text::Tenths,   960, false};
+// clang-format on
 
 void ShowLimitMessage(LimitMessage message) {
   switch (message) {

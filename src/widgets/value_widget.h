@@ -24,7 +24,7 @@ struct ValueRules {
   std::int16_t start;
   std::int16_t step;
   std::int16_t floor;
-  std::int16_t limit;  // reached by an up press; the ceiling of Volume
+  std::int16_t limit;                   // reached by an up press; the ceiling of Volume
   std::optional<LimitMessage> message;  // none: the limit is a ceiling tested before the step
   std::int16_t resetTo;                 // Counter after the message
   bool resetWritesBox;                  // SENN writes its reset value into the box

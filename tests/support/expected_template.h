@@ -5,6 +5,7 @@
 
 namespace testing_support {
 
+// clang-format off
 inline constexpr std::array<const char*, 127> kTemplateLines = {
     /*   1 */ "// \t    [Config for Counter-Strike]",
     /*   2 */ "unbindall",
@@ -134,5 +135,6 @@ inline constexpr std::array<const char*, 127> kTemplateLines = {
     /* 126 */ "cl_nopred \"0\"",
     /* 127 */ "cl_timeout \"45\"",
 };
+// clang-format on
 
 }  // namespace testing_support

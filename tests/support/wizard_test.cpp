@@ -110,5 +110,4 @@ QStringList Lines(std::initializer_list<const char*> lines) {
   return out;
 }
 
-
 }  // namespace testing_support

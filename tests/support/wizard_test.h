@@ -38,7 +38,7 @@ class FakeDialogs : public platform::Dialogs {
   // Above 0: a box is a real application-modal window that runs its own event
   // loop for this long before it closes, as the player's box does while it waits.
   int modalMs = 0;
-  std::deque<std::optional<QString>> saveAnswers;      // nothing: cancel
+  std::deque<std::optional<QString>> saveAnswers;  // nothing: cancel
   std::deque<QString> inputAnswers;
   int saveFlags = -1;
   QString saveFilter;
