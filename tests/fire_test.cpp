@@ -189,10 +189,10 @@ class FireLoopTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {
     WizardTest::SetUp();
-    shell::Form4::HoldFireLoop(false);
-    shell::SetPageOpener(shell::MenuPage::Mouse, [] { platform::Show<pages::SET4>(); });
+    shell::MainWindow::HoldFireLoop(false);
+    shell::SetPageOpener(shell::MenuPage::Mouse, [] { platform::Show<pages::MousePage>(); });
   }
-  shell::Form4& Main() { return platform::The<shell::Form4>(); }
+  shell::MainWindow& Main() { return platform::The<shell::MainWindow>(); }
 
   struct Step {
     std::uint64_t frame;
@@ -202,7 +202,7 @@ class FireLoopTest : public testing_support::WizardTest {
   // Shows the window and runs events until the program asks to end; a script
   // that never ends it fails after a few seconds instead of spinning forever.
   void RunTheLoop(std::vector<Step> script) {
-    platform::Show<shell::Form4>();
+    platform::Show<shell::MainWindow>();
     shown_ = &Main();
     std::size_t next = 0;
     QElapsedTimer clock;
@@ -225,11 +225,11 @@ class FireLoopTest : public testing_support::WizardTest {
     EXPECT_EQ(next, script.size());
   }
 
-  QPointer<shell::Form4> shown_;  // the window the loop ran in; gone once unloaded
+  QPointer<shell::MainWindow> shown_;  // the window the loop ran in; gone once unloaded
 };
 
 TEST_F(FireLoopTest, LoadSeedsTheGridAndTheTimerStartsTheLoopOnce) {
-  shell::Form4& w = Main();  // loaded, not shown: nothing ticks yet
+  shell::MainWindow& w = Main();  // loaded, not shown: nothing ticks yet
   EXPECT_EQ(w.Fire(0, 46), 50);
   EXPECT_EQ(w.Fire(200, 50), 50);
   EXPECT_EQ(w.Fire(100, 45), 0);
@@ -287,7 +287,7 @@ TEST_F(FireLoopTest, PagesAndSaveWorkWhileItBurns) {
   };
   RunTheLoop({
       {2, [&] { click(Main().Command6); }},
-      {4, [&] { click(platform::The<pages::SET4>().Command2); }},
+      {4, [&] { click(platform::The<pages::MousePage>().Command2); }},
       {6,
        [&] {
          EXPECT_FALSE(Main().Command6->Enabled());

@@ -275,9 +275,9 @@ class LayoutTest : public testing_support::WizardTest {
   void SetUp() override {
     WizardTest::SetUp();
     app::RegisterPages();
-    platform::Show<shell::Form4>();
+    platform::Show<shell::MainWindow>();
   }
-  shell::Form4& Main() { return platform::The<shell::Form4>(); }
+  shell::MainWindow& Main() { return platform::The<shell::MainWindow>(); }
   // Opens a page through its menu label, as the player does.
   void Open(platform::Label* menuLabel) {
     QTest::mouseClick(menuLabel, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
@@ -285,7 +285,7 @@ class LayoutTest : public testing_support::WizardTest {
 };
 
 TEST_F(LayoutTest, Splash) {
-  shell::frmSplash s;
+  shell::SplashWindow s;
   s.show();
   EXPECT_TRUE(s.windowFlags() & Qt::FramelessWindowHint);
   // A fixed place on the screen, not centred.
@@ -298,7 +298,7 @@ TEST_F(LayoutTest, Splash) {
 }
 
 TEST_F(LayoutTest, MainWindow) {
-  shell::Form4& w = Main();
+  shell::MainWindow& w = Main();
   CheckWindow(w, 3045, 4485);
   const QColor red = Bgr(0x000000FF), blue = Bgr(0x00C00000);
   const auto x = Width::Exact;
@@ -350,7 +350,7 @@ TEST_F(LayoutTest, MainWindow) {
 
 TEST_F(LayoutTest, VideoPage) {
   Open(Main().Command5);
-  pages::set3& p = platform::The<pages::set3>();
+  pages::VideoPage& p = platform::The<pages::VideoPage>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
   AddPageFrame(rows, p, {7410, 5175, 2280, 2400, 7380, 5160});
@@ -375,7 +375,7 @@ TEST_F(LayoutTest, VideoPage) {
 
 TEST_F(LayoutTest, MousePage) {
   Open(Main().Command6);
-  pages::SET4& p = platform::The<pages::SET4>();
+  pages::MousePage& p = platform::The<pages::MousePage>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
   AddPageFrame(rows, p, {5610, 3990, 1560, 2580, 5580, 3960});
@@ -401,7 +401,7 @@ TEST_F(LayoutTest, MousePage) {
 
 TEST_F(LayoutTest, SoundPage) {
   Open(Main().Command7);
-  pages::SET5& p = platform::The<pages::SET5>();
+  pages::SoundPage& p = platform::The<pages::SoundPage>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
   AddPageFrame(rows, p, {6330, 2910, 1560, 2340, 6300, 2880});
@@ -423,7 +423,7 @@ TEST_F(LayoutTest, SoundPage) {
 
 TEST_F(LayoutTest, PlayerPage) {
   Open(Main().Command8);
-  pages::SET6& p = platform::The<pages::SET6>();
+  pages::PlayerPage& p = platform::The<pages::PlayerPage>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
   AddPageFrame(rows, p, {7170, 3030, 2160, 2535, 7140, 3000});
@@ -445,7 +445,7 @@ TEST_F(LayoutTest, PlayerPage) {
 
 TEST_F(LayoutTest, OtherPage) {
   Open(Main().Command4);
-  pages::SET2& p = platform::The<pages::SET2>();
+  pages::OtherPage& p = platform::The<pages::OtherPage>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
   AddPageFrame(rows, p, {6990, 8310, 1920, 3090, 6960, 8280});
@@ -479,7 +479,7 @@ TEST_F(LayoutTest, OtherPage) {
   rows.push_back(List("Combo10", p.Combo10, 4920, 6720, 1215, 360));
 
   // The colour picker and its own controls, from its top left corner.
-  widgets::COLOR* c = p.COLOR1;
+  widgets::ColorPicker* c = p.COLOR1;
   const auto letter = [c](const char* name, platform::Label* l, int left, int width,
                           std::uint32_t color) {
     return Row{name,       l,           left,  0,    width,        405, {},
@@ -549,7 +549,7 @@ BoxPlace PlaceOfBox(int box) {
 
 TEST_F(LayoutTest, ControlsPage) {
   Open(Main().Command2);
-  bindings::Set1& p = platform::The<bindings::Set1>();
+  bindings::ControlsPage& p = platform::The<bindings::ControlsPage>();
   ASSERT_TRUE(p.isVisible());
   CheckWindow(p, 7350, 8550);
   EXPECT_TRUE(p.windowFlags() & Qt::FramelessWindowHint);
@@ -613,7 +613,7 @@ TEST_F(LayoutTest, ControlsPage) {
 
 TEST_F(LayoutTest, WeaponsWindow) {
   Open(Main().Command1);
-  purchase::Form1& w = platform::The<purchase::Form1>();
+  purchase::WeaponsWindow& w = platform::The<purchase::WeaponsWindow>();
   ASSERT_TRUE(w.isVisible());
   EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);
   EXPECT_EQ(w.geometry(), PxRect(120, 75, 6195, 6465));  // not centred
@@ -668,7 +668,7 @@ TEST_F(LayoutTest, WeaponsWindow) {
 
 TEST_F(LayoutTest, KeyboardWindow) {
   Open(Main().Command1);
-  purchase::Form2& k = platform::The<purchase::Form2>();
+  purchase::KeyboardWindow& k = platform::The<purchase::KeyboardWindow>();
   ASSERT_TRUE(k.isVisible());
   EXPECT_TRUE(k.windowFlags() & Qt::FramelessWindowHint);
   EXPECT_EQ(k.geometry(), PxRect(6330, 75, 6570, 8430));  // just right of the weapons window

@@ -16,7 +16,7 @@
 
 namespace {
 
-using shell::Form4;
+using shell::MainWindow;
 using shell::MenuPage;
 using testing_support::ReadFile;
 
@@ -50,10 +50,10 @@ class MainWindowTest : public testing_support::WizardTest {
     VideoPage::loads = 0;
     shell::SetPageOpener(MenuPage::Mouse, [] { platform::Show<MousePage>(); });
     shell::SetPageOpener(MenuPage::Video, [] { platform::Show<VideoPage>(); });
-    platform::Show<Form4>();
+    platform::Show<MainWindow>();
     fresh_ = ReadFile(TempFilePath());
   }
-  Form4& Main() { return platform::The<Form4>(); }
+  MainWindow& Main() { return platform::The<MainWindow>(); }
   void Click(QWidget* widget, Qt::MouseButton button = Qt::LeftButton) {
     QTest::mouseClick(widget, button, Qt::NoModifier, QPoint(2, 2));
   }
@@ -62,7 +62,7 @@ class MainWindowTest : public testing_support::WizardTest {
 };
 
 TEST_F(MainWindowTest, KindOfWindowAndCaptions) {
-  Form4& w = Main();
+  MainWindow& w = Main();
   EXPECT_EQ(w.windowTitle(), QStringLiteral("Vesmir"));
   EXPECT_TRUE(w.windowFlags() & Qt::Tool);
   EXPECT_FALSE(w.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));

@@ -50,16 +50,16 @@ class MousePageTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {
     WizardTest::SetUp();
-    shell::SetPageOpener(shell::MenuPage::Mouse, [] { platform::Show<pages::SET4>(); });
-    platform::Show<shell::Form4>();
-    QTest::mouseClick(platform::The<shell::Form4>().Command6, Qt::LeftButton, Qt::NoModifier,
+    shell::SetPageOpener(shell::MenuPage::Mouse, [] { platform::Show<pages::MousePage>(); });
+    platform::Show<shell::MainWindow>();
+    QTest::mouseClick(platform::The<shell::MainWindow>().Command6, Qt::LeftButton, Qt::NoModifier,
                       QPoint(2, 2));
   }
-  pages::SET4& Page() { return platform::The<pages::SET4>(); }
+  pages::MousePage& Page() { return platform::The<pages::MousePage>(); }
 };
 
 TEST_F(MousePageTest, CaptionsAndLists) {
-  pages::SET4& p = Page();
+  pages::MousePage& p = Page();
   EXPECT_TRUE(p.isVisible());
   EXPECT_EQ(p.Label1->text(), QStringLiteral("Настройки мышки"));
   EXPECT_EQ(p.Command2->text(), QStringLiteral("Done"));
@@ -81,7 +81,7 @@ TEST_F(MousePageTest, CaptionsAndLists) {
 }
 
 TEST_F(MousePageTest, StartingIndexesAndTabOrder) {
-  pages::SET4& p = Page();
+  pages::MousePage& p = Page();
   EXPECT_EQ(p.Combo1->ListIndex(), 1);
   EXPECT_EQ(p.Combo2->ListIndex(), 1);
   EXPECT_EQ(p.Combo3->ListIndex(), 0);
@@ -102,7 +102,7 @@ TEST_F(MousePageTest, StartingIndexesAndTabOrder) {
 // The player's road: sensitivity 1.5, one list changed, Done.
 TEST_F(MousePageTest, DoneWritesTheSectionAfterTheTemplate) {
   const QByteArray fresh = TempFileBytes();
-  pages::SET4& p = Page();
+  pages::MousePage& p = Page();
   for (int i = 0; i < 15; ++i) {
     QTest::mouseClick(p.SEN1->B, Qt::LeftButton, Qt::NoModifier, QPoint(4, 2));
   }
@@ -114,8 +114,8 @@ TEST_F(MousePageTest, DoneWritesTheSectionAfterTheTemplate) {
                                  "m_filter \"1\"\r\nm_pitch \"-0.022\"\r\nm_yaw \"0.022\"\r\n"
                                  "lookstrafe \"0\"\r\n-mlook\r\nm_forward \"1\"\r\n"
                                  "m_side \"0.8\"\r\nlookspring \"0\"\r\ndefault_fov \"110\"\r\n");
-  EXPECT_FALSE(platform::The<shell::Form4>().Command6->Enabled());
-  EXPECT_TRUE(platform::The<shell::Form4>().MainWindowInUse);
+  EXPECT_FALSE(platform::The<shell::MainWindow>().Command6->Enabled());
+  EXPECT_TRUE(platform::The<shell::MainWindow>().MainWindowInUse);
 }
 
 }  // namespace

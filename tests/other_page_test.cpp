@@ -48,7 +48,7 @@ TEST_F(ColorPickerTest, Presses) {
   };
   for (const Case& c : cases) {
     QWidget page;
-    widgets::COLOR picker(&page);
+    widgets::ColorPicker picker(&page);
     Press(picker.SpinR, true, c.redUp);
     Press(picker.SpinR, false, c.redDown);
     Press(picker.SpinG, false, c.greenDown);
@@ -64,7 +64,7 @@ TEST_F(ColorPickerTest, Presses) {
   }
   // Pure red: four up on R, 47 down on G and on B.
   QWidget page;
-  widgets::COLOR picker(&page);
+  widgets::ColorPicker picker(&page);
   Press(picker.SpinR, true, 4);
   Press(picker.SpinG, false, 47);
   Press(picker.SpinB, false, 47);
@@ -73,7 +73,7 @@ TEST_F(ColorPickerTest, Presses) {
 
 TEST_F(ColorPickerTest, TypingChangesNoLevel) {
   QWidget page;
-  widgets::COLOR picker(&page);
+  widgets::ColorPicker picker(&page);
   EXPECT_FALSE(picker.Text1->isReadOnly());
   picker.Text1->selectAll();
   QTest::keyClicks(picker.Text1, "12");
@@ -143,17 +143,17 @@ class OtherPageTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {
     WizardTest::SetUp();
-    shell::SetPageOpener(shell::MenuPage::Other, [] { platform::Show<pages::SET2>(); });
-    platform::Show<shell::Form4>();
+    shell::SetPageOpener(shell::MenuPage::Other, [] { platform::Show<pages::OtherPage>(); });
+    platform::Show<shell::MainWindow>();
     fresh_ = TempFileBytes();
-    QTest::mouseClick(platform::The<shell::Form4>().Command4, Qt::LeftButton, Qt::NoModifier,
+    QTest::mouseClick(platform::The<shell::MainWindow>().Command4, Qt::LeftButton, Qt::NoModifier,
                       QPoint(2, 2));
   }
   QByteArray fresh_;
 };
 
 TEST_F(OtherPageTest, CaptionsListsAndStart) {
-  pages::SET2& p = platform::The<pages::SET2>();
+  pages::OtherPage& p = platform::The<pages::OtherPage>();
   EXPECT_EQ(p.Captions.size(), 15);
   EXPECT_EQ(p.Captions[3]->text(),
             QStringLiteral("Идентифицирующая надпись при  наведении на игрока"));
@@ -169,7 +169,7 @@ TEST_F(OtherPageTest, CaptionsListsAndStart) {
 
 // The player types a Cyrillic name and a server name, picks a colour and a connection.
 TEST_F(OtherPageTest, TypedCyrillicReachesTheFileInCodePage1251) {
-  pages::SET2& p = platform::The<pages::SET2>();
+  pages::OtherPage& p = platform::The<pages::OtherPage>();
   Type(p.Text1, QStringLiteral("Вася ё€"));
   Type(p.Text2, QStringLiteral("Сервер ☺"));
   Press(p.COLOR1->SpinR, false, 47);
@@ -187,13 +187,13 @@ TEST_F(OtherPageTest, TypedCyrillicReachesTheFileInCodePage1251) {
                 "crosshair \"1\"\r\ncl_showfps \"0\"\r\nrate \"4200\"\r\n"
                 "setinfo _vgui_menus \"0\"\r\nsetinfo vgui_menus \"0\"\r\n"
                 "con_color \"0 235 235\"\r\n");
-  EXPECT_FALSE(platform::The<shell::Form4>().Command4->Enabled());
+  EXPECT_FALSE(platform::The<shell::MainWindow>().Command4->Enabled());
 }
 
 // A name and a server name pasted with line breaks: each stays one line in the
 // file, and its quotes stay as typed.
 TEST_F(OtherPageTest, PastedLineBreaksNeverSplitALine) {
-  pages::SET2& p = platform::The<pages::SET2>();
+  pages::OtherPage& p = platform::The<pages::OtherPage>();
   QApplication::clipboard()->setText(QStringLiteral("Bob\nquit\r\nbind w kill"));
   p.Text1->setFocus();
   QTest::keyClick(p.Text1, Qt::Key_V, Qt::ControlModifier);

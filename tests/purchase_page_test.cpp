@@ -23,8 +23,8 @@
 
 namespace {
 
-using purchase::Form1;
-using purchase::Form2;
+using purchase::KeyboardWindow;
+using purchase::WeaponsWindow;
 
 const QByteArray kHeader = "\r\n// [ Buy Weapons ] \r\n";
 
@@ -59,7 +59,7 @@ class PurchasePageTest : public testing_support::WizardTest {
   void SetUp() override {
     WizardTest::SetUp();
     shell::SetPageOpener(shell::MenuPage::Purchase, purchase::ShowPurchasePage);
-    platform::Show<shell::Form4>();
+    platform::Show<shell::MainWindow>();
     fresh_ = TempFileBytes();
     QTest::mouseClick(Main().Command1, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
   }
@@ -68,9 +68,9 @@ class PurchasePageTest : public testing_support::WizardTest {
     WizardTest::TearDown();
   }
 
-  shell::Form4& Main() { return platform::The<shell::Form4>(); }
-  Form1& Weapons() { return platform::The<Form1>(); }
-  Form2& Keys() { return platform::The<Form2>(); }
+  shell::MainWindow& Main() { return platform::The<shell::MainWindow>(); }
+  WeaponsWindow& Weapons() { return platform::The<WeaponsWindow>(); }
+  KeyboardWindow& Keys() { return platform::The<KeyboardWindow>(); }
 
   void Tick() {
     emit Keys().Timer1->Tick();
@@ -114,7 +114,7 @@ class PurchasePageTest : public testing_support::WizardTest {
 };
 
 TEST_F(PurchasePageTest, WeaponsWindowLoad) {
-  Form1& w = Weapons();
+  WeaponsWindow& w = Weapons();
   EXPECT_TRUE(w.isVisible());
   for (int k = 1; k <= 6; ++k) {
     EXPECT_FALSE(w.Frame(k)->isVisible()) << k;
@@ -146,7 +146,7 @@ TEST_F(PurchasePageTest, WeaponsWindowLoad) {
 }
 
 TEST_F(PurchasePageTest, ClassSwitchShowsOneFrame) {
-  Form1& w = Weapons();
+  WeaponsWindow& w = Weapons();
   auto shown = [&] {
     std::vector<int> frames;
     for (int k = 1; k <= 6; ++k) {
@@ -165,7 +165,7 @@ TEST_F(PurchasePageTest, ClassSwitchShowsOneFrame) {
 }
 
 TEST_F(PurchasePageTest, KeyboardWindowLoad) {
-  Form2& k = Keys();
+  KeyboardWindow& k = Keys();
   EXPECT_TRUE(k.isVisible());
   EXPECT_EQ(k.windowTitle(), QStringLiteral("KeyBoard"));
   EXPECT_EQ(k.Label1->text(), QStringLiteral("Key:"));
@@ -216,7 +216,7 @@ TEST_F(PurchasePageTest, DragDataOfAPicture) {
 }
 
 TEST_F(PurchasePageTest, DropsOnEnabledAndDisabledSlots) {
-  Form2& k = Keys();
+  KeyboardWindow& k = Keys();
   Tick();  // no key chosen: the slots are disabled
   EXPECT_FALSE(k.Key[3]->isEnabled());
   DropWeapon(14, 3);
@@ -237,7 +237,7 @@ TEST_F(PurchasePageTest, DropsOnEnabledAndDisabledSlots) {
 // else is refused while it hovers and again if it is dropped, so its source is
 // told nothing moved, and the slot stays as it was.
 TEST_F(PurchasePageTest, SlotsTakeOnlyTheWeaponsWindowsWeapons) {
-  Form2& k = Keys();
+  KeyboardWindow& k = Keys();
   Choose(0);
   DropWeapon(14, 3);
   const QString weapon = QStringLiteral("1-1;");
@@ -391,7 +391,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(PurchasePageTest, EnableRules) {
-  Form2& k = Keys();
+  KeyboardWindow& k = Keys();
   auto slotsEnabled = [&] {
     for (auto* slot : k.Key) {
       if (!slot->isEnabled()) return false;
@@ -475,8 +475,8 @@ TEST_F(PurchasePageTest, RoadOfOneKey) {
 }
 
 TEST_F(PurchasePageTest, DoneOfTheWeaponsWindowClosesBoth) {
-  QPointer<Form1> weapons = &Weapons();
-  QPointer<Form2> keys = &Keys();
+  QPointer<WeaponsWindow> weapons = &Weapons();
+  QPointer<KeyboardWindow> keys = &Keys();
   QTest::mouseClick(Weapons().Command1, Qt::LeftButton);
   platform::DoEvents();
   EXPECT_TRUE(weapons.isNull());

@@ -94,10 +94,10 @@ class SettingsPagesTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {
     WizardTest::SetUp();
-    shell::SetPageOpener(shell::MenuPage::Video, [] { platform::Show<pages::set3>(); });
-    shell::SetPageOpener(shell::MenuPage::Sound, [] { platform::Show<pages::SET5>(); });
-    shell::SetPageOpener(shell::MenuPage::Player, [] { platform::Show<pages::SET6>(); });
-    platform::Show<shell::Form4>();
+    shell::SetPageOpener(shell::MenuPage::Video, [] { platform::Show<pages::VideoPage>(); });
+    shell::SetPageOpener(shell::MenuPage::Sound, [] { platform::Show<pages::SoundPage>(); });
+    shell::SetPageOpener(shell::MenuPage::Player, [] { platform::Show<pages::PlayerPage>(); });
+    platform::Show<shell::MainWindow>();
     fresh_ = TempFileBytes();
   }
   void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3)); }
@@ -109,13 +109,13 @@ class SettingsPagesTest : public testing_support::WizardTest {
       QTest::mouseClick(w->B, Qt::LeftButton, Qt::NoModifier, QPoint(3, w->B->height() - 3));
     }
   }
-  shell::Form4& Main() { return platform::The<shell::Form4>(); }
+  shell::MainWindow& Main() { return platform::The<shell::MainWindow>(); }
   QByteArray fresh_;
 };
 
 TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
   Click(Main().Command8);  // Игрока
-  pages::SET6& player = platform::The<pages::SET6>();
+  pages::PlayerPage& player = platform::The<pages::PlayerPage>();
   EXPECT_EQ(player.Label6->text(), QStringLiteral("Скорость смешения игрока влево и вправо"));
   Up(player.SPEED2, 40);  // to the limit: the page writes 800
   Down(player.SPEED1, 1);
@@ -123,7 +123,7 @@ TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
   Click(player.Command2);
 
   Click(Main().Command5);  // Видео
-  pages::set3& video = platform::The<pages::set3>();
+  pages::VideoPage& video = platform::The<pages::VideoPage>();
   EXPECT_EQ(video.Label2.size(), 12);
   EXPECT_EQ(video.Label2[7]->text(), QString::fromUtf8("Поддержка \xD0\x9C\xD0\x9C\xD0\xA5"));
   Up(video.UPDW1, 4);
@@ -134,7 +134,7 @@ TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
   Click(video.Command2);
 
   Click(Main().Command7);  // Аудио
-  pages::SET5& sound = platform::The<pages::SET5>();
+  pages::SoundPage& sound = platform::The<pages::SoundPage>();
   EXPECT_EQ(sound.Volume1->Text1->Text(), QStringLiteral("0%"));
   Up(sound.Volume1, 37);
   sound.Combo3->SetListIndex(1);
@@ -169,21 +169,21 @@ TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
 
 TEST_F(SettingsPagesTest, StartingIndexes) {
   Click(Main().Command5);
-  pages::set3& v = platform::The<pages::set3>();
+  pages::VideoPage& v = platform::The<pages::VideoPage>();
   EXPECT_EQ((std::vector<int>{v.Combo1->ListIndex(), v.Combo3->ListIndex(), v.Combo4->ListIndex(),
                               v.Combo5->ListIndex(), v.Combo6->ListIndex(), v.Combo7->ListIndex(),
                               v.Combo8->ListIndex()}),
             (std::vector<int>{0, 1, 1, 1, 0, 1, 1}));
   Click(v.Command2);
   Click(Main().Command7);
-  pages::SET5& s = platform::The<pages::SET5>();
+  pages::SoundPage& s = platform::The<pages::SoundPage>();
   EXPECT_EQ((std::vector<int>{s.Combo1->ListIndex(), s.Combo2->ListIndex(), s.Combo3->ListIndex(),
                               s.Combo4->ListIndex()}),
             (std::vector<int>{1, 0, 0, 1}));
   EXPECT_EQ(s.Combo2->List(0), QStringLiteral("Да"));
   Click(s.Command2);
   Click(Main().Command8);
-  pages::SET6& p = platform::The<pages::SET6>();
+  pages::PlayerPage& p = platform::The<pages::PlayerPage>();
   EXPECT_EQ((std::vector<int>{p.Combo1->ListIndex(), p.Combo2->ListIndex(), p.Combo3->ListIndex()}),
             (std::vector<int>{1, 0, 1}));
 }
@@ -194,9 +194,9 @@ class EveryPageTest : public testing_support::WizardTest {
   void SetUp() override {
     WizardTest::SetUp();
     app::RegisterPages();
-    platform::Show<shell::Form4>();
+    platform::Show<shell::MainWindow>();
   }
-  shell::Form4& Main() { return platform::The<shell::Form4>(); }
+  shell::MainWindow& Main() { return platform::The<shell::MainWindow>(); }
 };
 
 using Stops = std::vector<std::pair<std::string, QWidget*>>;
@@ -218,13 +218,13 @@ std::string NameOf(const Stops& stops, QWidget* w) {
 TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
   struct Walk {
     const char* page;
-    platform::Label* shell::Form4::*menu;
+    platform::Label* shell::MainWindow::*menu;
     std::function<Stops()> order;
   };
   const Walk walks[] = {
-      {"video", &shell::Form4::Command5,
+      {"video", &shell::MainWindow::Command5,
        [] {
-         pages::set3& p = platform::The<pages::set3>();
+         pages::VideoPage& p = platform::The<pages::VideoPage>();
          Stops s;
          AddValue(s, "UPDW1", p.UPDW1);
          AddValue(s, "UPDW2", p.UPDW2);
@@ -239,9 +239,9 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
                             {"Done", p.Command2}});
          return s;
        }},
-      {"mouse", &shell::Form4::Command6,
+      {"mouse", &shell::MainWindow::Command6,
        [] {
-         pages::SET4& p = platform::The<pages::SET4>();
+         pages::MousePage& p = platform::The<pages::MousePage>();
          Stops s;
          AddValue(s, "SEN1", p.SEN1);
          AddValue(s, "SEN2", p.SEN2);
@@ -253,9 +253,9 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
                             {"Done", p.Command2}});
          return s;
        }},
-      {"sound", &shell::Form4::Command7,
+      {"sound", &shell::MainWindow::Command7,
        [] {
-         pages::SET5& p = platform::The<pages::SET5>();
+         pages::SoundPage& p = platform::The<pages::SoundPage>();
          Stops s;
          AddValue(s, "Volume1", p.Volume1);
          s.insert(s.end(), {{"Combo2", p.Combo2}, {"Combo1", p.Combo1}});
@@ -263,9 +263,9 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
          s.insert(s.end(), {{"Combo3", p.Combo3}, {"Combo4", p.Combo4}, {"Done", p.Command2}});
          return s;
        }},
-      {"player", &shell::Form4::Command8,
+      {"player", &shell::MainWindow::Command8,
        [] {
-         pages::SET6& p = platform::The<pages::SET6>();
+         pages::PlayerPage& p = platform::The<pages::PlayerPage>();
          Stops s{{"Combo1", p.Combo1}, {"Combo2", p.Combo2}};
          AddValue(s, "SPEED1", p.SPEED1);
          AddValue(s, "SPEED2", p.SPEED2);
@@ -273,9 +273,9 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
          s.insert(s.end(), {{"Combo3", p.Combo3}, {"Done", p.Command2}});
          return s;
        }},
-      {"other", &shell::Form4::Command4,
+      {"other", &shell::MainWindow::Command4,
        [] {
-         pages::SET2& p = platform::The<pages::SET2>();
+         pages::OtherPage& p = platform::The<pages::OtherPage>();
          Stops s{
              {"Text1", p.Text1}, {"Text2", p.Text2}, {"Combo1", p.Combo1}, {"Combo2", p.Combo2}};
          AddValue(s, "senn1", p.senn1);
@@ -288,7 +288,7 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
                             {"Combo8", p.Combo8},
                             {"Combo9", p.Combo9}});
          // The colour picker: its spin buttons R, G, B, then its boxes.
-         widgets::COLOR* c = p.COLOR1;
+         widgets::ColorPicker* c = p.COLOR1;
          s.insert(s.end(), {{"COLOR1.R", c->SpinR},
                             {"COLOR1.G", c->SpinG},
                             {"COLOR1.B", c->SpinB},
@@ -326,20 +326,20 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
 TEST_F(EveryPageTest, OpenListsShowTheirOwnColours) {
   struct Page {
     const char* name;
-    platform::Label* shell::Form4::*menu;
+    platform::Label* shell::MainWindow::*menu;
     pages::SettingsPage& (*window)();
   };
   const Page menus[] = {
-      {"video", &shell::Form4::Command5,
-       []() -> pages::SettingsPage& { return platform::The<pages::set3>(); }},
-      {"mouse", &shell::Form4::Command6,
-       []() -> pages::SettingsPage& { return platform::The<pages::SET4>(); }},
-      {"sound", &shell::Form4::Command7,
-       []() -> pages::SettingsPage& { return platform::The<pages::SET5>(); }},
-      {"player", &shell::Form4::Command8,
-       []() -> pages::SettingsPage& { return platform::The<pages::SET6>(); }},
-      {"other", &shell::Form4::Command4,
-       []() -> pages::SettingsPage& { return platform::The<pages::SET2>(); }},
+      {"video", &shell::MainWindow::Command5,
+       []() -> pages::SettingsPage& { return platform::The<pages::VideoPage>(); }},
+      {"mouse", &shell::MainWindow::Command6,
+       []() -> pages::SettingsPage& { return platform::The<pages::MousePage>(); }},
+      {"sound", &shell::MainWindow::Command7,
+       []() -> pages::SettingsPage& { return platform::The<pages::SoundPage>(); }},
+      {"player", &shell::MainWindow::Command8,
+       []() -> pages::SettingsPage& { return platform::The<pages::PlayerPage>(); }},
+      {"other", &shell::MainWindow::Command4,
+       []() -> pages::SettingsPage& { return platform::The<pages::OtherPage>(); }},
   };
   const QColor black(0, 0, 0), text(0, 0, 0xC0);
   for (const Page& page : menus) {

@@ -26,7 +26,7 @@ class TimedWaitTest : public testing_support::WizardTest {};
 
 TEST_F(TimedWaitTest, ZeroHandlesNoEventAndAWaitRunsThemAll) {
   QWidget host;
-  shell::WaiT wait(&host);
+  shell::TimedWait wait(&host);
   bool ran = false;
   QTimer::singleShot(0, [&] { ran = true; });
   wait.Wait(0.0004);
@@ -48,7 +48,7 @@ TEST_F(TimedWaitTest, ZeroHandlesNoEventAndAWaitRunsThemAll) {
 
 TEST_F(TimedWaitTest, RefusedInterval) {
   QWidget host;
-  shell::WaiT wait(&host);
+  shell::TimedWait wait(&host);
   EXPECT_EXIT(wait.Wait(-1), ::testing::ExitedWithCode(1), "время ожидания");
 }
 
@@ -64,16 +64,16 @@ TEST_F(StartUpTest, SplashForASecondThenTheMainWindowWithTheFileReady) {
   probe.setInterval(20);
   QObject::connect(&probe, &QTimer::timeout, [&] {
     for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (qobject_cast<shell::frmSplash*>(w) && w->isVisible()) {
+      if (qobject_cast<shell::SplashWindow*>(w) && w->isVisible()) {
         splashSeen = true;
       }
-      if (qobject_cast<shell::Form4*>(w) && w->isVisible()) mainShownEarly = true;
+      if (qobject_cast<shell::MainWindow*>(w) && w->isVisible()) mainShownEarly = true;
     }
   });
   struct Watch : QObject {
     std::function<void()> onShow;
     bool eventFilter(QObject* o, QEvent* e) override {
-      if (e->type() == QEvent::Show && qobject_cast<shell::Form4*>(o)) onShow();
+      if (e->type() == QEvent::Show && qobject_cast<shell::MainWindow*>(o)) onShow();
       return false;
     }
   } watch;
@@ -91,22 +91,22 @@ TEST_F(StartUpTest, SplashForASecondThenTheMainWindowWithTheFileReady) {
   EXPECT_FALSE(mainShownEarly);
   EXPECT_GE(shownAfter, 950);
   EXPECT_EQ(fileWhenShown.size(), 3859);
-  EXPECT_TRUE(platform::The<shell::Form4>().isVisible());
+  EXPECT_TRUE(platform::The<shell::MainWindow>().isVisible());
   for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (qobject_cast<shell::frmSplash*>(w)) {
+    if (qobject_cast<shell::SplashWindow*>(w)) {
       EXPECT_FALSE(w->isVisible());
     }
   }
   platform::DoEvents();
   bool splashLeft = false;
   for (QWidget* w : QApplication::topLevelWidgets()) {
-    splashLeft |= qobject_cast<shell::frmSplash*>(w) != nullptr;
+    splashLeft |= qobject_cast<shell::SplashWindow*>(w) != nullptr;
   }
   EXPECT_FALSE(splashLeft);
 }
 
 TEST_F(StartUpTest, SplashShowsItsPicture) {
-  shell::frmSplash splash;
+  shell::SplashWindow splash;
   EXPECT_EQ(splash.BMP.Count(), 1);
   const QImage& picture = splash.BMP.ListImage(1);
   EXPECT_EQ(picture.size(), QSize(400, 300));

@@ -55,14 +55,14 @@ void Type(QWidget* w, const QString& text) {
 
 // The controls page: where box i lies in the page once its row is in view.
 QPoint BoxInView(int i) {
-  bindings::Set1& p = The<bindings::Set1>();
+  bindings::ControlsPage& p = The<bindings::ControlsPage>();
   QWidget* box = p.Text1[std::size_t(i)];
   const int top = box->mapTo(p.img, QPoint()).y() * 15;
   p.V->SetValue(std::clamp(top - 3000, 0, p.V->Max()));
   return box->mapTo(&p, box->rect().center());
 }
 void ArmBox(int i) {
-  QTest::mouseDClick(The<bindings::Set1>().windowHandle(), Qt::LeftButton, Qt::NoModifier,
+  QTest::mouseDClick(The<bindings::ControlsPage>().windowHandle(), Qt::LeftButton, Qt::NoModifier,
                      BoxInView(i));
 }
 
@@ -80,13 +80,13 @@ Qt::DropAction DeliverToSlot(QDrag& drag, Qt::DropActions allowed) {
   return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
 }
 void DropWeapon(int picture, int slot) {
-  dropTarget = The<purchase::Form2>().Key[std::size_t(slot)];
-  QWidget* from = The<purchase::Form1>().Picture(picture);
+  dropTarget = The<purchase::KeyboardWindow>().Key[std::size_t(slot)];
+  QWidget* from = The<purchase::WeaponsWindow>().Picture(picture);
   QTest::mousePress(from, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
   QTest::mouseRelease(from, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
 }
 
-shell::Form4& Main() { return The<shell::Form4>(); }
+shell::MainWindow& Main() { return The<shell::MainWindow>(); }
 void Menu(platform::Label* label) { Click(label, Qt::LeftButton, QPoint(2, 2)); }
 
 // The player's steps; each runs from inside the fire loop, a little after the one before.
@@ -94,7 +94,7 @@ std::vector<std::function<void()>> Script() {
   return {
       [] { Menu(Main().Command4); },  // Остальные
       [] {
-        pages::SET2& p = The<pages::SET2>();
+        pages::OtherPage& p = The<pages::OtherPage>();
         Type(p.Text1, QStringLiteral("Вася"));
         SpinUp(p.SENN2, 25);
         p.Combo9->SetListIndex(1);
@@ -103,49 +103,49 @@ std::vector<std::function<void()>> Script() {
       },
       [] { Menu(Main().Command1); },  // Закупка оружия
       [] {
-        The<purchase::Form1>().Option1->Click();       // pistols
-        The<purchase::Form2>().List->SetListIndex(0);  // F1
+        The<purchase::WeaponsWindow>().Option1->Click();        // pistols
+        The<purchase::KeyboardWindow>().List->SetListIndex(0);  // F1
       },
       [] { DropWeapon(1, 0); },
-      [] { The<purchase::Form1>().Option4->Click(); },  // rifles
+      [] { The<purchase::WeaponsWindow>().Option4->Click(); },  // rifles
       [] { DropWeapon(15, 7); },
-      [] { Click(The<purchase::Form2>().Command1); },  // Запись
-      [] { Click(The<purchase::Form2>().Command2); },  // Done
-      [] { Menu(Main().Command6); },                   // Мышки
+      [] { Click(The<purchase::KeyboardWindow>().Command1); },  // Запись
+      [] { Click(The<purchase::KeyboardWindow>().Command2); },  // Done
+      [] { Menu(Main().Command6); },                            // Мышки
       [] {
-        pages::SET4& p = The<pages::SET4>();
+        pages::MousePage& p = The<pages::MousePage>();
         SpinUp(p.SEN1, 15);
         p.Combo3->SetListIndex(1);
         Click(p.Command2);
       },
       [] { Menu(Main().Command2); },  // Управление
       [] { ArmBox(0); },
-      [] { QTest::keyClick(The<bindings::Set1>().windowHandle(), Qt::Key_A); },
+      [] { QTest::keyClick(The<bindings::ControlsPage>().windowHandle(), Qt::Key_A); },
       [] { ArmBox(8); },
-      [] { QTest::keyClick(The<bindings::Set1>().windowHandle(), Qt::Key_PageUp); },
+      [] { QTest::keyClick(The<bindings::ControlsPage>().windowHandle(), Qt::Key_PageUp); },
       [] { ArmBox(55); },
       [] {
-        QTest::mousePress(The<bindings::Set1>().windowHandle(), Qt::RightButton, Qt::NoModifier,
-                          BoxInView(55));
+        QTest::mousePress(The<bindings::ControlsPage>().windowHandle(), Qt::RightButton,
+                          Qt::NoModifier, BoxInView(55));
       },
-      [] { Click(The<bindings::Set1>().Command2); },
+      [] { Click(The<bindings::ControlsPage>().Command2); },
       [] { Menu(Main().Command7); },  // Аудио
       [] {
-        pages::SET5& p = The<pages::SET5>();
+        pages::SoundPage& p = The<pages::SoundPage>();
         SpinUp(p.Volume1, 50);
         p.Combo1->SetListIndex(0);
         Click(p.Command2);
       },
       [] { Menu(Main().Command5); },  // Видео
       [] {
-        pages::set3& p = The<pages::set3>();
+        pages::VideoPage& p = The<pages::VideoPage>();
         SpinUp(p.UPDW1, 2);
         p.Combo8->SetListIndex(0);
         Click(p.Command2);
       },
       [] { Menu(Main().Command8); },  // Игрока
       [] {
-        pages::SET6& p = The<pages::SET6>();
+        pages::PlayerPage& p = The<pages::PlayerPage>();
         SpinDown(p.SPEED2, 5);
         Click(p.Command2);
       },

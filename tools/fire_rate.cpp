@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
   app::RegisterPages();
   shell::StartUp();
 
-  shell::Form4& main = platform::The<shell::Form4>();
+  shell::MainWindow& main = platform::The<shell::MainWindow>();
   for (shell::MenuPage page :
        {shell::MenuPage::Video, shell::MenuPage::Sound, shell::MenuPage::Player,
         shell::MenuPage::Mouse, shell::MenuPage::Controls, shell::MenuPage::Other,

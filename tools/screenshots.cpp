@@ -64,7 +64,7 @@ void Click(QWidget* widget) {
 }
 
 // Some frames of flames on the strip, as the held-back loop would draw them.
-void BurnAWhile(shell::Form4& main) {
+void BurnAWhile(shell::MainWindow& main) {
   platform::Random random;
   QImage& strip = main.Picture1->DrawingSurface();
   auto next = [&random] { return random.Next(); };
@@ -103,23 +103,23 @@ int main(int argc, char** argv) {
   }
   Silence silence;
   platform::SetSoundOutput(&silence);
-  shell::Form4::HoldFireLoop(true);
+  shell::MainWindow::HoldFireLoop(true);
   app::RegisterPages();
 
   // The splash is grabbed while it waits its second.
   QTimer::singleShot(500, [] {
     for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (auto* splash = qobject_cast<shell::frmSplash*>(w); splash && splash->isVisible()) {
-        Save(*splash, QStringLiteral("frmSplash"));
+      if (auto* splash = qobject_cast<shell::SplashWindow*>(w); splash && splash->isVisible()) {
+        Save(*splash, QStringLiteral("SplashWindow"));
       }
     }
   });
   shell::StartUp();
   platform::DoEvents();
 
-  shell::Form4& main = platform::The<shell::Form4>();
+  shell::MainWindow& main = platform::The<shell::MainWindow>();
   BurnAWhile(main);
-  Save(main, QStringLiteral("Form4"));
+  Save(main, QStringLiteral("MainWindow"));
 
   // Each page through its menu label, grabbed, then completed with its Done.
   const struct {
@@ -128,46 +128,46 @@ int main(int argc, char** argv) {
   } pages[] = {
       {main.Command5,
        [] {
-         auto& p = platform::The<pages::set3>();
-         Save(p, QStringLiteral("set3"));
+         auto& p = platform::The<pages::VideoPage>();
+         Save(p, QStringLiteral("VideoPage"));
          Click(p.Command2);
        }},
       {main.Command7,
        [] {
-         auto& p = platform::The<pages::SET5>();
-         Save(p, QStringLiteral("SET5"));
+         auto& p = platform::The<pages::SoundPage>();
+         Save(p, QStringLiteral("SoundPage"));
          Click(p.Command2);
        }},
       {main.Command8,
        [] {
-         auto& p = platform::The<pages::SET6>();
-         Save(p, QStringLiteral("SET6"));
+         auto& p = platform::The<pages::PlayerPage>();
+         Save(p, QStringLiteral("PlayerPage"));
          Click(p.Command2);
        }},
       {main.Command6,
        [] {
-         auto& p = platform::The<pages::SET4>();
-         Save(p, QStringLiteral("SET4"));
+         auto& p = platform::The<pages::MousePage>();
+         Save(p, QStringLiteral("MousePage"));
          Click(p.Command2);
        }},
       {main.Command2,
        [] {
-         auto& p = platform::The<bindings::Set1>();
-         Save(p, QStringLiteral("Set1"));
+         auto& p = platform::The<bindings::ControlsPage>();
+         Save(p, QStringLiteral("ControlsPage"));
          Click(p.Command2);
        }},
       {main.Command4,
        [] {
-         auto& p = platform::The<pages::SET2>();
-         Save(p, QStringLiteral("SET2"));
+         auto& p = platform::The<pages::OtherPage>();
+         Save(p, QStringLiteral("OtherPage"));
          Click(p.Command2);
        }},
       {main.Command1,
        [] {
-         auto& weapons = platform::The<purchase::Form1>();
-         auto& keys = platform::The<purchase::Form2>();
-         Save(weapons, QStringLiteral("Form1"));
-         Save(keys, QStringLiteral("Form2"));
+         auto& weapons = platform::The<purchase::WeaponsWindow>();
+         auto& keys = platform::The<purchase::KeyboardWindow>();
+         Save(weapons, QStringLiteral("WeaponsWindow"));
+         Save(keys, QStringLiteral("KeyboardWindow"));
          // One class shown, as the player sees it after a choice.
          Click(weapons.Option4);
          Save(weapons, QStringLiteral("Form1_rifles"));

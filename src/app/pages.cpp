@@ -14,12 +14,12 @@ namespace app {
 
 void RegisterPages() {
   using shell::MenuPage;
-  shell::SetPageOpener(MenuPage::Video, [] { platform::Show<pages::set3>(); });
-  shell::SetPageOpener(MenuPage::Sound, [] { platform::Show<pages::SET5>(); });
-  shell::SetPageOpener(MenuPage::Player, [] { platform::Show<pages::SET6>(); });
-  shell::SetPageOpener(MenuPage::Mouse, [] { platform::Show<pages::SET4>(); });
-  shell::SetPageOpener(MenuPage::Controls, [] { platform::Show<bindings::Set1>(); });
-  shell::SetPageOpener(MenuPage::Other, [] { platform::Show<pages::SET2>(); });
+  shell::SetPageOpener(MenuPage::Video, [] { platform::Show<pages::VideoPage>(); });
+  shell::SetPageOpener(MenuPage::Sound, [] { platform::Show<pages::SoundPage>(); });
+  shell::SetPageOpener(MenuPage::Player, [] { platform::Show<pages::PlayerPage>(); });
+  shell::SetPageOpener(MenuPage::Mouse, [] { platform::Show<pages::MousePage>(); });
+  shell::SetPageOpener(MenuPage::Controls, [] { platform::Show<bindings::ControlsPage>(); });
+  shell::SetPageOpener(MenuPage::Other, [] { platform::Show<pages::OtherPage>(); });
   shell::SetPageOpener(MenuPage::Purchase, purchase::ShowPurchasePage);
 }
 

@@ -36,7 +36,7 @@ platform::Label* Header(QWidget* parent, const QString& text, int left, int widt
 
 }  // namespace
 
-Set1::Set1() : platform::Form(StartUpPosition::CenterScreen) {
+ControlsPage::ControlsPage() : platform::Form(StartUpPosition::CenterScreen) {
   // No title bar, no border: the page closes only through "Done".
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setFixedSize(platform::TwipsToPixels(kPageWidth), platform::TwipsToPixels(kPageHeight));
@@ -103,18 +103,18 @@ Set1::Set1() : platform::Form(StartUpPosition::CenterScreen) {
 
   V = new platform::ScrollBar(this, kScrollGrey, kScrollArrows);
   platform::PlaceTwips(V, 6960, 600, 255, kBarHeight);
-  connect(V, &platform::ScrollBar::Change, this, &Set1::V_Change);
+  connect(V, &platform::ScrollBar::Change, this, &ControlsPage::V_Change);
 
   Command2 = shell::MakeDoneButton(this, 120, 120, 615, 285);
-  connect(Command2, &QPushButton::clicked, this, &Set1::Command2_Click);
+  connect(Command2, &QPushButton::clicked, this, &ControlsPage::Command2_Click);
 }
 
-Set1::~Set1() {
+ControlsPage::~ControlsPage() {
   // Taking the window down moves the focus off a box; this page is gone by then.
   for (platform::KeyTextBox* box : Text1) box->disconnect(this);
 }
 
-void Set1::Form_Load() {
+void ControlsPage::Form_Load() {
   img->move(img->x(), 0);
   V->SetMax(kPanelHeight - kBarHeight);
   V->SetLargeChange(1000);
@@ -126,9 +126,9 @@ void Set1::Form_Load() {
   }
 }
 
-void Set1::V_Change() { img->move(img->x(), platform::TwipsToPixels(-V->Value())); }
+void ControlsPage::V_Change() { img->move(img->x(), platform::TwipsToPixels(-V->Value())); }
 
-void Set1::Label1_DblClick(int index) {
+void ControlsPage::Label1_DblClick(int index) {
   platform::KeyTextBox* box = Text1[index];
   box->SetEnabled(true);
   box->SetText(QString());
@@ -137,16 +137,16 @@ void Set1::Label1_DblClick(int index) {
   shell::PlayClick(shell::ArmSound);
 }
 
-void Set1::Text1_KeyDown(int index, int keyCode) {
+void ControlsPage::Text1_KeyDown(int index, int keyCode) {
   Text1[index]->SetText(KeyDisplayNames(keyCode));
 }
 
-void Set1::Text1_MouseDown(int index, int button) {
+void ControlsPage::Text1_MouseDown(int index, int button) {
   const QString name = MouseButtonName(button);
   if (!name.isEmpty()) Text1[index]->SetText(name);
 }
 
-void Set1::Text1_Change(int index) {
+void ControlsPage::Text1_Change(int index) {
   const QString text = Text1[index]->Text();
   if (IsCaptureEndingName(text)) {
     Text1[index]->SetEnabled(false);
@@ -159,22 +159,22 @@ void Set1::Text1_Change(int index) {
   }
 }
 
-void Set1::Text1_KeyUp(int index) {
+void ControlsPage::Text1_KeyUp(int index) {
   Text1[index]->SetEnabled(false);
   shell::PlayClick(shell::DisarmSound);
 }
 
-void Set1::Text1_LostFocus(int index) {
+void ControlsPage::Text1_LostFocus(int index) {
   Text1[index]->SetEnabled(false);
   Text1[index]->SetBackColor(kIdleBack);
   shell::PlayClick(shell::DisarmSound);
 }
 
-void Set1::Command2_Click() {
+void ControlsPage::Command2_Click() {
   shell::CompletePage(shell::MenuPage::Controls, [this] { platform::Unload(*this); });
 }
 
-void Set1::Form_Unload() {
+void ControlsPage::Form_Unload() {
   std::array<QString, kBoxCount> texts;
   for (int i = 0; i < kBoxCount; ++i) texts[i] = Text1[i]->Text();
   config::WriteLines(config::Section(u"Commands", CommandsSection(texts)));

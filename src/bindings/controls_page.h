@@ -1,4 +1,4 @@
-// The controls page, Set1: every action with a primary and an alternate key
+// The controls page, ControlsPage: every action with a primary and an alternate key
 // box on a tall panel that the scroll bar moves inside a fixed viewport.
 #pragma once
 
@@ -18,12 +18,12 @@ namespace bindings {
 constexpr std::uint32_t kIdleBack = 0x00FFC0C0;   // light lavender
 constexpr std::uint32_t kArmedBack = 0x0080C0FF;  // light orange
 
-class Set1 : public platform::Form {
+class ControlsPage : public platform::Form {
   Q_OBJECT
 
  public:
-  Set1();
-  ~Set1() override;
+  ControlsPage();
+  ~ControlsPage() override;
 
   platform::Shape* Shape1;
   platform::CommandButton* Command2;  // Done

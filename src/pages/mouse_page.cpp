@@ -28,7 +28,7 @@ QStringList MouseSection(const MouseChoices& c) {
   };
 }
 
-SET4::SET4()
+MousePage::MousePage()
     : SettingsPage({shell::MenuPage::Mouse, QStringLiteral("Mouse Setting"), 5610, 3990, 5580, 3960,
                     QStringLiteral("Настройки мышки"), 1560, 2580, 4200}) {
   Label3 = AddCaption(QStringLiteral("Чувствительность мышки"), 600);
@@ -51,7 +51,7 @@ SET4::SET4()
   SetTabOrder({SEN1, SEN2, Combo1, Combo2, Combo3, Combo4, Combo5, Command2});
 }
 
-void SET4::Form_Load() {
+void MousePage::Form_Load() {
   Combo1->SetListIndex(1);
   Combo2->SetListIndex(1);
   Combo3->SetListIndex(0);
@@ -59,7 +59,7 @@ void SET4::Form_Load() {
   Combo5->SetListIndex(1);
 }
 
-QStringList SET4::SectionLines() const {
+QStringList MousePage::SectionLines() const {
   return MouseSection({SEN1->TText(), SEN2->TText(), Combo1->ListIndex(), Combo2->ListIndex(),
                        Combo3->ListIndex(), Combo4->ListIndex(), Combo5->ListIndex()});
 }

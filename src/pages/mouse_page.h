@@ -1,4 +1,4 @@
-// The mouse settings page, SET4.
+// The mouse settings page, MousePage.
 #pragma once
 
 #include "pages/settings_page.h"
@@ -18,11 +18,11 @@ struct MouseChoices {
 // The lines after the header "// [ Mouse Setting ] ".
 QStringList MouseSection(const MouseChoices& choices);
 
-class SET4 : public SettingsPage {
+class MousePage : public SettingsPage {
   Q_OBJECT
 
  public:
-  SET4();
+  MousePage();
 
   platform::Label *Label3, *Label2, *Label4, *Label5, *Label6, *Label7, *Label8;
   widgets::ValueWidget* SEN1;  // mouse sensitivity

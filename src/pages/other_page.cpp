@@ -44,7 +44,7 @@ namespace {
 constexpr int kValueLeft = 4920;
 }
 
-SET2::SET2()
+OtherPage::OtherPage()
     : SettingsPage({shell::MenuPage::Other, QStringLiteral("Othen Setting"), 6990, 8310, 6960, 8280,
                     QStringLiteral("Остальные настройки"), 1920, 3090, 4920}) {
   struct Row {
@@ -101,21 +101,21 @@ SET2::SET2()
   for (const Connection& c : kConnections) connections << QString::fromUtf8(c.item);
   Combo9 = list(connections, 6360);
   Combo10 = list({QStringLiteral("Текстовое"), QStringLiteral("Графическое")}, 6720);
-  COLOR1 = new widgets::COLOR(this);
+  COLOR1 = new widgets::ColorPicker(this);
   platform::PlaceTwips(COLOR1, kValueLeft, 7080, 1935, 1215);
 
   SetTabOrder({Text1, Text2, Combo1, Combo2, senn1, Combo3, SENN2, Combo4, Combo5, Combo6, Combo7,
                Combo8, Combo9, COLOR1, Combo10, Command2});
 }
 
-void SET2::Form_Load() {
+void OtherPage::Form_Load() {
   const int starts[] = {0, 1, 1, 1, 0, 0, 1, 0, 7, 0};
   platform::ComboBox* lists[] = {Combo1, Combo2, Combo3, Combo4, Combo5,
                                  Combo6, Combo7, Combo8, Combo9, Combo10};
   for (int i = 0; i < 10; ++i) lists[i]->SetListIndex(starts[i]);
 }
 
-QStringList SET2::SectionLines() const {
+QStringList OtherPage::SectionLines() const {
   OtherChoices c;
   c.name = Text1->Text();
   c.serverName = Text2->Text();

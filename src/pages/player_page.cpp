@@ -18,7 +18,7 @@ QStringList PlayerSection(const PlayerChoices& c) {
   };
 }
 
-SET6::SET6()
+PlayerPage::PlayerPage()
     : SettingsPage({shell::MenuPage::Player, QStringLiteral("Player Setting"), 7170, 3030, 7140,
                     3000, QStringLiteral("Настройки игрока"), 2160, 2535, 5760}) {
   Label4 = AddCaption(QStringLiteral("Покачивание оружия при движении"), 720);
@@ -38,13 +38,13 @@ SET6::SET6()
   SetTabOrder({Combo1, Combo2, SPEED1, SPEED2, SPEED3, Combo3, Command2});
 }
 
-void SET6::Form_Load() {
+void PlayerPage::Form_Load() {
   Combo1->SetListIndex(1);
   Combo2->SetListIndex(0);
   Combo3->SetListIndex(1);
 }
 
-QStringList SET6::SectionLines() const {
+QStringList PlayerPage::SectionLines() const {
   return PlayerSection({Combo1->ListIndex(), Combo3->ListIndex(), Combo2->ListIndex(),
                         SPEED1->TText(), SPEED2->TText(), SPEED3->TText()});
 }

@@ -1,4 +1,4 @@
-// The player settings page, SET6.
+// The player settings page, PlayerPage.
 #pragma once
 
 #include "pages/settings_page.h"
@@ -17,11 +17,11 @@ struct PlayerChoices {
 // The lines after the header "// [ Player Setting ] ".
 QStringList PlayerSection(const PlayerChoices& choices);
 
-class SET6 : public SettingsPage {
+class PlayerPage : public SettingsPage {
   Q_OBJECT
 
  public:
-  SET6();
+  PlayerPage();
 
   platform::Label *Label4, *Label8, *Label5, *Label3, *Label2, *Label6;
   platform::ComboBox* Combo1;    // weapon bobbing

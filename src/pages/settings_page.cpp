@@ -73,7 +73,7 @@ void SettingsPage::SetTabOrder(std::initializer_list<QWidget*> order) {
   for (QWidget* widget : order) {
     if (auto* value = qobject_cast<widgets::ValueWidget*>(widget)) {
       stops << value->TabStops();
-    } else if (auto* picker = qobject_cast<widgets::COLOR*>(widget)) {
+    } else if (auto* picker = qobject_cast<widgets::ColorPicker*>(widget)) {
       stops << picker->TabStops();
     } else {
       stops << widget;

@@ -18,7 +18,7 @@ QStringList SoundSection(const SoundChoices& c) {
   };
 }
 
-SET5::SET5()
+SoundPage::SoundPage()
     : SettingsPage({shell::MenuPage::Sound, QStringLiteral("Sound Setting"), 6330, 2910, 6300, 2880,
                     QStringLiteral("Настройки звука"), 1560, 2340, 4920}) {
   Label3 = AddCaption(QStringLiteral("Громкость"), 600);
@@ -38,14 +38,14 @@ SET5::SET5()
   SetTabOrder({Volume1, Combo2, Combo1, Volume2, Combo3, Combo4, Command2});
 }
 
-void SET5::Form_Load() {
+void SoundPage::Form_Load() {
   Combo1->SetListIndex(1);
   Combo2->SetListIndex(0);
   Combo3->SetListIndex(0);
   Combo4->SetListIndex(1);
 }
 
-QStringList SET5::SectionLines() const {
+QStringList SoundPage::SectionLines() const {
   return SoundSection({Volume1->TText(), Volume2->TText(), Combo1->ListIndex(), Combo2->ListIndex(),
                        Combo3->ListIndex()});
 }

@@ -1,4 +1,4 @@
-// The sound settings page, SET5.
+// The sound settings page, SoundPage.
 #pragma once
 
 #include "pages/settings_page.h"
@@ -16,11 +16,11 @@ struct SoundChoices {
 // The lines after the header "// [ Sound Setting ] ".
 QStringList SoundSection(const SoundChoices& choices);
 
-class SET5 : public SettingsPage {
+class SoundPage : public SettingsPage {
   Q_OBJECT
 
  public:
-  SET5();
+  SoundPage();
 
   platform::Label *Label3, *Label5, *Label2, *Label4, *Label6, *Label7;
   widgets::ValueWidget* Volume1;  // volume

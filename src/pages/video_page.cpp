@@ -39,7 +39,7 @@ constexpr int kValueLeft = 5760;
 int RowTop(int row) { return 240 + 360 * row; }
 }  // namespace
 
-set3::set3()
+VideoPage::VideoPage()
     : SettingsPage({shell::MenuPage::Video, QStringLiteral("Video Setting"), 7410, 5175, 7380, 5160,
                     QStringLiteral("Видео настройки"), 2280, 2400, 5760}) {
   const QString captions[] = {
@@ -82,7 +82,7 @@ set3::set3()
                Combo3, Command2});
 }
 
-void set3::Form_Load() {
+void VideoPage::Form_Load() {
   Combo1->SetListIndex(0);
   Combo3->SetListIndex(1);
   Combo4->SetListIndex(1);
@@ -92,7 +92,7 @@ void set3::Form_Load() {
   Combo8->SetListIndex(1);
 }
 
-QStringList set3::SectionLines() const {
+QStringList VideoPage::SectionLines() const {
   VideoChoices c;
   c.gamma = UPDW1->TText();
   c.brightness = UPDW2->TText();

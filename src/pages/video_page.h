@@ -1,4 +1,4 @@
-// The video settings page, set3.
+// The video settings page, VideoPage.
 #pragma once
 
 #include "pages/settings_page.h"
@@ -23,11 +23,11 @@ struct VideoChoices {
 // The lines after the header "// [ Video Setting ] ".
 QStringList VideoSection(const VideoChoices& choices);
 
-class set3 : public SettingsPage {
+class VideoPage : public SettingsPage {
   Q_OBJECT
 
  public:
-  set3();
+  VideoPage();
 
   QList<platform::Label*> Label2;  // the row captions, top to bottom
   widgets::ValueWidget *UPDW1, *UPDW2, *UPDW3, *UPDW02, *UPDW03;

@@ -31,7 +31,7 @@ bool IsWeaponDrop(const platform::DataObject& dragged) {
 
 }  // namespace
 
-Form2::Form2() : platform::Form(StartUpPosition::Manual) {
+KeyboardWindow::KeyboardWindow() : platform::Form(StartUpPosition::Manual) {
   setWindowTitle(QStringLiteral("KeyBoard"));
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setFixedSize(platform::TwipsToPixels(6570), platform::TwipsToPixels(8430));
@@ -52,9 +52,9 @@ Form2::Form2() : platform::Form(StartUpPosition::Manual) {
   Command1 = new platform::CommandButton(this, QStringLiteral("Запись "), kRed, Comic(12, false));
   platform::PlaceTwips(Command1, 5280, 360, 1095, 345);
   Command2 = shell::MakeDoneButton(this, 5910, 50, 615, 285);
-  connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
-  connect(Command3, &QPushButton::clicked, this, &Form2::Command3_Click);
-  connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
+  connect(Command1, &QPushButton::clicked, this, &KeyboardWindow::Command1_Click);
+  connect(Command3, &QPushButton::clicked, this, &KeyboardWindow::Command3_Click);
+  connect(Command2, &QPushButton::clicked, this, &KeyboardWindow::Command2_Click);
 
   for (int i = 0; i < kKeySlots; ++i) {
     auto* slot = new platform::DropPicture(this, kSlotGrey);
@@ -75,22 +75,22 @@ Form2::Form2() : platform::Form(StartUpPosition::Manual) {
 
   Timer1 = new platform::Timer(this, 1);
   Timer2 = new platform::Timer(this, 1);
-  connect(Timer1, &platform::Timer::Tick, this, &Form2::Timer1_Timer);
-  connect(Timer2, &platform::Timer::Tick, this, &Form2::Timer2_Timer);
+  connect(Timer1, &platform::Timer::Tick, this, &KeyboardWindow::Timer1_Timer);
+  connect(Timer2, &platform::Timer::Tick, this, &KeyboardWindow::Timer2_Timer);
 }
 
-void Form2::Form_Load() {
+void KeyboardWindow::Form_Load() {
   config::WriteLines(config::Section(u"Buy Weapons", {}));
   Command1->setEnabled(false);
   for (const QString& name : KeyNameList()) List->AddItem(name);
   List->SetListIndex(-1);
 }
 
-void Form2::Key_OLEDragOver(int, const platform::DataObject& dragged, int& effect) {
+void KeyboardWindow::Key_OLEDragOver(int, const platform::DataObject& dragged, int& effect) {
   if (!IsWeaponDrop(dragged)) effect = platform::kDropEffectNone;
 }
 
-void Form2::Key_OLEDragDrop(int index, const platform::DataObject& dragged, int& effect) {
+void KeyboardWindow::Key_OLEDragDrop(int index, const platform::DataObject& dragged, int& effect) {
   // Anything but a weapon leaves the slot as it was.
   if (!IsWeaponDrop(dragged)) {
     effect = platform::kDropEffectNone;
@@ -102,25 +102,25 @@ void Form2::Key_OLEDragDrop(int index, const platform::DataObject& dragged, int&
   SlotTexts[std::size_t(index)] = dragged.GetData(platform::kFormatText).toString();
 }
 
-void Form2::Key_Click(int index) {
+void KeyboardWindow::Key_Click(int index) {
   SlotTexts[std::size_t(index)].clear();
   Key[std::size_t(index)]->SetPicture(QImage());
 }
 
-bool Form2::WriteAllowed() const {
+bool KeyboardWindow::WriteAllowed() const {
   const bool anyPicture = std::any_of(Key.begin(), Key.end(),
                                       [](const auto* slot) { return !slot->Picture().isNull(); });
   return anyPicture && List->ListIndex() != -1;
 }
 
-void Form2::Timer1_Timer() { Command1->setEnabled(WriteAllowed()); }
+void KeyboardWindow::Timer1_Timer() { Command1->setEnabled(WriteAllowed()); }
 
-void Form2::Timer2_Timer() {
+void KeyboardWindow::Timer2_Timer() {
   const bool keyChosen = List->ListIndex() != -1;
   for (auto* slot : Key) slot->setEnabled(keyChosen);
 }
 
-void Form2::Command1_Click() {
+void KeyboardWindow::Command1_Click() {
   // Timer1 disables Write only at its next tick: a second press before it
   // would write a line that undoes the first one's purchases.
   if (!WriteAllowed()) return;
@@ -131,7 +131,7 @@ void Form2::Command1_Click() {
   for (QString& text : SlotTexts) text.clear();
 }
 
-void Form2::Command3_Click() {
+void KeyboardWindow::Command3_Click() {
   const QString answer = platform::InputBox(QStringLiteral("New key"), QString());
   const auto characters = answer.toUcs4().size();
   if (characters > 1) {
@@ -143,6 +143,6 @@ void Form2::Command3_Click() {
   // empty key would bind nothing the console accepts.
 }
 
-void Form2::Command2_Click() { CompletePurchasePage(); }
+void KeyboardWindow::Command2_Click() { CompletePurchasePage(); }
 
 }  // namespace purchase

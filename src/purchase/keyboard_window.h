@@ -1,4 +1,4 @@
-// The keyboard window, Form2: the right half of the purchase page. A key is
+// The keyboard window, KeyboardWindow: the right half of the purchase page. A key is
 // chosen, weapons are dropped on its slots, and Write adds its bind line.
 #pragma once
 
@@ -14,11 +14,11 @@
 
 namespace purchase {
 
-class Form2 : public platform::Form {
+class KeyboardWindow : public platform::Form {
   Q_OBJECT
 
  public:
-  Form2();
+  KeyboardWindow();
 
   platform::Shape* Shape1;
   platform::Label* Label1;                              // "Key:"

@@ -8,14 +8,14 @@
 namespace purchase {
 
 void ShowPurchasePage() {
-  platform::Show<Form1>();
-  platform::Show<Form2>();
+  platform::Show<WeaponsWindow>();
+  platform::Show<KeyboardWindow>();
 }
 
 void CompletePurchasePage() {
   shell::CompletePage(shell::MenuPage::Purchase, [] {
-    platform::Unload(platform::The<Form1>());
-    platform::Unload(platform::The<Form2>());
+    platform::Unload(platform::The<WeaponsWindow>());
+    platform::Unload(platform::The<KeyboardWindow>());
   });
 }
 

@@ -22,7 +22,7 @@ QFont Comic(double points, bool bold) { return shell::ComicFont(points, bold); }
 
 }  // namespace
 
-Form1::Form1() : platform::Form(StartUpPosition::Manual) {
+WeaponsWindow::WeaponsWindow() : platform::Form(StartUpPosition::Manual) {
   setWindowTitle(QStringLiteral("Weapons"));
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setFixedSize(platform::TwipsToPixels(6195), platform::TwipsToPixels(6465));
@@ -51,9 +51,9 @@ Form1::Form1() : platform::Form(StartUpPosition::Manual) {
               Picture_OLEStartDrag(n, dragged, allowed);
             });
     connect(picture, &platform::DragPicture::OLEGiveFeedback, this,
-            &Form1::Picture_OLEGiveFeedback);
+            &WeaponsWindow::Picture_OLEGiveFeedback);
     connect(picture, &platform::DragPicture::OLECompleteDrag, this,
-            &Form1::Picture_OLECompleteDrag);
+            &WeaponsWindow::Picture_OLECompleteDrag);
   }
 
   Frame7 = new platform::Panel(this, kBlack);
@@ -77,26 +77,27 @@ Form1::Form1() : platform::Form(StartUpPosition::Manual) {
   platform::PlaceTwips(Label1, 2040, 4440, 3750, 1230);
 
   Command1 = shell::MakeDoneButton(this, 5445, 6160, 735, 285);
-  connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+  connect(Command1, &QPushButton::clicked, this, &WeaponsWindow::Command1_Click);
 
   RES.SetMaskColor(kPointerMask);
   RES.Add(platform::LoadResPicture(QStringLiteral("smiley_sad")));
   RES.Add(platform::LoadResPicture(QStringLiteral("smiley_happy")));
 }
 
-void Form1::Form_Load() {
+void WeaponsWindow::Form_Load() {
   for (const auto& w : WeaponTable) {
     Picture(w.picture)->SetPicture(platform::LoadResPicture(QString::number(w.bitmap)));
   }
 }
 
-void Form1::Option_Click(int weaponClass) {
+void WeaponsWindow::Option_Click(int weaponClass) {
   for (int j = 1; j <= 6; ++j) Frame(j)->setVisible(j == weaponClass);
 }
 
-void Form1::Picture_MouseDown(int n) { Picture(n)->OLEDrag(); }
+void WeaponsWindow::Picture_MouseDown(int n) { Picture(n)->OLEDrag(); }
 
-void Form1::Picture_OLEStartDrag(int n, platform::DataObject& dragged, int& allowedEffects) {
+void WeaponsWindow::Picture_OLEStartDrag(int n, platform::DataObject& dragged,
+                                         int& allowedEffects) {
   allowedEffects = platform::kDropEffectMove;
   dragged.Clear();
   dragged.SetData(QString::fromUtf8(WeaponTable[std::size_t(n - 1)].dragText),
@@ -104,16 +105,16 @@ void Form1::Picture_OLEStartDrag(int n, platform::DataObject& dragged, int& allo
   dragged.SetData(Picture(n)->Picture(), platform::kFormatBitmap);
 }
 
-void Form1::Picture_OLEGiveFeedback(int effect, bool& defaultCursors) {
+void WeaponsWindow::Picture_OLEGiveFeedback(int effect, bool& defaultCursors) {
   defaultCursors = false;
   platform::Screen::SetMousePointer(platform::Screen::kCustomPointer);
   platform::Screen::SetMouseIcon(RES.ListImage(effect == platform::kDropEffectMove ? 2 : 1));
 }
 
-void Form1::Picture_OLECompleteDrag(int) {
+void WeaponsWindow::Picture_OLECompleteDrag(int) {
   platform::Screen::SetMousePointer(platform::Screen::kDefaultPointer);
 }
 
-void Form1::Command1_Click() { CompletePurchasePage(); }
+void WeaponsWindow::Command1_Click() { CompletePurchasePage(); }
 
 }  // namespace purchase

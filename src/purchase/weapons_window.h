@@ -1,4 +1,4 @@
-// The weapons window, Form1: the left half of the purchase page. The player
+// The weapons window, WeaponsWindow: the left half of the purchase page. The player
 // drags its pictures onto the key slots of the keyboard window.
 #pragma once
 
@@ -13,11 +13,11 @@
 
 namespace purchase {
 
-class Form1 : public platform::Form {
+class WeaponsWindow : public platform::Form {
   Q_OBJECT
 
  public:
-  Form1();
+  WeaponsWindow();
 
   // FrameK holds the pictures of class K; Frame7 the options.
   platform::Panel *Frame1, *Frame2, *Frame3, *Frame4, *Frame5, *Frame6, *Frame7;

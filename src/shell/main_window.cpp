@@ -30,9 +30,9 @@ platform::Label* MenuItem(QWidget* parent, const QString& caption, int left, int
 
 }  // namespace
 
-const QString Form4::kCreditText = QStringLiteral("    Made by Zelkarin");
+const QString MainWindow::kCreditText = QStringLiteral("    Made by Zelkarin");
 
-Form4::Form4() : platform::Form(StartUpPosition::CenterScreen) {
+MainWindow::MainWindow() : platform::Form(StartUpPosition::CenterScreen) {
   setWindowTitle(QStringLiteral("Vesmir"));
   // A tool window: thin title bar with the close box only, no taskbar button.
   setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -64,22 +64,22 @@ Form4::Form4() : platform::Form(StartUpPosition::CenterScreen) {
   Command9 = new QPushButton(QStringLiteral("Command9"), this);
   platform::PlaceTwips(Command9, 3840, 240, 255, 255);
   Command9->hide();
-  connect(Command9, &QPushButton::clicked, this, &Form4::Command9_Click);
+  connect(Command9, &QPushButton::clicked, this, &MainWindow::Command9_Click);
   // Switched on when the window is first shown: a tick that came earlier, inside
   // a box shown while the window loads, would start the loop under that box.
   Timer2 = new platform::Timer(this, 1, false);
-  connect(Timer2, &platform::Timer::Tick, this, &Form4::Timer2_Timer);
+  connect(Timer2, &platform::Timer::Tick, this, &MainWindow::Timer2_Timer);
 
   for (MenuPage page : {MenuPage::Video, MenuPage::Sound, MenuPage::Player, MenuPage::Mouse,
                         MenuPage::Controls, MenuPage::Other, MenuPage::Purchase}) {
     connect(MenuLabel(page), &platform::Label::Click, this, [page] { OpenPage(page); });
   }
-  connect(Command3, &platform::Label::Click, this, &Form4::Command3_Click);
-  connect(this, &platform::Form::MouseDown, this, &Form4::ShowCredit);
-  connect(Frame1, &platform::Panel::MouseDown, this, &Form4::ShowCredit);
+  connect(Command3, &platform::Label::Click, this, &MainWindow::Command3_Click);
+  connect(this, &platform::Form::MouseDown, this, &MainWindow::ShowCredit);
+  connect(Frame1, &platform::Panel::MouseDown, this, &MainWindow::ShowCredit);
 }
 
-platform::Label* Form4::MenuLabel(MenuPage page) const {
+platform::Label* MainWindow::MenuLabel(MenuPage page) const {
   switch (page) {
     case MenuPage::Video:
       return Command5;
@@ -99,14 +99,14 @@ platform::Label* Form4::MenuLabel(MenuPage page) const {
   return nullptr;
 }
 
-void Form4::Form_Load() {
+void MainWindow::Form_Load() {
   config::CreateConfigFile();
   SeedFire(Fire);
 }
 
-void Form4::Form_Unload() { platform::End(); }
+void MainWindow::Form_Unload() { platform::End(); }
 
-void Form4::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
   if (!shown_) {
     shown_ = true;
     Timer2->SetEnabled(true);
@@ -114,37 +114,37 @@ void Form4::showEvent(QShowEvent* event) {
   platform::Form::showEvent(event);
 }
 
-void Form4::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
   if (!MainWindowInUse) return;
   platform::Unload(*this);
 }
 
-void Form4::ShowCredit(int button) {
+void MainWindow::ShowCredit(int button) {
   if (button != 2 || !MainWindowInUse) return;
   platform::MsgBox(kCreditText, 0, QString());
   PlayClick(CreditSound);
 }
 
-void Form4::Command3_Click() {
+void MainWindow::Command3_Click() {
   if (!MainWindowInUse) return;
   if (!config::SaveConfigFile(CD)) return;
   PlayClick(MenuSound);
   platform::Unload(*this);
 }
 
-void Form4::HoldFireLoop(bool hold) { fire_loop_held = hold; }
+void MainWindow::HoldFireLoop(bool hold) { fire_loop_held = hold; }
 
-void Form4::Timer2_Timer() {
+void MainWindow::Timer2_Timer() {
   Timer2->SetEnabled(false);
   Command9->click();
 }
 
 // Runs for the rest of the program, as fast as the machine allows: every click,
 // page, box and Save from now on is handled inside the DoEvents of some frame.
-void Form4::Command9_Click() {
+void MainWindow::Command9_Click() {
   if (fire_loop_held) return;
-  const QPointer<Form4> self(this);
+  const QPointer<MainWindow> self(this);
   for (;;) {
     platform::DoEvents();
     // The program normally ends inside DoEvents and never comes back here; where

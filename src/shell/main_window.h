@@ -14,11 +14,11 @@
 
 namespace shell {
 
-class Form4 : public platform::Form {
+class MainWindow : public platform::Form {
   Q_OBJECT
 
  public:
-  Form4();
+  MainWindow();
 
   // False while a page is open: no menu label reacts, the window cannot be closed.
   bool MainWindowInUse = true;

@@ -21,7 +21,7 @@ void SetPageOpener(MenuPage page, std::function<void()> show) { Openers()[page] 
 void ClearPageOpeners() { Openers().clear(); }
 
 void OpenPage(MenuPage page) {
-  Form4& main = platform::The<Form4>();
+  MainWindow& main = platform::The<MainWindow>();
   if (!main.MainWindowInUse || !main.MenuLabel(page)->Enabled()) return;
   const auto opener = Openers().find(page);
   if (opener == Openers().end()) return;  // not built yet
@@ -32,7 +32,7 @@ void OpenPage(MenuPage page) {
 
 void CompletePage(MenuPage page, const std::function<void()>& unloadWindows) {
   unloadWindows();
-  Form4& main = platform::The<Form4>();
+  MainWindow& main = platform::The<MainWindow>();
   main.MenuLabel(page)->SetEnabled(false);
   main.MainWindowInUse = true;
 }

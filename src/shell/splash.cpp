@@ -8,7 +8,7 @@
 
 namespace shell {
 
-frmSplash::frmSplash() {
+SplashWindow::SplashWindow() {
   setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
   setFixedSize(platform::TwipsToPixels(6120), platform::TwipsToPixels(4665));
   move(platform::TwipsToPixels(4680), platform::TwipsToPixels(3075));
@@ -22,22 +22,22 @@ frmSplash::frmSplash() {
   QPalette window = Pic->palette();
   window.setColor(QPalette::Window, QApplication::palette().color(QPalette::Base));
   Pic->setPalette(window);
-  WaiT1 = new WaiT(this);
+  WaiT1 = new TimedWait(this);
   platform::PlaceTwips(WaiT1, 840, 2880, 735, 975);
 }
 
-void frmSplash::paintEvent(QPaintEvent*) { QPainter(this).drawImage(0, 0, picture_); }
+void SplashWindow::paintEvent(QPaintEvent*) { QPainter(this).drawImage(0, 0, picture_); }
 
-void frmSplash::Form_Load() {
+void SplashWindow::Form_Load() {
   Pic->SetPicture(BMP.ListImage(1));
-  platform::Show<frmSplash>();
+  platform::Show<SplashWindow>();
   WaiT1->Wait(1);
-  platform::Load<Form4>();
+  platform::Load<MainWindow>();
   platform::Unload(*this);
 }
 
-void frmSplash::Form_Unload() { platform::Show<Form4>(); }
+void SplashWindow::Form_Unload() { platform::Show<MainWindow>(); }
 
-void StartUp() { platform::Load<frmSplash>(); }
+void StartUp() { platform::Load<SplashWindow>(); }
 
 }  // namespace shell

@@ -8,15 +8,15 @@
 
 namespace shell {
 
-class frmSplash : public platform::Form {
+class SplashWindow : public platform::Form {
   Q_OBJECT
 
  public:
-  frmSplash();
+  SplashWindow();
 
   platform::PictureBox* Pic;
   platform::ImageList BMP;
-  WaiT* WaiT1;
+  TimedWait* WaiT1;
 
  protected:
   void Form_Load() override;

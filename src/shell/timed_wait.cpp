@@ -17,17 +17,17 @@ int WaitInterval(double seconds) {
   return int(ms);
 }
 
-WaiT::WaiT(QWidget* parent) : QWidget(parent), Time(new platform::Timer(this, 0, true)) {
-  connect(Time, &platform::Timer::Tick, this, &WaiT::Time_Timer);
+TimedWait::TimedWait(QWidget* parent) : QWidget(parent), Time(new platform::Timer(this, 0, true)) {
+  connect(Time, &platform::Timer::Tick, this, &TimedWait::Time_Timer);
 }
 
-void WaiT::Wait(double seconds) {
+void TimedWait::Wait(double seconds) {
   Time->SetEnabled(true);
   Time->SetInterval(WaitInterval(seconds));
   while (Time->Interval() > 0) platform::DoEvents();
   Time->SetEnabled(false);
 }
 
-void WaiT::Time_Timer() { Time->SetInterval(0); }
+void TimedWait::Time_Timer() { Time->SetInterval(0); }
 
 }  // namespace shell

@@ -1,4 +1,4 @@
-// WaiT: waits some seconds while the program keeps handling window events.
+// TimedWait: waits some seconds while the program keeps handling window events.
 #pragma once
 
 #include <QWidget>
@@ -7,11 +7,11 @@
 
 namespace shell {
 
-class WaiT : public QWidget {
+class TimedWait : public QWidget {
   Q_OBJECT
 
  public:
-  explicit WaiT(QWidget* parent);
+  explicit TimedWait(QWidget* parent);
 
   // Returns after about `seconds`; every event that arrives meanwhile runs
   // first. The seconds become whole milliseconds, a half going to the even

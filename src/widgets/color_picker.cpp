@@ -10,7 +10,7 @@ std::int16_t SteppedLevel(std::int16_t level, bool up) {
   return level > 0 ? std::int16_t(level - 5) : std::int16_t(0);
 }
 
-COLOR::COLOR(QWidget* parent) : QWidget(parent) {
+ColorPicker::ColorPicker(QWidget* parent) : QWidget(parent) {
   platform::SetBackColor(this, 0x00000000);
   const QFont letters = platform::MakeFont(QStringLiteral("Comic Sans MS"), 14.25, true);
   auto letter = [&](const char* text, std::uint32_t color, int left, int width) {
@@ -57,15 +57,15 @@ COLOR::COLOR(QWidget* parent) : QWidget(parent) {
   connect(SpinB, &platform::SpinButton::SpinDown, this, [this] { Step(B_, Text3, -1); });
 }
 
-std::uint32_t COLOR::PreviewColor() const { return platform::RGB(R_, G_, B_); }
+std::uint32_t ColorPicker::PreviewColor() const { return platform::RGB(R_, G_, B_); }
 
-void COLOR::Step(std::int16_t& level, platform::TextBox* box, int by) {
+void ColorPicker::Step(std::int16_t& level, platform::TextBox* box, int by) {
   level = SteppedLevel(level, by > 0);
   // Written on every press, so a typed text gives way to the true level.
   box->setText(config::NumberText(level));
   ShowSwatch();
 }
 
-void COLOR::ShowSwatch() { platform::SetBackColor(Picture1, PreviewColor()); }
+void ColorPicker::ShowSwatch() { platform::SetBackColor(Picture1, PreviewColor()); }
 
 }  // namespace widgets

@@ -1,4 +1,4 @@
-// COLOR: three channel levels in steps of five from 0 to 255, each with its
+// ColorPicker: three channel levels in steps of five from 0 to 255, each with its
 // spin button, letter and value box, and a swatch of the colour they make.
 #pragma once
 
@@ -10,11 +10,11 @@
 
 namespace widgets {
 
-class COLOR : public QWidget {
+class ColorPicker : public QWidget {
   Q_OBJECT
 
  public:
-  explicit COLOR(QWidget* parent);
+  explicit ColorPicker(QWidget* parent);
 
   // The levels the page reads; the value boxes never change them.
   std::int16_t R() const { return R_; }

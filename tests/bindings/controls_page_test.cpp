@@ -13,7 +13,7 @@
 
 namespace {
 
-using bindings::Set1;
+using bindings::ControlsPage;
 using platform::KeyTextBox;
 
 const QColor kLavender(0xC0, 0xC0, 0xFF);
@@ -23,21 +23,21 @@ class ControlsPageTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {
     WizardTest::SetUp();
-    shell::SetPageOpener(shell::MenuPage::Controls, [] { platform::Show<Set1>(); });
-    platform::Show<shell::Form4>();
+    shell::SetPageOpener(shell::MenuPage::Controls, [] { platform::Show<ControlsPage>(); });
+    platform::Show<shell::MainWindow>();
     fresh_ = TempFileBytes();
     QTest::mouseClick(Main().Command2, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Page()));
     sound_.played.clear();
   }
-  shell::Form4& Main() { return platform::The<shell::Form4>(); }
-  Set1& Page() { return platform::The<Set1>(); }
+  shell::MainWindow& Main() { return platform::The<shell::MainWindow>(); }
+  ControlsPage& Page() { return platform::The<ControlsPage>(); }
   QWindow* Window() { return Page().windowHandle(); }
   KeyTextBox* Box(int i) { return Page().Text1[i]; }
 
   // Where the box lies in the page now, its panel scrolled so that it is in view.
   QPoint InView(QWidget* box, QPoint at = {}) {
-    Set1& p = Page();
+    ControlsPage& p = Page();
     const int top = box->mapTo(p.img, QPoint()).y() * 15;
     p.V->SetValue(std::clamp(top - 3000, 0, p.V->Max()));
     return box->mapTo(&p, at.isNull() ? box->rect().center() : at);
@@ -60,7 +60,7 @@ class ControlsPageTest : public testing_support::WizardTest {
 };
 
 TEST_F(ControlsPageTest, HeadersAndCaptions) {
-  Set1& p = Page();
+  ControlsPage& p = Page();
   EXPECT_TRUE(p.isVisible());
   EXPECT_EQ(p.Command2->text(), "Done");
   EXPECT_EQ(p.Label10->text(), "Action");
@@ -72,7 +72,7 @@ TEST_F(ControlsPageTest, HeadersAndCaptions) {
 }
 
 TEST_F(ControlsPageTest, OpeningShowsEveryBoxIdleAndEmpty) {
-  Set1& p = Page();
+  ControlsPage& p = Page();
   for (int i = 0; i < bindings::kBoxCount; ++i) {
     SCOPED_TRACE(i);
     KeyTextBox* box = p.Text1[i];
@@ -95,7 +95,7 @@ TEST_F(ControlsPageTest, OpeningShowsEveryBoxIdleAndEmpty) {
 }
 
 TEST_F(ControlsPageTest, ScrollingMovesThePanel) {
-  Set1& p = Page();
+  ControlsPage& p = Page();
   EXPECT_EQ(p.V->Max(), 15685);
   EXPECT_EQ(p.V->SmallChange(), 500);
   EXPECT_EQ(p.V->LargeChange(), 1000);

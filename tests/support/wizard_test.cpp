@@ -68,12 +68,12 @@ void WizardTest::SetUp() {
   platform::ClearEndRequest();
   platform::SetEndHandler([this](int) { ++endRequests_; });
   // Running events would otherwise enter the endless fire loop; its own tests let it go.
-  shell::Form4::HoldFireLoop(true);
+  shell::MainWindow::HoldFireLoop(true);
 }
 
 void WizardTest::TearDown() {
   platform::DestroyAllForms();
-  shell::Form4::HoldFireLoop(false);
+  shell::MainWindow::HoldFireLoop(false);
   shell::ClearPageOpeners();
   MOD::Reset();
   platform::SetEndHandler({});
