@@ -1,12 +1,11 @@
 #include "shell/page_look.h"
 
 #include "platform/units.h"
+#include "widgets/fonts.h"
 
 namespace shell {
 
-QFont ComicFont(double points, bool bold) {
-  return platform::MakeFont(QStringLiteral("Comic Sans MS"), points, bold);
-}
+QFont ComicFont(double points, bool bold) { return fonts::comicFont(points, bold); }
 
 platform::Shape* MakeOutline(QWidget* window, int width, int height) {
   auto* outline = new platform::Shape(window, kOutlineBlue, 3);

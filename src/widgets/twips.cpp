@@ -1,0 +1,11 @@
+#include "widgets/twips.h"
+
+#include "platform/units.h"
+
+namespace twips {
+
+void place(QWidget* widget, const Rect& rect) {
+  platform::PlaceTwips(widget, rect.left, rect.top, rect.width, rect.height);
+}
+
+}  // namespace twips
