@@ -41,6 +41,8 @@
 #include "shell/splash.h"
 #include "support/wizard_test.h"
 #include "widgets/color_picker.h"
+#include "widgets/line.h"
+#include "widgets/spin_arrows.h"
 #include "widgets/value_widget.h"
 
 // Colours in the failure messages as #rrggbb.
@@ -99,7 +101,7 @@ QColor BackOf(QWidget* w) {
 // The text (or line, or arrow) colour as the control holds it.
 QColor ForeOf(QWidget* w) {
   if (auto* shape = dynamic_cast<platform::Shape*>(w)) return Bgr(shape->BorderColor());
-  if (auto* spin = qobject_cast<platform::SpinButton*>(w)) return spin->ArrowColor();
+  if (auto* spin = qobject_cast<widgets::SpinArrows*>(w)) return spin->arrowColor();
   if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) {
     return w->palette().color(QPalette::Text);
   }
@@ -209,10 +211,10 @@ void CheckWindow(QWidget& w, int width, int height, QColor back = Bgr(0x00000000
 }
 
 // A line from (x1, y) to (x2, y) in twips: where it lies and how it is drawn.
-void CheckRule(platform::Line* line, int x1, int x2, int y, std::uint32_t color, int width) {
+void CheckRule(widgets::Line* line, int x1, int x2, int y, std::uint32_t color, int width) {
   SCOPED_TRACE("Line1");
-  EXPECT_EQ(line->BorderColor(), color);
-  EXPECT_EQ(line->BorderWidth(), width);
+  EXPECT_EQ(line->lineColor(), color);
+  EXPECT_EQ(line->lineWidth(), width);
   const QRect g = line->geometry();
   EXPECT_EQ(g.center().y(), Px(y));
   EXPECT_LE(g.left(), Px(x1));
@@ -485,7 +487,7 @@ TEST_F(LayoutTest, OtherPage) {
     return Row{name,       l,           left,  0,    width,        405, {},
                Bgr(color), Font::Comic, 14.25, true, Width::Exact, c};
   };
-  const auto spin = [c](const char* name, platform::SpinButton* s, int left) {
+  const auto spin = [c](const char* name, widgets::SpinArrows* s, int left) {
     // The arrows keep the control's default colour.
     return Row{
         name,       s, left,  360,          255, 375, Bgr(0x00800000), Sys(QPalette::ButtonText),

@@ -17,7 +17,7 @@ namespace {
 
 using testing_support::Lines;
 
-void Press(platform::SpinButton* b, bool up, int times) {
+void Press(widgets::SpinArrows* b, bool up, int times) {
   const QPoint at(b->width() / 2, up ? 2 : b->height() - 3);
   for (int i = 0; i < times; ++i) QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, at);
 }

@@ -28,7 +28,7 @@ SettingsPage::SettingsPage(const PageFrame& frame)
   platform::SetBackColor(this, kBlack);
 
   Shape1 = shell::MakeOutline(this, frame.outlineWidth, frame.outlineHeight);
-  Line1 = new platform::Line(this, 0, 480, 7560, 480, kRuleRed, 2);
+  Line1 = new widgets::Line(this, 0, 480, 7560, 480, kRuleRed, 2);
 
   Label1 = new platform::Label(this, frame.title, kGreen, Comic(14.25, true));
   platform::PlaceTwips(Label1, frame.titleLeft, 0, frame.titleWidth, 405);

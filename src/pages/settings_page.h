@@ -11,6 +11,7 @@
 #include "platform/inputs.h"
 #include "platform/shapes.h"
 #include "shell/page_protocol.h"
+#include "widgets/line.h"
 #include "widgets/value_widget.h"
 
 namespace pages {
@@ -32,7 +33,7 @@ class SettingsPage : public platform::Form {
   explicit SettingsPage(const PageFrame& frame);
 
   platform::Shape* Shape1;
-  platform::Line* Line1;
+  widgets::Line* Line1;
   platform::Label* Label1;            // the title
   platform::CommandButton* Command2;  // Done
 

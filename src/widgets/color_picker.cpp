@@ -23,7 +23,7 @@ ColorPicker::ColorPicker(QWidget* parent) : QWidget(parent) {
   Label1 = letter("B", 0x00FF0000, 880, 180);
 
   auto spin = [&](int left) {
-    auto* button = new platform::SpinButton(this, 0x00800000);
+    auto* button = new SpinArrows(this, 0x00800000);
     platform::PlaceTwips(button, left, 360, 255, 375);
     return button;
   };
@@ -49,12 +49,12 @@ ColorPicker::ColorPicker(QWidget* parent) : QWidget(parent) {
   const QList<QWidget*> stops = TabStops();
   for (qsizetype i = 1; i < stops.size(); ++i) setTabOrder(stops[i - 1], stops[i]);
 
-  connect(SpinR, &platform::SpinButton::SpinUp, this, [this] { Step(R_, Text1, +1); });
-  connect(SpinR, &platform::SpinButton::SpinDown, this, [this] { Step(R_, Text1, -1); });
-  connect(SpinG, &platform::SpinButton::SpinUp, this, [this] { Step(G_, Text2, +1); });
-  connect(SpinG, &platform::SpinButton::SpinDown, this, [this] { Step(G_, Text2, -1); });
-  connect(SpinB, &platform::SpinButton::SpinUp, this, [this] { Step(B_, Text3, +1); });
-  connect(SpinB, &platform::SpinButton::SpinDown, this, [this] { Step(B_, Text3, -1); });
+  connect(SpinR, &SpinArrows::upPressed, this, [this] { Step(R_, Text1, +1); });
+  connect(SpinR, &SpinArrows::downPressed, this, [this] { Step(R_, Text1, -1); });
+  connect(SpinG, &SpinArrows::upPressed, this, [this] { Step(G_, Text2, +1); });
+  connect(SpinG, &SpinArrows::downPressed, this, [this] { Step(G_, Text2, -1); });
+  connect(SpinB, &SpinArrows::upPressed, this, [this] { Step(B_, Text3, +1); });
+  connect(SpinB, &SpinArrows::downPressed, this, [this] { Step(B_, Text3, -1); });
 }
 
 std::uint32_t ColorPicker::PreviewColor() const { return platform::RGB(R_, G_, B_); }

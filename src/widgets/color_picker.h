@@ -7,6 +7,7 @@
 
 #include "platform/controls.h"
 #include "platform/inputs.h"
+#include "widgets/spin_arrows.h"
 
 namespace widgets {
 
@@ -23,7 +24,7 @@ class ColorPicker : public QWidget {
 
   platform::Label *Label2, *Label3, *Label1;  // R, G, B letters
   // The spin buttons of the levels R, G and B.
-  platform::SpinButton *SpinR, *SpinG, *SpinB;
+  SpinArrows *SpinR, *SpinG, *SpinB;
   platform::TextBox *Text1, *Text2, *Text3;  // the levels R, G, B
   platform::PictureBox* Picture1;            // the swatch
 

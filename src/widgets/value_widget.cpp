@@ -67,9 +67,9 @@ ValueWidget::ValueWidget(QWidget* parent, const ValueRules& rules)
   Text1 = new platform::TextBox(this, kBlack, kBlue, font);
   Text1->SetLocked(true);
   platform::PlaceTwips(Text1, 0, 0, rules.boxWidthTwips, 360);
-  B = new platform::SpinButton(this, kBlack);
+  B = new SpinArrows(this, kBlack);
   platform::PlaceTwips(B, rules.boxWidthTwips, 0, 255, 345);
-  B->SetArrowColor(QApplication::palette().color(QPalette::HighlightedText));
+  B->setArrowColor(QApplication::palette().color(QPalette::HighlightedText));
   setTabOrder(Text1, B);
   // Where the page gives the widget more room than its two controls, the
   // widget's own default control colour shows.
@@ -79,8 +79,8 @@ ValueWidget::ValueWidget(QWidget* parent, const ValueRules& rules)
   setAutoFillBackground(true);
 
   connect(Text1, &platform::TextBox::Change, this, &ValueWidget::Text1_Change);
-  connect(B, &platform::SpinButton::SpinUp, this, &ValueWidget::SpinUp);
-  connect(B, &platform::SpinButton::SpinDown, this, &ValueWidget::SpinDown);
+  connect(B, &SpinArrows::upPressed, this, &ValueWidget::SpinUp);
+  connect(B, &SpinArrows::downPressed, this, &ValueWidget::SpinDown);
 
   Show(counter_);
   // The box starts empty, so the first text is always a change; T follows it.

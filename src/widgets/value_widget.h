@@ -10,6 +10,7 @@
 #include <variant>
 
 #include "platform/inputs.h"
+#include "widgets/spin_arrows.h"
 
 namespace widgets {
 
@@ -62,7 +63,7 @@ class ValueWidget : public QWidget {
   QList<QWidget*> TabStops() const { return {Text1, B}; }
 
   platform::TextBox* Text1;
-  platform::SpinButton* B;
+  SpinArrows* B;
 
  private:
   void SpinUp();
