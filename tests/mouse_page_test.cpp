@@ -13,11 +13,11 @@ namespace {
 using testing_support::Lines;
 
 using pages::MouseChoices;
-using pages::MouseSection;
+using pages::mouseSection;
 
-TEST(MouseSection, StartingChoicesAndChangedOnes) {
+TEST(mouseSection, StartingChoicesAndChangedOnes) {
   EXPECT_EQ(
-      MouseSection(MouseChoices{}),
+      mouseSection(MouseChoices{}),
       Lines({"sensitivity \"0\"", "zoom_sensitivity_ratio \"0\"", "m_filter \"1\"",
              "m_pitch \"-0.022\"", "m_yaw \"0.022\"", "lookstrafe \"0\"", "+mlook",
              "m_forward \"1\"", "m_side \"0.8\"", "lookspring \"0\"", "default_fov \"110\""}));
@@ -31,14 +31,14 @@ TEST(MouseSection, StartingChoicesAndChangedOnes) {
   changed.lookStrafe = 1;
   changed.mouseLook = 0;
   EXPECT_EQ(
-      MouseSection(changed),
+      mouseSection(changed),
       Lines({"sensitivity \"1.5\"", "zoom_sensitivity_ratio \"10\"", "m_filter \"0\"",
              "m_pitch \"0.022\"", "m_yaw \"-0.022\"", "lookstrafe \"1\"", "-mlook",
              "m_forward \"1\"", "m_side \"0.8\"", "lookspring \"0\"", "default_fov \"110\""}));
 
   // No selection: only index 0 takes the first text.
   MouseChoices none{QStringLiteral("0"), QStringLiteral("0"), -1, -1, -1, -1, -1};
-  const QStringList lines = MouseSection(none);
+  const QStringList lines = mouseSection(none);
   EXPECT_EQ(lines[2], QStringLiteral("m_filter \"-1\""));
   EXPECT_EQ(lines[3], QStringLiteral("m_pitch \"-0.022\""));
   EXPECT_EQ(lines[4], QStringLiteral("m_yaw \"-0.022\""));

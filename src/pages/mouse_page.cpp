@@ -1,32 +1,6 @@
 #include "pages/mouse_page.h"
 
-#include "config/config_text.h"
-
 namespace pages {
-namespace {
-
-QString Reversed(int index) {
-  return index == 0 ? QStringLiteral("0.022") : QStringLiteral("-0.022");
-}
-
-}  // namespace
-
-QStringList MouseSection(const MouseChoices& c) {
-  using config::ValueLine;
-  return {
-      ValueLine(u"sensitivity", c.sensitivity),
-      ValueLine(u"zoom_sensitivity_ratio", c.zoomSensitivity),
-      ValueLine(u"m_filter", c.filter),
-      ValueLine(u"m_pitch", Reversed(c.pitchReverse)),
-      ValueLine(u"m_yaw", Reversed(c.yawReverse)),
-      ValueLine(u"lookstrafe", c.lookStrafe),
-      c.mouseLook == 0 ? QStringLiteral("-mlook") : QStringLiteral("+mlook"),
-      ValueLine(u"m_forward", u"1"),
-      ValueLine(u"m_side", u"0.8"),
-      ValueLine(u"lookspring", u"0"),
-      ValueLine(u"default_fov", u"110"),
-  };
-}
 
 MousePage::MousePage()
     : SettingsPage({shell::MenuPage::Mouse, QStringLiteral("Mouse Setting"), 5610, 3990, 5580, 3960,
@@ -60,7 +34,7 @@ void MousePage::Form_Load() {
 }
 
 QStringList MousePage::SectionLines() const {
-  return MouseSection({SEN1->TText(), SEN2->TText(), Combo1->ListIndex(), Combo2->ListIndex(),
+  return mouseSection({SEN1->TText(), SEN2->TText(), Combo1->ListIndex(), Combo2->ListIndex(),
                        Combo3->ListIndex(), Combo4->ListIndex(), Combo5->ListIndex()});
 }
 

@@ -1,22 +1,10 @@
 // The mouse settings page, MousePage.
 #pragma once
 
+#include "pages/mouse_section.h"
 #include "pages/settings_page.h"
 
 namespace pages {
-
-struct MouseChoices {
-  QString sensitivity = QStringLiteral("0");      // T of SEN1, as text
-  QString zoomSensitivity = QStringLiteral("0");  // T of SEN2, as text
-  int filter = 1;                                 // Combo1: smoothing
-  int pitchReverse = 1;                           // Combo2
-  int yawReverse = 0;                             // Combo3
-  int lookStrafe = 0;                             // Combo4
-  int mouseLook = 1;                              // Combo5
-};
-
-// The lines after the header "// [ Mouse Setting ] ".
-QStringList MouseSection(const MouseChoices& choices);
 
 class MousePage : public SettingsPage {
   Q_OBJECT

@@ -1,38 +1,11 @@
 // The other-settings page, OtherPage.
 #pragma once
 
+#include "pages/other_section.h"
 #include "pages/settings_page.h"
 #include "widgets/color_picker.h"
 
 namespace pages {
-
-struct OtherChoices {
-  QString name;                                   // Text1, as typed
-  QString serverName;                             // Text2, as typed
-  int consoleMessages = 0;                        // Combo1
-  int centerId = 1;                               // Combo2
-  QString deathNoticeTime = QStringLiteral("0");  // T of senn1
-  int fastSwitch = 1;                             // Combo3
-  QString sayTextTime = QStringLiteral("0");      // T of SENN2
-  int radar = 1;                                  // Combo4
-  int netGraph = 0;                               // Combo5
-  int autoAim = 0;                                // Combo6
-  int zoomCrosshair = 1;                          // Combo7
-  int showFps = 0;                                // Combo8
-  int connection = 7;                             // Combo9
-  int menu = 0;                                   // Combo10
-  int red = 235, green = 235, blue = 235;         // COLOR1
-};
-
-// The connection types of "Соединение" and the rate each writes.
-struct Connection {
-  const char* item;  // UTF-8
-  const char* rate;
-};
-extern const Connection kConnections[8];
-
-// The lines after the header "// [ Othen Setting ] ".
-QStringList OtherSection(const OtherChoices& choices);
 
 class OtherPage : public SettingsPage {
   Q_OBJECT

@@ -1,22 +1,6 @@
 #include "pages/player_page.h"
 
-#include "config/config_text.h"
-
 namespace pages {
-
-QStringList PlayerSection(const PlayerChoices& c) {
-  using config::ValueLine;
-  return {
-      ValueLine(u"cl_bob", c.bob == 0 ? QStringLiteral("0") : QStringLiteral("0.01")),
-      ValueLine(u"cl_bobup", u"0.5"),
-      ValueLine(u"cl_bobcycle", u"0.8"),
-      ValueLine(u"cl_forwardspeed", c.forwardSpeed),
-      ValueLine(u"cl_backspeed", c.backSpeed),
-      ValueLine(u"cl_sidespeed", c.sideSpeed),
-      ValueLine(u"cl_righthand", c.rightHand),
-      ValueLine(u"cl_observercrosshair", c.observerCrosshair),
-  };
-}
 
 PlayerPage::PlayerPage()
     : SettingsPage({shell::MenuPage::Player, QStringLiteral("Player Setting"), 7170, 3030, 7140,
@@ -45,7 +29,7 @@ void PlayerPage::Form_Load() {
 }
 
 QStringList PlayerPage::SectionLines() const {
-  return PlayerSection({Combo1->ListIndex(), Combo3->ListIndex(), Combo2->ListIndex(),
+  return playerSection({Combo1->ListIndex(), Combo3->ListIndex(), Combo2->ListIndex(),
                         SPEED1->TText(), SPEED2->TText(), SPEED3->TText()});
 }
 

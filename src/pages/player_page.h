@@ -1,21 +1,10 @@
 // The player settings page, PlayerPage.
 #pragma once
 
+#include "pages/player_section.h"
 #include "pages/settings_page.h"
 
 namespace pages {
-
-struct PlayerChoices {
-  int bob = 1;                                   // Combo1
-  int rightHand = 1;                             // Combo3
-  int observerCrosshair = 0;                     // Combo2
-  QString backSpeed = QStringLiteral("400");     // T of SPEED1
-  QString forwardSpeed = QStringLiteral("400");  // T of SPEED2
-  QString sideSpeed = QStringLiteral("400");     // T of SPEED3
-};
-
-// The lines after the header "// [ Player Setting ] ".
-QStringList PlayerSection(const PlayerChoices& choices);
 
 class PlayerPage : public SettingsPage {
   Q_OBJECT

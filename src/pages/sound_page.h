@@ -2,19 +2,9 @@
 #pragma once
 
 #include "pages/settings_page.h"
+#include "pages/sound_section.h"
 
 namespace pages {
-
-struct SoundChoices {
-  QString volume = QStringLiteral("0");    // T of Volume1
-  QString cdVolume = QStringLiteral("0");  // T of Volume2
-  int hiSound = 1;                         // Combo1
-  int load8bit = 0;                        // Combo2
-  int effects3d = 0;                       // Combo3
-};
-
-// The lines after the header "// [ Sound Setting ] ".
-QStringList SoundSection(const SoundChoices& choices);
 
 class SoundPage : public SettingsPage {
   Q_OBJECT

@@ -2,26 +2,9 @@
 #pragma once
 
 #include "pages/settings_page.h"
+#include "pages/video_section.h"
 
 namespace pages {
-
-struct VideoChoices {
-  QString gamma = QStringLiteral("1");       // T of UPDW1
-  QString brightness = QStringLiteral("1");  // T of UPDW2
-  QString texGamma = QStringLiteral("1");    // T of UPDW3
-  QString smokePuffs = QStringLiteral("0");  // T of UPDW02
-  QString decals = QStringLiteral("0");      // T of UPDW03
-  int crosshair = 0;                         // Combo1
-  int hiModels = 1;                          // Combo3
-  int dynamicLight = 1;                      // Combo4
-  int mmx = 1;                               // Combo5
-  int smokeRealism = 0;                      // Combo6
-  int blood = 1;                             // Combo7
-  int mode3dfx = 1;                          // Combo8
-};
-
-// The lines after the header "// [ Video Setting ] ".
-QStringList VideoSection(const VideoChoices& choices);
 
 class VideoPage : public SettingsPage {
   Q_OBJECT
