@@ -49,38 +49,38 @@ TEST_F(ColorPickerTest, Presses) {
   for (const Case& c : cases) {
     QWidget page;
     widgets::ColorPicker picker(&page);
-    Press(picker.SpinR, true, c.redUp);
-    Press(picker.SpinR, false, c.redDown);
-    Press(picker.SpinG, false, c.greenDown);
-    Press(picker.SpinB, true, c.blueUp);
-    EXPECT_EQ(picker.R(), c.r);
-    EXPECT_EQ(picker.G(), c.g);
-    EXPECT_EQ(picker.B(), c.b);
-    EXPECT_EQ(picker.Text1->Text(), QString::number(c.r));
-    EXPECT_EQ(picker.Text2->Text(), QString::number(c.g));
-    EXPECT_EQ(picker.Text3->Text(), QString::number(c.b));
-    EXPECT_EQ(picker.PreviewColor(), c.swatch);
-    EXPECT_EQ(picker.Picture1->palette().color(QPalette::Window), platform::BgrColor(c.swatch));
+    Press(picker.redArrows, true, c.redUp);
+    Press(picker.redArrows, false, c.redDown);
+    Press(picker.greenArrows, false, c.greenDown);
+    Press(picker.blueArrows, true, c.blueUp);
+    EXPECT_EQ(picker.red(), c.r);
+    EXPECT_EQ(picker.green(), c.g);
+    EXPECT_EQ(picker.blue(), c.b);
+    EXPECT_EQ(picker.redBox->Text(), QString::number(c.r));
+    EXPECT_EQ(picker.greenBox->Text(), QString::number(c.g));
+    EXPECT_EQ(picker.blueBox->Text(), QString::number(c.b));
+    EXPECT_EQ(picker.previewColor(), c.swatch);
+    EXPECT_EQ(picker.swatch->palette().color(QPalette::Window), platform::BgrColor(c.swatch));
   }
   // Pure red: four up on R, 47 down on G and on B.
   QWidget page;
   widgets::ColorPicker picker(&page);
-  Press(picker.SpinR, true, 4);
-  Press(picker.SpinG, false, 47);
-  Press(picker.SpinB, false, 47);
-  EXPECT_EQ(picker.PreviewColor(), 0x000000FFu);
+  Press(picker.redArrows, true, 4);
+  Press(picker.greenArrows, false, 47);
+  Press(picker.blueArrows, false, 47);
+  EXPECT_EQ(picker.previewColor(), 0x000000FFu);
 }
 
 TEST_F(ColorPickerTest, TypingChangesNoLevel) {
   QWidget page;
   widgets::ColorPicker picker(&page);
-  EXPECT_FALSE(picker.Text1->isReadOnly());
-  picker.Text1->selectAll();
-  QTest::keyClicks(picker.Text1, "12");
-  EXPECT_EQ(picker.Text1->Text(), QStringLiteral("12"));
-  EXPECT_EQ(picker.R(), 235);
-  Press(picker.SpinR, false, 1);
-  EXPECT_EQ(picker.Text1->Text(), QStringLiteral("230"));
+  EXPECT_FALSE(picker.redBox->isReadOnly());
+  picker.redBox->selectAll();
+  QTest::keyClicks(picker.redBox, "12");
+  EXPECT_EQ(picker.redBox->Text(), QStringLiteral("12"));
+  EXPECT_EQ(picker.red(), 235);
+  Press(picker.redArrows, false, 1);
+  EXPECT_EQ(picker.redBox->Text(), QStringLiteral("230"));
 }
 
 TEST(otherSection, StartingChoicesAndTheOptionalLines) {
@@ -154,28 +154,30 @@ class OtherPageTest : public testing_support::WizardTest {
 
 TEST_F(OtherPageTest, CaptionsListsAndStart) {
   pages::OtherPage& p = platform::The<pages::OtherPage>();
-  EXPECT_EQ(p.Captions.size(), 15);
-  EXPECT_EQ(p.Captions[3]->text(),
+  EXPECT_EQ(p.captions.size(), 15);
+  EXPECT_EQ(p.captions[3]->text(),
             QStringLiteral("Идентифицирующая надпись при  наведении на игрока"));
-  EXPECT_TRUE(p.Text1->Text().isEmpty());
-  EXPECT_FALSE(p.Text1->isReadOnly());
-  EXPECT_EQ(p.Combo9->List(1), QStringLiteral("14,4 kb modem"));
-  EXPECT_EQ(p.Combo9->List(6), QStringLiteral("Кабельное соед."));
+  EXPECT_TRUE(p.nameBox->Text().isEmpty());
+  EXPECT_FALSE(p.nameBox->isReadOnly());
+  EXPECT_EQ(p.connectionList->List(1), QStringLiteral("14,4 kb modem"));
+  EXPECT_EQ(p.connectionList->List(6), QStringLiteral("Кабельное соед."));
   const int starts[] = {0, 1, 1, 1, 0, 0, 1, 0, 7, 0};
-  platform::ComboBox* lists[] = {p.Combo1, p.Combo2, p.Combo3, p.Combo4, p.Combo5,
-                                 p.Combo6, p.Combo7, p.Combo8, p.Combo9, p.Combo10};
+  platform::ComboBox* lists[] = {
+      p.consoleMessagesList, p.centerIdList, p.fastSwitchList,    p.radarList,
+      p.netGraphList,        p.autoAimList,  p.zoomCrosshairList, p.showFpsList,
+      p.connectionList,      p.menuList};
   for (int i = 0; i < 10; ++i) EXPECT_EQ(lists[i]->ListIndex(), starts[i]) << i;
 }
 
 // The player types a Cyrillic name and a server name, picks a colour and a connection.
 TEST_F(OtherPageTest, TypedCyrillicReachesTheFileInCodePage1251) {
   pages::OtherPage& p = platform::The<pages::OtherPage>();
-  Type(p.Text1, QStringLiteral("Вася ё€"));
-  Type(p.Text2, QStringLiteral("Сервер ☺"));
-  Press(p.COLOR1->SpinR, false, 47);
-  Press(p.senn1->B, true, 25);
-  p.Combo9->SetListIndex(4);
-  QTest::mouseClick(p.Command2, Qt::LeftButton);
+  Type(p.nameBox, QStringLiteral("Вася ё€"));
+  Type(p.serverNameBox, QStringLiteral("Сервер ☺"));
+  Press(p.consoleColorPicker->redArrows, false, 47);
+  Press(p.deathNoticeTimeValue->arrows, true, 25);
+  p.connectionList->SetListIndex(4);
+  QTest::mouseClick(p.doneButton, Qt::LeftButton);
   EXPECT_EQ(TempFileBytes(),
             fresh_ +
                 "\r\n// [ Othen Setting ] \r\n"
@@ -195,12 +197,12 @@ TEST_F(OtherPageTest, TypedCyrillicReachesTheFileInCodePage1251) {
 TEST_F(OtherPageTest, PastedLineBreaksNeverSplitALine) {
   pages::OtherPage& p = platform::The<pages::OtherPage>();
   QApplication::clipboard()->setText(QStringLiteral("Bob\nquit\r\nbind w kill"));
-  p.Text1->setFocus();
-  QTest::keyClick(p.Text1, Qt::Key_V, Qt::ControlModifier);
+  p.nameBox->setFocus();
+  QTest::keyClick(p.nameBox, Qt::Key_V, Qt::ControlModifier);
   QApplication::clipboard()->setText(QStringLiteral("\"My\" server\r\n"));
-  p.Text2->setFocus();
-  QTest::keyClick(p.Text2, Qt::Key_V, Qt::ControlModifier);
-  QTest::mouseClick(p.Command2, Qt::LeftButton);
+  p.serverNameBox->setFocus();
+  QTest::keyClick(p.serverNameBox, Qt::Key_V, Qt::ControlModifier);
+  QTest::mouseClick(p.doneButton, Qt::LeftButton);
   const QByteArray section = TempFileBytes().mid(fresh_.size());
   EXPECT_TRUE(
       section.startsWith("\r\n// [ Othen Setting ] \r\n"

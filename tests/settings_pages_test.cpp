@@ -102,11 +102,12 @@ class SettingsPagesTest : public testing_support::WizardTest {
   }
   void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3)); }
   void Up(widgets::ValueWidget* w, int times) {
-    for (int i = 0; i < times; ++i) Click(w->B);
+    for (int i = 0; i < times; ++i) Click(w->arrows);
   }
   void Down(widgets::ValueWidget* w, int times) {
     for (int i = 0; i < times; ++i) {
-      QTest::mouseClick(w->B, Qt::LeftButton, Qt::NoModifier, QPoint(3, w->B->height() - 3));
+      QTest::mouseClick(w->arrows, Qt::LeftButton, Qt::NoModifier,
+                        QPoint(3, w->arrows->height() - 3));
     }
   }
   shell::MainWindow& Main() { return platform::The<shell::MainWindow>(); }
@@ -116,31 +117,32 @@ class SettingsPagesTest : public testing_support::WizardTest {
 TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
   Click(Main().Command8);  // Игрока
   pages::PlayerPage& player = platform::The<pages::PlayerPage>();
-  EXPECT_EQ(player.Label6->text(), QStringLiteral("Скорость смешения игрока влево и вправо"));
-  Up(player.SPEED2, 40);  // to the limit: the page writes 800
-  Down(player.SPEED1, 1);
-  player.Combo3->SetListIndex(0);
-  Click(player.Command2);
+  EXPECT_EQ(player.sideSpeedCaption->text(),
+            QStringLiteral("Скорость смешения игрока влево и вправо"));
+  Up(player.forwardSpeedValue, 40);  // to the limit: the page writes 800
+  Down(player.backSpeedValue, 1);
+  player.rightHandList->SetListIndex(0);
+  Click(player.doneButton);
 
   Click(Main().Command5);  // Видео
   pages::VideoPage& video = platform::The<pages::VideoPage>();
-  EXPECT_EQ(video.Label2.size(), 12);
-  EXPECT_EQ(video.Label2[7]->text(), QString::fromUtf8("Поддержка \xD0\x9C\xD0\x9C\xD0\xA5"));
-  Up(video.UPDW1, 4);
-  Down(video.UPDW2, 1);
-  Up(video.UPDW03, 2);
-  video.Combo7->SetListIndex(0);
-  video.Combo6->SetListIndex(2);
-  Click(video.Command2);
+  EXPECT_EQ(video.rowCaptions.size(), 12);
+  EXPECT_EQ(video.rowCaptions[7]->text(), QString::fromUtf8("Поддержка \xD0\x9C\xD0\x9C\xD0\xA5"));
+  Up(video.gammaValue, 4);
+  Down(video.brightnessValue, 1);
+  Up(video.decalsValue, 2);
+  video.bloodList->SetListIndex(0);
+  video.smokeRealismList->SetListIndex(2);
+  Click(video.doneButton);
 
   Click(Main().Command7);  // Аудио
   pages::SoundPage& sound = platform::The<pages::SoundPage>();
-  EXPECT_EQ(sound.Volume1->Text1->Text(), QStringLiteral("0%"));
-  Up(sound.Volume1, 37);
-  sound.Combo3->SetListIndex(1);
-  Click(sound.Command2);
+  EXPECT_EQ(sound.volumeValue->valueBox->Text(), QStringLiteral("0%"));
+  Up(sound.volumeValue, 37);
+  sound.effects3dList->SetListIndex(1);
+  Click(sound.doneButton);
 
-  EXPECT_EQ(dialogs_.boxes.size(), 1u);  // SPEED's limit message
+  EXPECT_EQ(dialogs_.boxes.size(), 1u);  // the speed's limit message
   EXPECT_FALSE(Main().Command5->Enabled());
   EXPECT_FALSE(Main().Command7->Enabled());
   EXPECT_FALSE(Main().Command8->Enabled());
@@ -170,21 +172,23 @@ TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
 TEST_F(SettingsPagesTest, StartingIndexes) {
   Click(Main().Command5);
   pages::VideoPage& v = platform::The<pages::VideoPage>();
-  EXPECT_EQ((std::vector<int>{v.Combo1->ListIndex(), v.Combo3->ListIndex(), v.Combo4->ListIndex(),
-                              v.Combo5->ListIndex(), v.Combo6->ListIndex(), v.Combo7->ListIndex(),
-                              v.Combo8->ListIndex()}),
+  EXPECT_EQ((std::vector<int>{v.crosshairList->ListIndex(), v.hiModelsList->ListIndex(),
+                              v.dynamicLightList->ListIndex(), v.mmxList->ListIndex(),
+                              v.smokeRealismList->ListIndex(), v.bloodList->ListIndex(),
+                              v.mode3dfxList->ListIndex()}),
             (std::vector<int>{0, 1, 1, 1, 0, 1, 1}));
-  Click(v.Command2);
+  Click(v.doneButton);
   Click(Main().Command7);
   pages::SoundPage& s = platform::The<pages::SoundPage>();
-  EXPECT_EQ((std::vector<int>{s.Combo1->ListIndex(), s.Combo2->ListIndex(), s.Combo3->ListIndex(),
-                              s.Combo4->ListIndex()}),
+  EXPECT_EQ((std::vector<int>{s.hiSoundList->ListIndex(), s.load8bitList->ListIndex(),
+                              s.effects3dList->ListIndex(), s.voiceMessagesList->ListIndex()}),
             (std::vector<int>{1, 0, 0, 1}));
-  EXPECT_EQ(s.Combo2->List(0), QStringLiteral("Да"));
-  Click(s.Command2);
+  EXPECT_EQ(s.load8bitList->List(0), QStringLiteral("Да"));
+  Click(s.doneButton);
   Click(Main().Command8);
   pages::PlayerPage& p = platform::The<pages::PlayerPage>();
-  EXPECT_EQ((std::vector<int>{p.Combo1->ListIndex(), p.Combo2->ListIndex(), p.Combo3->ListIndex()}),
+  EXPECT_EQ((std::vector<int>{p.bobList->ListIndex(), p.observerCrosshairList->ListIndex(),
+                              p.rightHandList->ListIndex()}),
             (std::vector<int>{1, 0, 1}));
 }
 
@@ -203,8 +207,8 @@ using Stops = std::vector<std::pair<std::string, QWidget*>>;
 
 // A value widget takes the focus in its box, then in its arrows.
 void AddValue(Stops& stops, const std::string& name, widgets::ValueWidget* w) {
-  stops.push_back({name + ".box", w->Text1});
-  stops.push_back({name + ".arrows", w->B});
+  stops.push_back({name + ".box", w->valueBox});
+  stops.push_back({name + ".arrows", w->arrows});
 }
 
 std::string NameOf(const Stops& stops, QWidget* w) {
@@ -226,76 +230,82 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
        [] {
          pages::VideoPage& p = platform::The<pages::VideoPage>();
          Stops s;
-         AddValue(s, "UPDW1", p.UPDW1);
-         AddValue(s, "UPDW2", p.UPDW2);
-         s.push_back({"Combo1", p.Combo1});
-         AddValue(s, "UPDW3", p.UPDW3);
-         s.insert(s.end(), {{"Combo6", p.Combo6}, {"Combo7", p.Combo7}, {"Combo8", p.Combo8}});
-         AddValue(s, "UPDW02", p.UPDW02);
-         AddValue(s, "UPDW03", p.UPDW03);
-         s.insert(s.end(), {{"Combo5", p.Combo5},
-                            {"Combo4", p.Combo4},
-                            {"Combo3", p.Combo3},
-                            {"Done", p.Command2}});
+         AddValue(s, "gammaValue", p.gammaValue);
+         AddValue(s, "brightnessValue", p.brightnessValue);
+         s.push_back({"crosshairList", p.crosshairList});
+         AddValue(s, "texGammaValue", p.texGammaValue);
+         s.insert(s.end(), {{"smokeRealismList", p.smokeRealismList},
+                            {"bloodList", p.bloodList},
+                            {"mode3dfxList", p.mode3dfxList}});
+         AddValue(s, "smokePuffsValue", p.smokePuffsValue);
+         AddValue(s, "decalsValue", p.decalsValue);
+         s.insert(s.end(), {{"mmxList", p.mmxList},
+                            {"dynamicLightList", p.dynamicLightList},
+                            {"hiModelsList", p.hiModelsList},
+                            {"doneButton", p.doneButton}});
          return s;
        }},
       {"mouse", &shell::MainWindow::Command6,
        [] {
          pages::MousePage& p = platform::The<pages::MousePage>();
          Stops s;
-         AddValue(s, "SEN1", p.SEN1);
-         AddValue(s, "SEN2", p.SEN2);
-         s.insert(s.end(), {{"Combo1", p.Combo1},
-                            {"Combo2", p.Combo2},
-                            {"Combo3", p.Combo3},
-                            {"Combo4", p.Combo4},
-                            {"Combo5", p.Combo5},
-                            {"Done", p.Command2}});
+         AddValue(s, "sensitivityValue", p.sensitivityValue);
+         AddValue(s, "zoomSensitivityValue", p.zoomSensitivityValue);
+         s.insert(s.end(), {{"filterList", p.filterList},
+                            {"pitchReverseList", p.pitchReverseList},
+                            {"yawReverseList", p.yawReverseList},
+                            {"lookStrafeList", p.lookStrafeList},
+                            {"mouseLookList", p.mouseLookList},
+                            {"doneButton", p.doneButton}});
          return s;
        }},
       {"sound", &shell::MainWindow::Command7,
        [] {
          pages::SoundPage& p = platform::The<pages::SoundPage>();
          Stops s;
-         AddValue(s, "Volume1", p.Volume1);
-         s.insert(s.end(), {{"Combo2", p.Combo2}, {"Combo1", p.Combo1}});
-         AddValue(s, "Volume2", p.Volume2);
-         s.insert(s.end(), {{"Combo3", p.Combo3}, {"Combo4", p.Combo4}, {"Done", p.Command2}});
+         AddValue(s, "volumeValue", p.volumeValue);
+         s.insert(s.end(), {{"load8bitList", p.load8bitList}, {"hiSoundList", p.hiSoundList}});
+         AddValue(s, "cdVolumeValue", p.cdVolumeValue);
+         s.insert(s.end(), {{"effects3dList", p.effects3dList},
+                            {"voiceMessagesList", p.voiceMessagesList},
+                            {"doneButton", p.doneButton}});
          return s;
        }},
       {"player", &shell::MainWindow::Command8,
        [] {
          pages::PlayerPage& p = platform::The<pages::PlayerPage>();
-         Stops s{{"Combo1", p.Combo1}, {"Combo2", p.Combo2}};
-         AddValue(s, "SPEED1", p.SPEED1);
-         AddValue(s, "SPEED2", p.SPEED2);
-         AddValue(s, "SPEED3", p.SPEED3);
-         s.insert(s.end(), {{"Combo3", p.Combo3}, {"Done", p.Command2}});
+         Stops s{{"bobList", p.bobList}, {"observerCrosshairList", p.observerCrosshairList}};
+         AddValue(s, "backSpeedValue", p.backSpeedValue);
+         AddValue(s, "forwardSpeedValue", p.forwardSpeedValue);
+         AddValue(s, "sideSpeedValue", p.sideSpeedValue);
+         s.insert(s.end(), {{"rightHandList", p.rightHandList}, {"doneButton", p.doneButton}});
          return s;
        }},
       {"other", &shell::MainWindow::Command4,
        [] {
          pages::OtherPage& p = platform::The<pages::OtherPage>();
-         Stops s{
-             {"Text1", p.Text1}, {"Text2", p.Text2}, {"Combo1", p.Combo1}, {"Combo2", p.Combo2}};
-         AddValue(s, "senn1", p.senn1);
-         s.push_back({"Combo3", p.Combo3});
-         AddValue(s, "SENN2", p.SENN2);
-         s.insert(s.end(), {{"Combo4", p.Combo4},
-                            {"Combo5", p.Combo5},
-                            {"Combo6", p.Combo6},
-                            {"Combo7", p.Combo7},
-                            {"Combo8", p.Combo8},
-                            {"Combo9", p.Combo9}});
+         Stops s{{"nameBox", p.nameBox},
+                 {"serverNameBox", p.serverNameBox},
+                 {"consoleMessagesList", p.consoleMessagesList},
+                 {"centerIdList", p.centerIdList}};
+         AddValue(s, "deathNoticeTimeValue", p.deathNoticeTimeValue);
+         s.push_back({"fastSwitchList", p.fastSwitchList});
+         AddValue(s, "sayTextTimeValue", p.sayTextTimeValue);
+         s.insert(s.end(), {{"radarList", p.radarList},
+                            {"netGraphList", p.netGraphList},
+                            {"autoAimList", p.autoAimList},
+                            {"zoomCrosshairList", p.zoomCrosshairList},
+                            {"showFpsList", p.showFpsList},
+                            {"connectionList", p.connectionList}});
          // The colour picker: its spin buttons R, G, B, then its boxes.
-         widgets::ColorPicker* c = p.COLOR1;
-         s.insert(s.end(), {{"COLOR1.R", c->SpinR},
-                            {"COLOR1.G", c->SpinG},
-                            {"COLOR1.B", c->SpinB},
-                            {"COLOR1.Text1", c->Text1},
-                            {"COLOR1.Text2", c->Text2},
-                            {"COLOR1.Text3", c->Text3}});
-         s.insert(s.end(), {{"Combo10", p.Combo10}, {"Done", p.Command2}});
+         widgets::ColorPicker* c = p.consoleColorPicker;
+         s.insert(s.end(), {{"consoleColorPicker.redArrows", c->redArrows},
+                            {"consoleColorPicker.greenArrows", c->greenArrows},
+                            {"consoleColorPicker.blueArrows", c->blueArrows},
+                            {"consoleColorPicker.redBox", c->redBox},
+                            {"consoleColorPicker.greenBox", c->greenBox},
+                            {"consoleColorPicker.blueBox", c->blueBox}});
+         s.insert(s.end(), {{"menuList", p.menuList}, {"doneButton", p.doneButton}});
          return s;
        }},
   };
@@ -315,7 +325,7 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
     expected.push_back(expected.front());  // round again
     EXPECT_EQ(walked, expected);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    EXPECT_EQ(NameOf(order, QApplication::focusWidget()), "Done");
+    EXPECT_EQ(NameOf(order, QApplication::focusWidget()), "doneButton");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // presses Done
     EXPECT_FALSE((Main().*walk.menu)->Enabled());
   }
@@ -376,7 +386,7 @@ TEST_F(EveryPageTest, OpenListsShowTheirOwnColours) {
       EXPECT_EQ(otherPixels, 0) << list->List(0).toStdString();
       list->hidePopup();
     }
-    QTest::mouseClick(window.Command2, Qt::LeftButton);
+    QTest::mouseClick(window.doneButton, Qt::LeftButton);
   }
 }
 

@@ -1,4 +1,4 @@
-// The mouse settings page, MousePage.
+// The mouse settings page.
 #pragma once
 
 #include "pages/mouse_section.h"
@@ -12,18 +12,19 @@ class MousePage : public SettingsPage {
  public:
   MousePage();
 
-  platform::Label *Label3, *Label2, *Label4, *Label5, *Label6, *Label7, *Label8;
-  widgets::ValueWidget* SEN1;  // mouse sensitivity
-  widgets::ValueWidget* SEN2;  // zoomed sensitivity
-  platform::ComboBox* Combo1;  // movement smoothing
-  platform::ComboBox* Combo2;  // vertical reverse
-  platform::ComboBox* Combo3;  // horizontal reverse
-  platform::ComboBox* Combo4;  // strafe with the mouse
-  platform::ComboBox* Combo5;  // mouse look
+  platform::Label *sensitivityCaption, *zoomSensitivityCaption, *filterCaption,
+      *pitchReverseCaption, *yawReverseCaption, *lookStrafeCaption, *mouseLookCaption;
+  widgets::ValueWidget* sensitivityValue;      // sensitivity
+  widgets::ValueWidget* zoomSensitivityValue;  // zoom_sensitivity_ratio
+  platform::ComboBox* filterList;              // m_filter: smoothing
+  platform::ComboBox* pitchReverseList;        // m_pitch
+  platform::ComboBox* yawReverseList;          // m_yaw
+  platform::ComboBox* lookStrafeList;          // lookstrafe
+  platform::ComboBox* mouseLookList;           // +mlook or -mlook
 
  protected:
   void Form_Load() override;
-  QStringList SectionLines() const override;
+  QStringList sectionLines() const override;
 };
 
 }  // namespace pages

@@ -1,4 +1,4 @@
-// The video settings page, VideoPage.
+// The video settings page.
 #pragma once
 
 #include "pages/settings_page.h"
@@ -12,19 +12,23 @@ class VideoPage : public SettingsPage {
  public:
   VideoPage();
 
-  QList<platform::Label*> Label2;  // the row captions, top to bottom
-  widgets::ValueWidget *UPDW1, *UPDW2, *UPDW3, *UPDW02, *UPDW03;
-  platform::ComboBox* Combo3;  // high-quality models
-  platform::ComboBox* Combo4;  // dynamic light
-  platform::ComboBox* Combo5;  // MMX
-  platform::ComboBox* Combo6;  // smoke sprite realism
-  platform::ComboBox* Combo7;  // blood
-  platform::ComboBox* Combo8;  // 3DFX or NVIDIA
-  platform::ComboBox* Combo1;  // second crosshair
+  QList<platform::Label*> rowCaptions;    // top to bottom
+  widgets::ValueWidget* gammaValue;       // gamma
+  widgets::ValueWidget* brightnessValue;  // brightness
+  widgets::ValueWidget* texGammaValue;    // texgamma
+  widgets::ValueWidget* smokePuffsValue;  // max_smokepuffs
+  widgets::ValueWidget* decalsValue;      // r_decals
+  platform::ComboBox* hiModelsList;       // cl_himodels
+  platform::ComboBox* dynamicLightList;   // r_dynamic
+  platform::ComboBox* mmxList;            // r_mmx
+  platform::ComboBox* smokeRealismList;   // fastsprites
+  platform::ComboBox* bloodList;          // violence_ablood and violence_hblood
+  platform::ComboBox* mode3dfxList;       // gl_lightholes: 3DFX or NVIDIA
+  platform::ComboBox* crosshairList;      // gl_spriteblend: second crosshair
 
  protected:
   void Form_Load() override;
-  QStringList SectionLines() const override;
+  QStringList sectionLines() const override;
 };
 
 }  // namespace pages
