@@ -512,7 +512,7 @@ TEST_F(LayoutTest, OtherPage) {
     return Row{name,          t, left,  720,          375, 285, Bgr(0x00000000), Bgr(0x00FFFFC0),
                Font::Default, 0, false, Width::Exact, c};
   };
-  rows.push_back({"COLOR1", c, 4920, 7080, 1935, 1215, Bgr(0x00000000)});
+  rows.push_back({"consoleColorPicker", c, 4920, 7080, 1935, 1215, Bgr(0x00000000)});
   rows.push_back(letter("redLetter", c->redLetter, 30, 180, 0x000000FF));
   rows.push_back(letter("greenLetter", c->greenLetter, 460, 195, 0x00008080));
   rows.push_back(letter("blueLetter", c->blueLetter, 880, 180, 0x00FF0000));

@@ -15,7 +15,7 @@ using testing_support::Lines;
 using pages::MouseChoices;
 using pages::mouseSection;
 
-TEST(mouseSection, StartingChoicesAndChangedOnes) {
+TEST(MouseSection, StartingChoicesAndChangedOnes) {
   EXPECT_EQ(
       mouseSection(MouseChoices{}),
       Lines({"sensitivity \"0\"", "zoom_sensitivity_ratio \"0\"", "m_filter \"1\"",

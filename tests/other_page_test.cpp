@@ -17,13 +17,13 @@ namespace {
 
 using testing_support::Lines;
 
-void Press(widgets::SpinArrows* b, bool up, int times) {
+void press(widgets::SpinArrows* b, bool up, int times) {
   const QPoint at(b->width() / 2, up ? 2 : b->height() - 3);
   for (int i = 0; i < times; ++i) QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, at);
 }
 
 // Types text as key presses carrying characters, any script.
-void Type(QWidget* w, const QString& text) {
+void type(QWidget* w, const QString& text) {
   for (QChar c : text) {
     QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
     QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
@@ -49,10 +49,10 @@ TEST_F(ColorPickerTest, Presses) {
   for (const Case& c : cases) {
     QWidget page;
     widgets::ColorPicker picker(&page);
-    Press(picker.redArrows, true, c.redUp);
-    Press(picker.redArrows, false, c.redDown);
-    Press(picker.greenArrows, false, c.greenDown);
-    Press(picker.blueArrows, true, c.blueUp);
+    press(picker.redArrows, true, c.redUp);
+    press(picker.redArrows, false, c.redDown);
+    press(picker.greenArrows, false, c.greenDown);
+    press(picker.blueArrows, true, c.blueUp);
     EXPECT_EQ(picker.red(), c.r);
     EXPECT_EQ(picker.green(), c.g);
     EXPECT_EQ(picker.blue(), c.b);
@@ -65,9 +65,9 @@ TEST_F(ColorPickerTest, Presses) {
   // Pure red: four up on R, 47 down on G and on B.
   QWidget page;
   widgets::ColorPicker picker(&page);
-  Press(picker.redArrows, true, 4);
-  Press(picker.greenArrows, false, 47);
-  Press(picker.blueArrows, false, 47);
+  press(picker.redArrows, true, 4);
+  press(picker.greenArrows, false, 47);
+  press(picker.blueArrows, false, 47);
   EXPECT_EQ(picker.previewColor(), 0x000000FFu);
 }
 
@@ -79,11 +79,11 @@ TEST_F(ColorPickerTest, TypingChangesNoLevel) {
   QTest::keyClicks(picker.redBox, "12");
   EXPECT_EQ(picker.redBox->Text(), QStringLiteral("12"));
   EXPECT_EQ(picker.red(), 235);
-  Press(picker.redArrows, false, 1);
+  press(picker.redArrows, false, 1);
   EXPECT_EQ(picker.redBox->Text(), QStringLiteral("230"));
 }
 
-TEST(otherSection, StartingChoicesAndTheOptionalLines) {
+TEST(OtherSection, StartingChoicesAndTheOptionalLines) {
   const QStringList start =
       Lines({"developer \"0\"", "scr_conspeeder \"99999\"", "hud_capturemouse \"1\"",
              "hud_centerid \"1\"", "hud_deathnotice_time \"0\"", "hud_fastswitch \"1\"",
@@ -112,7 +112,7 @@ TEST(otherSection, StartingChoicesAndTheOptionalLines) {
   }
 }
 
-TEST(otherSection, ChangedChoices) {
+TEST(OtherSection, ChangedChoices) {
   const char* rates[] = {"0", "1500", "2500", "3400", "4200", "5000", "6000", "20000"};
   for (int i = 0; i < 8; ++i) {
     pages::OtherChoices c;
@@ -172,10 +172,10 @@ TEST_F(OtherPageTest, CaptionsListsAndStart) {
 // The player types a Cyrillic name and a server name, picks a colour and a connection.
 TEST_F(OtherPageTest, TypedCyrillicReachesTheFileInCodePage1251) {
   pages::OtherPage& p = platform::The<pages::OtherPage>();
-  Type(p.nameBox, QStringLiteral("Вася ё€"));
-  Type(p.serverNameBox, QStringLiteral("Сервер ☺"));
-  Press(p.consoleColorPicker->redArrows, false, 47);
-  Press(p.deathNoticeTimeValue->arrows, true, 25);
+  type(p.nameBox, QStringLiteral("Вася ё€"));
+  type(p.serverNameBox, QStringLiteral("Сервер ☺"));
+  press(p.consoleColorPicker->redArrows, false, 47);
+  press(p.deathNoticeTimeValue->arrows, true, 25);
   p.connectionList->SetListIndex(4);
   QTest::mouseClick(p.doneButton, Qt::LeftButton);
   EXPECT_EQ(TempFileBytes(),

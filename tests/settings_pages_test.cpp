@@ -24,13 +24,13 @@ namespace {
 
 using testing_support::Lines;
 
-QByteArray Bytes(const QString& header, std::initializer_list<const char*> lines) {
+QByteArray bytes(const QString& header, std::initializer_list<const char*> lines) {
   QByteArray out = "\r\n" + header.toLatin1() + "\r\n";
   for (const char* line : lines) out += QByteArray(line) + "\r\n";
   return out;
 }
 
-TEST(videoSection, StartingAndChangedChoices) {
+TEST(VideoSection, StartingAndChangedChoices) {
   EXPECT_EQ(pages::videoSection({}),
             Lines({"gamma \"1\"",          "brightness \"1\"",      "texgamma \"1\"",
                    "max_smokepuffs \"0\"", "r_decals \"0\"",        "gl_spriteblend \"0\"",
@@ -60,7 +60,7 @@ TEST(videoSection, StartingAndChangedChoices) {
   EXPECT_EQ(lines.mid(13), pages::videoSection({}).mid(13));  // the fixed lines stay
 }
 
-TEST(soundSection, StartingAndChangedChoices) {
+TEST(SoundSection, StartingAndChangedChoices) {
   EXPECT_EQ(
       pages::soundSection({}),
       Lines({"volume \"0\"", "hisound \"1\"", "loadas8bit \"0\"", "bgmvolume \"0\"", "s_a3d \"0\"",
@@ -76,7 +76,7 @@ TEST(soundSection, StartingAndChangedChoices) {
   }
 }
 
-TEST(playerSection, StartingAndChangedChoices) {
+TEST(PlayerSection, StartingAndChangedChoices) {
   EXPECT_EQ(pages::playerSection({}),
             Lines({"cl_bob \"0.01\"", "cl_bobup \"0.5\"", "cl_bobcycle \"0.8\"",
                    "cl_forwardspeed \"400\"", "cl_backspeed \"400\"", "cl_sidespeed \"400\"",
@@ -100,11 +100,11 @@ class SettingsPagesTest : public testing_support::WizardTest {
     platform::Show<shell::MainWindow>();
     fresh_ = TempFileBytes();
   }
-  void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3)); }
-  void Up(widgets::ValueWidget* w, int times) {
-    for (int i = 0; i < times; ++i) Click(w->arrows);
+  void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3)); }
+  void pressUp(widgets::ValueWidget* w, int times) {
+    for (int i = 0; i < times; ++i) click(w->arrows);
   }
-  void Down(widgets::ValueWidget* w, int times) {
+  void pressDown(widgets::ValueWidget* w, int times) {
     for (int i = 0; i < times; ++i) {
       QTest::mouseClick(w->arrows, Qt::LeftButton, Qt::NoModifier,
                         QPoint(3, w->arrows->height() - 3));
@@ -115,32 +115,32 @@ class SettingsPagesTest : public testing_support::WizardTest {
 };
 
 TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
-  Click(Main().Command8);  // Игрока
+  click(Main().Command8);  // Игрока
   pages::PlayerPage& player = platform::The<pages::PlayerPage>();
   EXPECT_EQ(player.sideSpeedCaption->text(),
             QStringLiteral("Скорость смешения игрока влево и вправо"));
-  Up(player.forwardSpeedValue, 40);  // to the limit: the page writes 800
-  Down(player.backSpeedValue, 1);
+  pressUp(player.forwardSpeedValue, 40);  // to the limit: the page writes 800
+  pressDown(player.backSpeedValue, 1);
   player.rightHandList->SetListIndex(0);
-  Click(player.doneButton);
+  click(player.doneButton);
 
-  Click(Main().Command5);  // Видео
+  click(Main().Command5);  // Видео
   pages::VideoPage& video = platform::The<pages::VideoPage>();
   EXPECT_EQ(video.rowCaptions.size(), 12);
   EXPECT_EQ(video.rowCaptions[7]->text(), QString::fromUtf8("Поддержка \xD0\x9C\xD0\x9C\xD0\xA5"));
-  Up(video.gammaValue, 4);
-  Down(video.brightnessValue, 1);
-  Up(video.decalsValue, 2);
+  pressUp(video.gammaValue, 4);
+  pressDown(video.brightnessValue, 1);
+  pressUp(video.decalsValue, 2);
   video.bloodList->SetListIndex(0);
   video.smokeRealismList->SetListIndex(2);
-  Click(video.doneButton);
+  click(video.doneButton);
 
-  Click(Main().Command7);  // Аудио
+  click(Main().Command7);  // Аудио
   pages::SoundPage& sound = platform::The<pages::SoundPage>();
   EXPECT_EQ(sound.volumeValue->valueBox->Text(), QStringLiteral("0%"));
-  Up(sound.volumeValue, 37);
+  pressUp(sound.volumeValue, 37);
   sound.effects3dList->SetListIndex(1);
-  Click(sound.doneButton);
+  click(sound.doneButton);
 
   EXPECT_EQ(dialogs_.boxes.size(), 1u);  // the speed's limit message
   EXPECT_FALSE(Main().Command5->Enabled());
@@ -149,11 +149,11 @@ TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
   EXPECT_EQ(
       TempFileBytes(),
       fresh_ +
-          Bytes(QStringLiteral("// [ Player Setting ] "),
+          bytes(QStringLiteral("// [ Player Setting ] "),
                 {"cl_bob \"0.01\"", "cl_bobup \"0.5\"", "cl_bobcycle \"0.8\"",
                  "cl_forwardspeed \"800\"", "cl_backspeed \"390\"", "cl_sidespeed \"400\"",
                  "cl_righthand \"0\"", "cl_observercrosshair \"0\""}) +
-          Bytes(QStringLiteral("// [ Video Setting ] "),
+          bytes(QStringLiteral("// [ Video Setting ] "),
                 {"gamma \"5\"",          "brightness \"1\"",      "texgamma \"1\"",
                  "max_smokepuffs \"0\"", "r_decals \"2\"",        "gl_spriteblend \"0\"",
                  "cl_himodels \"1\"",    "r_dynamic \"1\"",       "r_mmx \"1\"",
@@ -162,7 +162,7 @@ TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
                  "violence_hgibs \"1\"", "violence_agibs \"1\"",  "sv_maxspeed \"320\"",
                  "viewsize \"120\"",     "gl_round_down \"3\"",   "gl_max_size \"256\"",
                  "gl_flipmatrix \"0\"",  "mp_decals \"256\"",     "gl_monolights \"0\""}) +
-          Bytes(QStringLiteral("// [ Sound Setting ] "),
+          bytes(QStringLiteral("// [ Sound Setting ] "),
                 {"volume \"0.37\"", "hisound \"1\"", "loadas8bit \"0\"", "bgmvolume \"0\"",
                  "s_a3d \"1\"", "s_eax \"1\"", "s_geometry \"1\"", "s_distance \"60\"",
                  "_snd_mixahead \"0.1\"", "s_distance \"60\"", "s_automin_distance \"2\"",
@@ -170,22 +170,22 @@ TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
 }
 
 TEST_F(SettingsPagesTest, StartingIndexes) {
-  Click(Main().Command5);
+  click(Main().Command5);
   pages::VideoPage& v = platform::The<pages::VideoPage>();
   EXPECT_EQ((std::vector<int>{v.crosshairList->ListIndex(), v.hiModelsList->ListIndex(),
                               v.dynamicLightList->ListIndex(), v.mmxList->ListIndex(),
                               v.smokeRealismList->ListIndex(), v.bloodList->ListIndex(),
                               v.mode3dfxList->ListIndex()}),
             (std::vector<int>{0, 1, 1, 1, 0, 1, 1}));
-  Click(v.doneButton);
-  Click(Main().Command7);
+  click(v.doneButton);
+  click(Main().Command7);
   pages::SoundPage& s = platform::The<pages::SoundPage>();
   EXPECT_EQ((std::vector<int>{s.hiSoundList->ListIndex(), s.load8bitList->ListIndex(),
                               s.effects3dList->ListIndex(), s.voiceMessagesList->ListIndex()}),
             (std::vector<int>{1, 0, 0, 1}));
   EXPECT_EQ(s.load8bitList->List(0), QStringLiteral("Да"));
-  Click(s.doneButton);
-  Click(Main().Command8);
+  click(s.doneButton);
+  click(Main().Command8);
   pages::PlayerPage& p = platform::The<pages::PlayerPage>();
   EXPECT_EQ((std::vector<int>{p.bobList->ListIndex(), p.observerCrosshairList->ListIndex(),
                               p.rightHandList->ListIndex()}),
@@ -206,12 +206,12 @@ class EveryPageTest : public testing_support::WizardTest {
 using Stops = std::vector<std::pair<std::string, QWidget*>>;
 
 // A value widget takes the focus in its box, then in its arrows.
-void AddValue(Stops& stops, const std::string& name, widgets::ValueWidget* w) {
+void addValue(Stops& stops, const std::string& name, widgets::ValueWidget* w) {
   stops.push_back({name + ".box", w->valueBox});
   stops.push_back({name + ".arrows", w->arrows});
 }
 
-std::string NameOf(const Stops& stops, QWidget* w) {
+std::string nameOf(const Stops& stops, QWidget* w) {
   for (const auto& [name, widget] : stops) {
     if (widget == w) return name;
   }
@@ -230,15 +230,15 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
        [] {
          pages::VideoPage& p = platform::The<pages::VideoPage>();
          Stops s;
-         AddValue(s, "gammaValue", p.gammaValue);
-         AddValue(s, "brightnessValue", p.brightnessValue);
+         addValue(s, "gammaValue", p.gammaValue);
+         addValue(s, "brightnessValue", p.brightnessValue);
          s.push_back({"crosshairList", p.crosshairList});
-         AddValue(s, "texGammaValue", p.texGammaValue);
+         addValue(s, "texGammaValue", p.texGammaValue);
          s.insert(s.end(), {{"smokeRealismList", p.smokeRealismList},
                             {"bloodList", p.bloodList},
                             {"mode3dfxList", p.mode3dfxList}});
-         AddValue(s, "smokePuffsValue", p.smokePuffsValue);
-         AddValue(s, "decalsValue", p.decalsValue);
+         addValue(s, "smokePuffsValue", p.smokePuffsValue);
+         addValue(s, "decalsValue", p.decalsValue);
          s.insert(s.end(), {{"mmxList", p.mmxList},
                             {"dynamicLightList", p.dynamicLightList},
                             {"hiModelsList", p.hiModelsList},
@@ -249,8 +249,8 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
        [] {
          pages::MousePage& p = platform::The<pages::MousePage>();
          Stops s;
-         AddValue(s, "sensitivityValue", p.sensitivityValue);
-         AddValue(s, "zoomSensitivityValue", p.zoomSensitivityValue);
+         addValue(s, "sensitivityValue", p.sensitivityValue);
+         addValue(s, "zoomSensitivityValue", p.zoomSensitivityValue);
          s.insert(s.end(), {{"filterList", p.filterList},
                             {"pitchReverseList", p.pitchReverseList},
                             {"yawReverseList", p.yawReverseList},
@@ -263,9 +263,9 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
        [] {
          pages::SoundPage& p = platform::The<pages::SoundPage>();
          Stops s;
-         AddValue(s, "volumeValue", p.volumeValue);
+         addValue(s, "volumeValue", p.volumeValue);
          s.insert(s.end(), {{"load8bitList", p.load8bitList}, {"hiSoundList", p.hiSoundList}});
-         AddValue(s, "cdVolumeValue", p.cdVolumeValue);
+         addValue(s, "cdVolumeValue", p.cdVolumeValue);
          s.insert(s.end(), {{"effects3dList", p.effects3dList},
                             {"voiceMessagesList", p.voiceMessagesList},
                             {"doneButton", p.doneButton}});
@@ -275,9 +275,9 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
        [] {
          pages::PlayerPage& p = platform::The<pages::PlayerPage>();
          Stops s{{"bobList", p.bobList}, {"observerCrosshairList", p.observerCrosshairList}};
-         AddValue(s, "backSpeedValue", p.backSpeedValue);
-         AddValue(s, "forwardSpeedValue", p.forwardSpeedValue);
-         AddValue(s, "sideSpeedValue", p.sideSpeedValue);
+         addValue(s, "backSpeedValue", p.backSpeedValue);
+         addValue(s, "forwardSpeedValue", p.forwardSpeedValue);
+         addValue(s, "sideSpeedValue", p.sideSpeedValue);
          s.insert(s.end(), {{"rightHandList", p.rightHandList}, {"doneButton", p.doneButton}});
          return s;
        }},
@@ -288,9 +288,9 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
                  {"serverNameBox", p.serverNameBox},
                  {"consoleMessagesList", p.consoleMessagesList},
                  {"centerIdList", p.centerIdList}};
-         AddValue(s, "deathNoticeTimeValue", p.deathNoticeTimeValue);
+         addValue(s, "deathNoticeTimeValue", p.deathNoticeTimeValue);
          s.push_back({"fastSwitchList", p.fastSwitchList});
-         AddValue(s, "sayTextTimeValue", p.sayTextTimeValue);
+         addValue(s, "sayTextTimeValue", p.sayTextTimeValue);
          s.insert(s.end(), {{"radarList", p.radarList},
                             {"netGraphList", p.netGraphList},
                             {"autoAimList", p.autoAimList},
@@ -317,15 +317,15 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(page));
     std::vector<std::string> expected, walked;
     for (const auto& stop : order) expected.push_back(stop.first);
-    walked.push_back(NameOf(order, QApplication::focusWidget()));
+    walked.push_back(nameOf(order, QApplication::focusWidget()));
     for (std::size_t i = 0; i < order.size(); ++i) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-      walked.push_back(NameOf(order, QApplication::focusWidget()));
+      walked.push_back(nameOf(order, QApplication::focusWidget()));
     }
     expected.push_back(expected.front());  // round again
     EXPECT_EQ(walked, expected);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    EXPECT_EQ(NameOf(order, QApplication::focusWidget()), "doneButton");
+    EXPECT_EQ(nameOf(order, QApplication::focusWidget()), "doneButton");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // presses Done
     EXPECT_FALSE((Main().*walk.menu)->Enabled());
   }

@@ -18,7 +18,7 @@ const QString kAboveServer = QStringLiteral("Не может быть больш
 const QString kNotNeeded = QStringLiteral("Мне кажется больше не надо\rOбычно = 5 ");
 
 // Presses as "100u 3d": a hundred up, then three down.
-void Press(ValueWidget& w, const std::string& presses) {
+void press(ValueWidget& w, const std::string& presses) {
   std::size_t at = 0;
   while (at < presses.size()) {
     std::size_t end = presses.find(' ', at);
@@ -94,7 +94,7 @@ TEST_F(ValueWidgetTest, PressSequences) {
     dialogs_.boxes.clear();
     QWidget page;
     ValueWidget widget(&page, *c.rules);
-    Press(widget, c.presses);
+    press(widget, c.presses);
     EXPECT_EQ(widget.valueBox->Text(), QString::fromUtf8(c.box));
     EXPECT_EQ(widget.valueText(), QString::fromUtf8(c.value));
     std::vector<QString> shown;
@@ -123,7 +123,7 @@ TEST_F(ValueWidgetTest, LimitMessagesTitlesAndTheValueWhileTheyShow) {
     dialogs_.whileBoxShown = [&](const testing_support::ShownBox&) {
       valueWhileShown = widget.valueText();
     };
-    Press(widget, std::to_string(l.presses) + "u");
+    press(widget, std::to_string(l.presses) + "u");
     ASSERT_EQ(dialogs_.boxes.size(), 1u);
     EXPECT_EQ(dialogs_.boxes[0].title, l.title);
     EXPECT_EQ(dialogs_.boxes[0].buttons, 0);
@@ -146,7 +146,7 @@ TEST_F(ValueWidgetTest, BoxIsLockedAndTheValueIsNeverReadFromIt) {
 
 // A press as the display delivers it, through the window, so the pointer's
 // buttons are known to the application as they are to the player.
-QPoint UpArrow(ValueWidget& w) {
+QPoint upArrow(ValueWidget& w) {
   return w.arrows->mapTo(w.window(), QPoint(w.arrows->width() / 2, 2));
 }
 
@@ -176,7 +176,7 @@ TEST_F(ValueWidgetTest, LimitPressIsOneStepWhileTheBoxWaits) {
     ValueWidget widget(&page, *l.rules);
     page.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
-    Press(widget, std::to_string(l.presses - 1) + "u");
+    press(widget, std::to_string(l.presses - 1) + "u");
     QString valueWhileShown;
     dialogs_.whileBoxShown = [&](const testing_support::ShownBox& box) {
       QWidget* shown = box.window;
@@ -185,7 +185,7 @@ TEST_F(ValueWidgetTest, LimitPressIsOneStepWhileTheBoxWaits) {
       });
       QTimer::singleShot(450, shown, [&] { valueWhileShown = widget.valueText(); });
     };
-    QTest::mousePress(page.windowHandle(), Qt::LeftButton, {}, UpArrow(widget));
+    QTest::mousePress(page.windowHandle(), Qt::LeftButton, {}, upArrow(widget));
     QTest::qWait(600);
     EXPECT_EQ(dialogs_.boxes.size(), 1u);
     EXPECT_EQ(valueWhileShown, QString::fromUtf8(l.whileShown));
@@ -208,11 +208,11 @@ TEST_F(ValueWidgetTest, HeldArrowRepeatsOnlyWhileHeld) {
     page.show();
     page.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
-    QTest::mousePress(page.windowHandle(), Qt::LeftButton, {}, UpArrow(widget));
+    QTest::mousePress(page.windowHandle(), Qt::LeftButton, {}, upArrow(widget));
     QTest::qWait(700);
     switch (end) {
       case End::Release:
-        QTest::mouseRelease(page.windowHandle(), Qt::LeftButton, {}, UpArrow(widget));
+        QTest::mouseRelease(page.windowHandle(), Qt::LeftButton, {}, upArrow(widget));
         break;
       case End::Blocked:
         elsewhere.show();
