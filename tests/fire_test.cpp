@@ -287,7 +287,7 @@ TEST_F(FireLoopTest, PagesAndSaveWorkWhileItBurns) {
   };
   RunTheLoop({
       {2, [&] { click(Main().Command6); }},
-      {4, [&] { click(platform::The<pages::MousePage>().Command2); }},
+      {4, [&] { click(platform::The<pages::MousePage>().doneButton); }},
       {6,
        [&] {
          EXPECT_FALSE(Main().Command6->Enabled());

@@ -41,6 +41,8 @@
 #include "shell/splash.h"
 #include "support/wizard_test.h"
 #include "widgets/color_picker.h"
+#include "widgets/line.h"
+#include "widgets/spin_arrows.h"
 #include "widgets/value_widget.h"
 
 // Colours in the failure messages as #rrggbb.
@@ -99,7 +101,7 @@ QColor BackOf(QWidget* w) {
 // The text (or line, or arrow) colour as the control holds it.
 QColor ForeOf(QWidget* w) {
   if (auto* shape = dynamic_cast<platform::Shape*>(w)) return Bgr(shape->BorderColor());
-  if (auto* spin = qobject_cast<platform::SpinButton*>(w)) return spin->ArrowColor();
+  if (auto* spin = qobject_cast<widgets::SpinArrows*>(w)) return spin->arrowColor();
   if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) {
     return w->palette().color(QPalette::Text);
   }
@@ -209,10 +211,10 @@ void CheckWindow(QWidget& w, int width, int height, QColor back = Bgr(0x00000000
 }
 
 // A line from (x1, y) to (x2, y) in twips: where it lies and how it is drawn.
-void CheckRule(platform::Line* line, int x1, int x2, int y, std::uint32_t color, int width) {
-  SCOPED_TRACE("Line1");
-  EXPECT_EQ(line->BorderColor(), color);
-  EXPECT_EQ(line->BorderWidth(), width);
+void CheckRule(widgets::Line* line, int x1, int x2, int y, std::uint32_t color, int width) {
+  SCOPED_TRACE("titleRule");
+  EXPECT_EQ(line->lineColor(), color);
+  EXPECT_EQ(line->lineWidth(), width);
   const QRect g = line->geometry();
   EXPECT_EQ(g.center().y(), Px(y));
   EXPECT_LE(g.left(), Px(x1));
@@ -221,10 +223,10 @@ void CheckRule(platform::Line* line, int x1, int x2, int y, std::uint32_t color,
 
 // The two controls of a single-value widget, from its top left corner.
 void AddWidgetControls(std::vector<Row>& rows, widgets::ValueWidget* w, int boxWidth) {
-  rows.push_back({"Text1", w->Text1, 0, 0, boxWidth, 360, Bgr(0x00000000), Bgr(0x00C00000),
+  rows.push_back({"valueBox", w->valueBox, 0, 0, boxWidth, 360, Bgr(0x00000000), Bgr(0x00C00000),
                   Font::Comic, 9, true, Width::Exact, w});
-  rows.push_back({"B", w->B, boxWidth, 0, 255, 345, Bgr(0x00000000), Sys(QPalette::HighlightedText),
-                  Font::None, 0, false, Width::Exact, w});
+  rows.push_back({"arrows", w->arrows, boxWidth, 0, 255, 345, Bgr(0x00000000),
+                  Sys(QPalette::HighlightedText), Font::None, 0, false, Width::Exact, w});
 }
 
 // What the five settings pages share: the outline, the rule, the title, Done.
@@ -234,12 +236,12 @@ struct PageFrame {
 void AddPageFrame(std::vector<Row>& rows, pages::SettingsPage& p, const PageFrame& f) {
   CheckWindow(p, f.width, f.height);
   EXPECT_TRUE(p.windowFlags() & Qt::FramelessWindowHint);
-  EXPECT_EQ(p.Shape1->BorderWidth(), 3);
-  CheckRule(p.Line1, 0, 7560, 480, 0x000000C0, 2);
+  EXPECT_EQ(p.outline->BorderWidth(), 3);
+  CheckRule(p.titleRule, 0, 7560, 480, 0x000000C0, 2);
   rows.push_back(
-      {"Shape1", p.Shape1, 15, 15, f.outlineWidth, f.outlineHeight, {}, Bgr(0x00C00000)});
-  rows.push_back({"Label1",
-                  p.Label1,
+      {"outline", p.outline, 15, 15, f.outlineWidth, f.outlineHeight, {}, Bgr(0x00C00000)});
+  rows.push_back({"titleCaption",
+                  p.titleCaption,
                   f.titleLeft,
                   0,
                   f.titleWidth,
@@ -249,8 +251,17 @@ void AddPageFrame(std::vector<Row>& rows, pages::SettingsPage& p, const PageFram
                   Font::Comic,
                   14.25,
                   true});
-  rows.push_back(
-      {"Command2", p.Command2, 120, 120, 615, 285, Bgr(0x00FF0000), {}, Font::Comic, 9.75, true});
+  rows.push_back({"doneButton",
+                  p.doneButton,
+                  120,
+                  120,
+                  615,
+                  285,
+                  Bgr(0x00FF0000),
+                  {},
+                  Font::Comic,
+                  9.75,
+                  true});
 }
 
 // Row captions of the settings pages: orange, Comic 12 pt regular.
@@ -355,21 +366,24 @@ TEST_F(LayoutTest, VideoPage) {
   std::vector<Row> rows;
   AddPageFrame(rows, p, {7410, 5175, 2280, 2400, 7380, 5160});
   auto top = [](int row) { return 240 + 360 * row; };
-  ASSERT_EQ(p.Label2.size(), 12);
-  for (int r = 1; r <= 12; ++r) rows.push_back(Caption("Label2", p.Label2[r - 1], top(r)));
-  rows.push_back(Widget("UPDW1", p.UPDW1, 5760, top(1), 1575));
-  rows.push_back(Widget("UPDW2", p.UPDW2, 5760, top(2), 1575));
-  rows.push_back(Widget("UPDW3", p.UPDW3, 5760, top(3), 1575));
-  rows.push_back(Widget("UPDW02", p.UPDW02, 5760, top(4), 1575));
-  rows.push_back(Widget("UPDW03", p.UPDW03, 5760, top(5), 1575));
-  for (auto* w : {p.UPDW1, p.UPDW2, p.UPDW3, p.UPDW02, p.UPDW03}) AddWidgetControls(rows, w, 1200);
-  rows.push_back(List("Combo3", p.Combo3, 5760, top(6), 1455, 360));
-  rows.push_back(List("Combo4", p.Combo4, 5760, top(7), 1455, 360));
-  rows.push_back(List("Combo5", p.Combo5, 5760, top(8), 1455, 360));
-  rows.push_back(List("Combo6", p.Combo6, 5760, top(9), 1455, 360));
-  rows.push_back(List("Combo7", p.Combo7, 5760, top(10), 1455, 360));
-  rows.push_back(List("Combo8", p.Combo8, 5760, top(11), 1455, 360));
-  rows.push_back(List("Combo1", p.Combo1, 5760, top(12), 1455, 360));
+  ASSERT_EQ(p.rowCaptions.size(), 12);
+  for (int r = 1; r <= 12; ++r)
+    rows.push_back(Caption("rowCaptions", p.rowCaptions[r - 1], top(r)));
+  rows.push_back(Widget("gammaValue", p.gammaValue, 5760, top(1), 1575));
+  rows.push_back(Widget("brightnessValue", p.brightnessValue, 5760, top(2), 1575));
+  rows.push_back(Widget("texGammaValue", p.texGammaValue, 5760, top(3), 1575));
+  rows.push_back(Widget("smokePuffsValue", p.smokePuffsValue, 5760, top(4), 1575));
+  rows.push_back(Widget("decalsValue", p.decalsValue, 5760, top(5), 1575));
+  for (auto* w :
+       {p.gammaValue, p.brightnessValue, p.texGammaValue, p.smokePuffsValue, p.decalsValue})
+    AddWidgetControls(rows, w, 1200);
+  rows.push_back(List("hiModelsList", p.hiModelsList, 5760, top(6), 1455, 360));
+  rows.push_back(List("dynamicLightList", p.dynamicLightList, 5760, top(7), 1455, 360));
+  rows.push_back(List("mmxList", p.mmxList, 5760, top(8), 1455, 360));
+  rows.push_back(List("smokeRealismList", p.smokeRealismList, 5760, top(9), 1455, 360));
+  rows.push_back(List("bloodList", p.bloodList, 5760, top(10), 1455, 360));
+  rows.push_back(List("mode3dfxList", p.mode3dfxList, 5760, top(11), 1455, 360));
+  rows.push_back(List("crosshairList", p.crosshairList, 5760, top(12), 1455, 360));
   CheckAll(rows);
 }
 
@@ -379,24 +393,24 @@ TEST_F(LayoutTest, MousePage) {
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
   AddPageFrame(rows, p, {5610, 3990, 1560, 2580, 5580, 3960});
-  rows.push_back(Caption("Label3", p.Label3, 600));
-  rows.push_back(Caption("Label2", p.Label2, 960, 3315, 675));
-  rows.push_back(Caption("Label4", p.Label4, 1680));
-  rows.push_back(Caption("Label5", p.Label5, 2040));
-  rows.push_back(Caption("Label6", p.Label6, 2400));
-  rows.push_back(Caption("Label7", p.Label7, 2760));
-  rows.push_back(Caption("Label8", p.Label8, 3120, 3075, 705));
-  rows.push_back(Widget("SEN1", p.SEN1, 4200, 600, 1335));
-  rows.push_back(Widget("SEN2", p.SEN2, 4200, 1080, 1335));
-  for (auto* w : {p.SEN1, p.SEN2}) AddWidgetControls(rows, w, 960);
-  rows.push_back(List("Combo1", p.Combo1, 4200, 1680, 1215, 360));
-  rows.push_back(List("Combo2", p.Combo2, 4200, 2040, 1215, 360));
-  rows.push_back(List("Combo3", p.Combo3, 4200, 2400, 1215, 360));
-  rows.push_back(List("Combo4", p.Combo4, 4200, 2760, 1215, 360));
-  rows.push_back(List("Combo5", p.Combo5, 4200, 3120, 1215, 360));
+  rows.push_back(Caption("sensitivityCaption", p.sensitivityCaption, 600));
+  rows.push_back(Caption("zoomSensitivityCaption", p.zoomSensitivityCaption, 960, 3315, 675));
+  rows.push_back(Caption("filterCaption", p.filterCaption, 1680));
+  rows.push_back(Caption("pitchReverseCaption", p.pitchReverseCaption, 2040));
+  rows.push_back(Caption("yawReverseCaption", p.yawReverseCaption, 2400));
+  rows.push_back(Caption("lookStrafeCaption", p.lookStrafeCaption, 2760));
+  rows.push_back(Caption("mouseLookCaption", p.mouseLookCaption, 3120, 3075, 705));
+  rows.push_back(Widget("sensitivityValue", p.sensitivityValue, 4200, 600, 1335));
+  rows.push_back(Widget("zoomSensitivityValue", p.zoomSensitivityValue, 4200, 1080, 1335));
+  for (auto* w : {p.sensitivityValue, p.zoomSensitivityValue}) AddWidgetControls(rows, w, 960);
+  rows.push_back(List("filterList", p.filterList, 4200, 1680, 1215, 360));
+  rows.push_back(List("pitchReverseList", p.pitchReverseList, 4200, 2040, 1215, 360));
+  rows.push_back(List("yawReverseList", p.yawReverseList, 4200, 2400, 1215, 360));
+  rows.push_back(List("lookStrafeList", p.lookStrafeList, 4200, 2760, 1215, 360));
+  rows.push_back(List("mouseLookList", p.mouseLookList, 4200, 3120, 1215, 360));
   CheckAll(rows);
-  EXPECT_TRUE(p.Label2->wordWrap());
-  EXPECT_TRUE(p.Label8->wordWrap());
+  EXPECT_TRUE(p.zoomSensitivityCaption->wordWrap());
+  EXPECT_TRUE(p.mouseLookCaption->wordWrap());
 }
 
 TEST_F(LayoutTest, SoundPage) {
@@ -405,19 +419,19 @@ TEST_F(LayoutTest, SoundPage) {
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
   AddPageFrame(rows, p, {6330, 2910, 1560, 2340, 6300, 2880});
-  rows.push_back(Caption("Label3", p.Label3, 600));
-  rows.push_back(Caption("Label5", p.Label5, 960));
-  rows.push_back(Caption("Label2", p.Label2, 1320));
-  rows.push_back(Caption("Label4", p.Label4, 1680));
-  rows.push_back(Caption("Label6", p.Label6, 2040));
-  rows.push_back(Caption("Label7", p.Label7, 2400));
-  rows.push_back(Widget("Volume1", p.Volume1, 4920, 600, 1455));
-  rows.push_back(Widget("Volume2", p.Volume2, 4920, 960, 1455));
-  for (auto* w : {p.Volume1, p.Volume2}) AddWidgetControls(rows, w, 960);
-  rows.push_back(List("Combo1", p.Combo1, 4920, 1320, 1215, 360));
-  rows.push_back(List("Combo2", p.Combo2, 4920, 1680, 1215, 360));
-  rows.push_back(List("Combo3", p.Combo3, 4920, 2040, 1215, 360));
-  rows.push_back(List("Combo4", p.Combo4, 4920, 2400, 1215, 360));
+  rows.push_back(Caption("volumeCaption", p.volumeCaption, 600));
+  rows.push_back(Caption("cdVolumeCaption", p.cdVolumeCaption, 960));
+  rows.push_back(Caption("hiSoundCaption", p.hiSoundCaption, 1320));
+  rows.push_back(Caption("load8bitCaption", p.load8bitCaption, 1680));
+  rows.push_back(Caption("effects3dCaption", p.effects3dCaption, 2040));
+  rows.push_back(Caption("voiceMessagesCaption", p.voiceMessagesCaption, 2400));
+  rows.push_back(Widget("volumeValue", p.volumeValue, 4920, 600, 1455));
+  rows.push_back(Widget("cdVolumeValue", p.cdVolumeValue, 4920, 960, 1455));
+  for (auto* w : {p.volumeValue, p.cdVolumeValue}) AddWidgetControls(rows, w, 960);
+  rows.push_back(List("hiSoundList", p.hiSoundList, 4920, 1320, 1215, 360));
+  rows.push_back(List("load8bitList", p.load8bitList, 4920, 1680, 1215, 360));
+  rows.push_back(List("effects3dList", p.effects3dList, 4920, 2040, 1215, 360));
+  rows.push_back(List("voiceMessagesList", p.voiceMessagesList, 4920, 2400, 1215, 360));
   CheckAll(rows);
 }
 
@@ -427,19 +441,20 @@ TEST_F(LayoutTest, PlayerPage) {
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
   AddPageFrame(rows, p, {7170, 3030, 2160, 2535, 7140, 3000});
-  rows.push_back(Caption("Label4", p.Label4, 720));
-  rows.push_back(Caption("Label8", p.Label8, 1080));
-  rows.push_back(Caption("Label5", p.Label5, 1440));
-  rows.push_back(Caption("Label3", p.Label3, 1800));
-  rows.push_back(Caption("Label2", p.Label2, 2160));
-  rows.push_back(Caption("Label6", p.Label6, 2520));
-  rows.push_back(List("Combo1", p.Combo1, 5760, 720, 1215, 360));
-  rows.push_back(List("Combo3", p.Combo3, 5760, 1080, 1215, 360));
-  rows.push_back(List("Combo2", p.Combo2, 5760, 1440, 1215, 360));
-  rows.push_back(Widget("SPEED1", p.SPEED1, 5760, 1800, 1335));
-  rows.push_back(Widget("SPEED2", p.SPEED2, 5760, 2160, 1335));
-  rows.push_back(Widget("SPEED3", p.SPEED3, 5760, 2520, 1335));
-  for (auto* w : {p.SPEED1, p.SPEED2, p.SPEED3}) AddWidgetControls(rows, w, 960);
+  rows.push_back(Caption("bobCaption", p.bobCaption, 720));
+  rows.push_back(Caption("rightHandCaption", p.rightHandCaption, 1080));
+  rows.push_back(Caption("observerCrosshairCaption", p.observerCrosshairCaption, 1440));
+  rows.push_back(Caption("backSpeedCaption", p.backSpeedCaption, 1800));
+  rows.push_back(Caption("forwardSpeedCaption", p.forwardSpeedCaption, 2160));
+  rows.push_back(Caption("sideSpeedCaption", p.sideSpeedCaption, 2520));
+  rows.push_back(List("bobList", p.bobList, 5760, 720, 1215, 360));
+  rows.push_back(List("rightHandList", p.rightHandList, 5760, 1080, 1215, 360));
+  rows.push_back(List("observerCrosshairList", p.observerCrosshairList, 5760, 1440, 1215, 360));
+  rows.push_back(Widget("backSpeedValue", p.backSpeedValue, 5760, 1800, 1335));
+  rows.push_back(Widget("forwardSpeedValue", p.forwardSpeedValue, 5760, 2160, 1335));
+  rows.push_back(Widget("sideSpeedValue", p.sideSpeedValue, 5760, 2520, 1335));
+  for (auto* w : {p.backSpeedValue, p.forwardSpeedValue, p.sideSpeedValue})
+    AddWidgetControls(rows, w, 960);
   CheckAll(rows);
 }
 
@@ -449,7 +464,7 @@ TEST_F(LayoutTest, OtherPage) {
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
   AddPageFrame(rows, p, {6990, 8310, 1920, 3090, 6960, 8280});
-  ASSERT_EQ(p.Captions.size(), 15);
+  ASSERT_EQ(p.captions.size(), 15);
   // The third box is 45 twips wider than the face it was drawn for needs: in the
   // bundled face its first line is longer.
   const struct {
@@ -459,33 +474,35 @@ TEST_F(LayoutTest, OtherPage) {
                   {5760, 0}, {6120, 0}, {6480, 0},    {6840, 0},    {7200, 0}};
   for (int i = 0; i < 15; ++i) {
     const auto& c = captions[i];
-    rows.push_back(Caption("caption", p.Captions[i], c.top, c.boxWidth, c.boxWidth ? 705 : 345));
+    rows.push_back(Caption("captions", p.captions[i], c.top, c.boxWidth, c.boxWidth ? 705 : 345));
   }
   const QColor black = Bgr(0x00000000), blue = Bgr(0x00C00000);
-  rows.push_back({"Text1", p.Text1, 4920, 720, 1935, 375, black, blue, Font::Sans, 9.75, false});
-  rows.push_back({"Text2", p.Text2, 4920, 1080, 1935, 375, black, blue, Font::Sans, 9.75, false});
-  rows.push_back(List("Combo1", p.Combo1, 4920, 1560, 1215, 360));
-  rows.push_back(List("Combo2", p.Combo2, 4920, 2400, 1215, 360));
-  rows.push_back(Widget("senn1", p.senn1, 4920, 3000, 1335));
-  rows.push_back(List("Combo3", p.Combo3, 4920, 3600, 1215, 360));
-  rows.push_back(Widget("SENN2", p.SENN2, 4920, 3960, 1335));
-  for (auto* w : {p.senn1, p.SENN2}) AddWidgetControls(rows, w, 960);
-  rows.push_back(List("Combo4", p.Combo4, 4920, 4320, 1215, 360));
-  rows.push_back(List("Combo5", p.Combo5, 4920, 4800, 1215, 360));
-  rows.push_back(List("Combo6", p.Combo6, 4920, 5280, 1215, 360));
-  rows.push_back(List("Combo7", p.Combo7, 4920, 5640, 1215, 360));
-  rows.push_back(List("Combo8", p.Combo8, 4920, 6000, 1215, 360));
-  rows.push_back(List("Combo9", p.Combo9, 4920, 6360, 1215, 360));
-  rows.push_back(List("Combo10", p.Combo10, 4920, 6720, 1215, 360));
+  rows.push_back(
+      {"nameBox", p.nameBox, 4920, 720, 1935, 375, black, blue, Font::Sans, 9.75, false});
+  rows.push_back({"serverNameBox", p.serverNameBox, 4920, 1080, 1935, 375, black, blue, Font::Sans,
+                  9.75, false});
+  rows.push_back(List("consoleMessagesList", p.consoleMessagesList, 4920, 1560, 1215, 360));
+  rows.push_back(List("centerIdList", p.centerIdList, 4920, 2400, 1215, 360));
+  rows.push_back(Widget("deathNoticeTimeValue", p.deathNoticeTimeValue, 4920, 3000, 1335));
+  rows.push_back(List("fastSwitchList", p.fastSwitchList, 4920, 3600, 1215, 360));
+  rows.push_back(Widget("sayTextTimeValue", p.sayTextTimeValue, 4920, 3960, 1335));
+  for (auto* w : {p.deathNoticeTimeValue, p.sayTextTimeValue}) AddWidgetControls(rows, w, 960);
+  rows.push_back(List("radarList", p.radarList, 4920, 4320, 1215, 360));
+  rows.push_back(List("netGraphList", p.netGraphList, 4920, 4800, 1215, 360));
+  rows.push_back(List("autoAimList", p.autoAimList, 4920, 5280, 1215, 360));
+  rows.push_back(List("zoomCrosshairList", p.zoomCrosshairList, 4920, 5640, 1215, 360));
+  rows.push_back(List("showFpsList", p.showFpsList, 4920, 6000, 1215, 360));
+  rows.push_back(List("connectionList", p.connectionList, 4920, 6360, 1215, 360));
+  rows.push_back(List("menuList", p.menuList, 4920, 6720, 1215, 360));
 
   // The colour picker and its own controls, from its top left corner.
-  widgets::ColorPicker* c = p.COLOR1;
+  widgets::ColorPicker* c = p.consoleColorPicker;
   const auto letter = [c](const char* name, platform::Label* l, int left, int width,
                           std::uint32_t color) {
     return Row{name,       l,           left,  0,    width,        405, {},
                Bgr(color), Font::Comic, 14.25, true, Width::Exact, c};
   };
-  const auto spin = [c](const char* name, platform::SpinButton* s, int left) {
+  const auto spin = [c](const char* name, widgets::SpinArrows* s, int left) {
     // The arrows keep the control's default colour.
     return Row{
         name,       s, left,  360,          255, 375, Bgr(0x00800000), Sys(QPalette::ButtonText),
@@ -495,18 +512,18 @@ TEST_F(LayoutTest, OtherPage) {
     return Row{name,          t, left,  720,          375, 285, Bgr(0x00000000), Bgr(0x00FFFFC0),
                Font::Default, 0, false, Width::Exact, c};
   };
-  rows.push_back({"COLOR1", c, 4920, 7080, 1935, 1215, Bgr(0x00000000)});
-  rows.push_back(letter("Label2", c->Label2, 30, 180, 0x000000FF));
-  rows.push_back(letter("Label3", c->Label3, 460, 195, 0x00008080));
-  rows.push_back(letter("Label1", c->Label1, 880, 180, 0x00FF0000));
-  rows.push_back(spin("R", c->SpinR, 0));
-  rows.push_back(spin("G", c->SpinG, 420));
-  rows.push_back(spin("B", c->SpinB, 840));
-  rows.push_back(box("Text1", c->Text1, 0));
-  rows.push_back(box("Text2", c->Text2, 360));
-  rows.push_back(box("Text3", c->Text3, 760));
-  rows.push_back({"Picture1",
-                  c->Picture1,
+  rows.push_back({"consoleColorPicker", c, 4920, 7080, 1935, 1215, Bgr(0x00000000)});
+  rows.push_back(letter("redLetter", c->redLetter, 30, 180, 0x000000FF));
+  rows.push_back(letter("greenLetter", c->greenLetter, 460, 195, 0x00008080));
+  rows.push_back(letter("blueLetter", c->blueLetter, 880, 180, 0x00FF0000));
+  rows.push_back(spin("redArrows", c->redArrows, 0));
+  rows.push_back(spin("greenArrows", c->greenArrows, 420));
+  rows.push_back(spin("blueArrows", c->blueArrows, 840));
+  rows.push_back(box("redBox", c->redBox, 0));
+  rows.push_back(box("greenBox", c->greenBox, 360));
+  rows.push_back(box("blueBox", c->blueBox, 760));
+  rows.push_back({"swatch",
+                  c->swatch,
                   1200,
                   120,
                   615,

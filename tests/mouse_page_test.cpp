@@ -13,11 +13,11 @@ namespace {
 using testing_support::Lines;
 
 using pages::MouseChoices;
-using pages::MouseSection;
+using pages::mouseSection;
 
 TEST(MouseSection, StartingChoicesAndChangedOnes) {
   EXPECT_EQ(
-      MouseSection(MouseChoices{}),
+      mouseSection(MouseChoices{}),
       Lines({"sensitivity \"0\"", "zoom_sensitivity_ratio \"0\"", "m_filter \"1\"",
              "m_pitch \"-0.022\"", "m_yaw \"0.022\"", "lookstrafe \"0\"", "+mlook",
              "m_forward \"1\"", "m_side \"0.8\"", "lookspring \"0\"", "default_fov \"110\""}));
@@ -31,14 +31,14 @@ TEST(MouseSection, StartingChoicesAndChangedOnes) {
   changed.lookStrafe = 1;
   changed.mouseLook = 0;
   EXPECT_EQ(
-      MouseSection(changed),
+      mouseSection(changed),
       Lines({"sensitivity \"1.5\"", "zoom_sensitivity_ratio \"10\"", "m_filter \"0\"",
              "m_pitch \"0.022\"", "m_yaw \"-0.022\"", "lookstrafe \"1\"", "-mlook",
              "m_forward \"1\"", "m_side \"0.8\"", "lookspring \"0\"", "default_fov \"110\""}));
 
   // No selection: only index 0 takes the first text.
   MouseChoices none{QStringLiteral("0"), QStringLiteral("0"), -1, -1, -1, -1, -1};
-  const QStringList lines = MouseSection(none);
+  const QStringList lines = mouseSection(none);
   EXPECT_EQ(lines[2], QStringLiteral("m_filter \"-1\""));
   EXPECT_EQ(lines[3], QStringLiteral("m_pitch \"-0.022\""));
   EXPECT_EQ(lines[4], QStringLiteral("m_yaw \"-0.022\""));
@@ -61,35 +61,44 @@ class MousePageTest : public testing_support::WizardTest {
 TEST_F(MousePageTest, CaptionsAndLists) {
   pages::MousePage& p = Page();
   EXPECT_TRUE(p.isVisible());
-  EXPECT_EQ(p.Label1->text(), QStringLiteral("Настройки мышки"));
-  EXPECT_EQ(p.Command2->text(), QStringLiteral("Done"));
+  EXPECT_EQ(p.titleCaption->text(), QStringLiteral("Настройки мышки"));
+  EXPECT_EQ(p.doneButton->text(), QStringLiteral("Done"));
   const std::pair<platform::Label*, const char*> captions[] = {
-      {p.Label3, "Чувствительность мышки"},
-      {p.Label2, "Чувствительность мышки в режиме приближения"},
-      {p.Label4, "\"Сглаживание\" движения"},
-      {p.Label5, "Вертикальный реверс"},
-      {p.Label6, "Горизонтальный реверс"},
-      {p.Label7, "Стрейф мышкой"},
-      {p.Label8, "Использовать мышку для кругового обзора"},
+      {p.sensitivityCaption, "Чувствительность мышки"},
+      {p.zoomSensitivityCaption, "Чувствительность мышки в режиме приближения"},
+      {p.filterCaption, "\"Сглаживание\" движения"},
+      {p.pitchReverseCaption, "Вертикальный реверс"},
+      {p.yawReverseCaption, "Горизонтальный реверс"},
+      {p.lookStrafeCaption, "Стрейф мышкой"},
+      {p.mouseLookCaption, "Использовать мышку для кругового обзора"},
   };
   for (const auto& [label, text] : captions) EXPECT_EQ(label->text(), QString::fromUtf8(text));
-  for (platform::ComboBox* list : {p.Combo1, p.Combo2, p.Combo3, p.Combo4, p.Combo5}) {
+  for (platform::ComboBox* list :
+       {p.filterList, p.pitchReverseList, p.yawReverseList, p.lookStrafeList, p.mouseLookList}) {
     EXPECT_FALSE(list->isEditable());
   }
-  EXPECT_EQ(p.Combo5->List(0), QStringLiteral("Нет"));
-  EXPECT_EQ(p.Combo1->List(1), QStringLiteral("Вкл"));
+  EXPECT_EQ(p.mouseLookList->List(0), QStringLiteral("Нет"));
+  EXPECT_EQ(p.filterList->List(1), QStringLiteral("Вкл"));
 }
 
 TEST_F(MousePageTest, StartingIndexesAndTabOrder) {
   pages::MousePage& p = Page();
-  EXPECT_EQ(p.Combo1->ListIndex(), 1);
-  EXPECT_EQ(p.Combo2->ListIndex(), 1);
-  EXPECT_EQ(p.Combo3->ListIndex(), 0);
-  EXPECT_EQ(p.Combo4->ListIndex(), 0);
-  EXPECT_EQ(p.Combo5->ListIndex(), 1);
-  // Tab walks SEN1's box, its arrows, SEN2's box, ... then Done.
-  QWidget* order[] = {p.SEN1->Text1, p.SEN1->B, p.SEN2->Text1, p.SEN2->B, p.Combo1,
-                      p.Combo2,      p.Combo3,  p.Combo4,      p.Combo5,  p.Command2};
+  EXPECT_EQ(p.filterList->ListIndex(), 1);
+  EXPECT_EQ(p.pitchReverseList->ListIndex(), 1);
+  EXPECT_EQ(p.yawReverseList->ListIndex(), 0);
+  EXPECT_EQ(p.lookStrafeList->ListIndex(), 0);
+  EXPECT_EQ(p.mouseLookList->ListIndex(), 1);
+  // Tab walks the sensitivity's box, its arrows, the zoomed sensitivity's box, ... then Done.
+  QWidget* order[] = {p.sensitivityValue->valueBox,
+                      p.sensitivityValue->arrows,
+                      p.zoomSensitivityValue->valueBox,
+                      p.zoomSensitivityValue->arrows,
+                      p.filterList,
+                      p.pitchReverseList,
+                      p.yawReverseList,
+                      p.lookStrafeList,
+                      p.mouseLookList,
+                      p.doneButton};
   for (int i = 0; i + 1 < int(std::size(order)); ++i) {
     QWidget* next = order[i]->nextInFocusChain();
     while (!(next->focusPolicy() & Qt::TabFocus) || !next->isVisibleTo(&p)) {
@@ -104,10 +113,10 @@ TEST_F(MousePageTest, DoneWritesTheSectionAfterTheTemplate) {
   const QByteArray fresh = TempFileBytes();
   pages::MousePage& p = Page();
   for (int i = 0; i < 15; ++i) {
-    QTest::mouseClick(p.SEN1->B, Qt::LeftButton, Qt::NoModifier, QPoint(4, 2));
+    QTest::mouseClick(p.sensitivityValue->arrows, Qt::LeftButton, Qt::NoModifier, QPoint(4, 2));
   }
-  p.Combo5->SetListIndex(0);
-  QTest::mouseClick(p.Command2, Qt::LeftButton);
+  p.mouseLookList->SetListIndex(0);
+  QTest::mouseClick(p.doneButton, Qt::LeftButton);
   EXPECT_EQ(TempFileBytes(), fresh +
                                  "\r\n// [ Mouse Setting ] \r\n"
                                  "sensitivity \"1.5\"\r\nzoom_sensitivity_ratio \"0\"\r\n"

@@ -17,13 +17,13 @@ namespace {
 
 using testing_support::Lines;
 
-void Press(platform::SpinButton* b, bool up, int times) {
+void press(widgets::SpinArrows* b, bool up, int times) {
   const QPoint at(b->width() / 2, up ? 2 : b->height() - 3);
   for (int i = 0; i < times; ++i) QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, at);
 }
 
 // Types text as key presses carrying characters, any script.
-void Type(QWidget* w, const QString& text) {
+void type(QWidget* w, const QString& text) {
   for (QChar c : text) {
     QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
     QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
@@ -49,38 +49,38 @@ TEST_F(ColorPickerTest, Presses) {
   for (const Case& c : cases) {
     QWidget page;
     widgets::ColorPicker picker(&page);
-    Press(picker.SpinR, true, c.redUp);
-    Press(picker.SpinR, false, c.redDown);
-    Press(picker.SpinG, false, c.greenDown);
-    Press(picker.SpinB, true, c.blueUp);
-    EXPECT_EQ(picker.R(), c.r);
-    EXPECT_EQ(picker.G(), c.g);
-    EXPECT_EQ(picker.B(), c.b);
-    EXPECT_EQ(picker.Text1->Text(), QString::number(c.r));
-    EXPECT_EQ(picker.Text2->Text(), QString::number(c.g));
-    EXPECT_EQ(picker.Text3->Text(), QString::number(c.b));
-    EXPECT_EQ(picker.PreviewColor(), c.swatch);
-    EXPECT_EQ(picker.Picture1->palette().color(QPalette::Window), platform::BgrColor(c.swatch));
+    press(picker.redArrows, true, c.redUp);
+    press(picker.redArrows, false, c.redDown);
+    press(picker.greenArrows, false, c.greenDown);
+    press(picker.blueArrows, true, c.blueUp);
+    EXPECT_EQ(picker.red(), c.r);
+    EXPECT_EQ(picker.green(), c.g);
+    EXPECT_EQ(picker.blue(), c.b);
+    EXPECT_EQ(picker.redBox->Text(), QString::number(c.r));
+    EXPECT_EQ(picker.greenBox->Text(), QString::number(c.g));
+    EXPECT_EQ(picker.blueBox->Text(), QString::number(c.b));
+    EXPECT_EQ(picker.previewColor(), c.swatch);
+    EXPECT_EQ(picker.swatch->palette().color(QPalette::Window), platform::BgrColor(c.swatch));
   }
   // Pure red: four up on R, 47 down on G and on B.
   QWidget page;
   widgets::ColorPicker picker(&page);
-  Press(picker.SpinR, true, 4);
-  Press(picker.SpinG, false, 47);
-  Press(picker.SpinB, false, 47);
-  EXPECT_EQ(picker.PreviewColor(), 0x000000FFu);
+  press(picker.redArrows, true, 4);
+  press(picker.greenArrows, false, 47);
+  press(picker.blueArrows, false, 47);
+  EXPECT_EQ(picker.previewColor(), 0x000000FFu);
 }
 
 TEST_F(ColorPickerTest, TypingChangesNoLevel) {
   QWidget page;
   widgets::ColorPicker picker(&page);
-  EXPECT_FALSE(picker.Text1->isReadOnly());
-  picker.Text1->selectAll();
-  QTest::keyClicks(picker.Text1, "12");
-  EXPECT_EQ(picker.Text1->Text(), QStringLiteral("12"));
-  EXPECT_EQ(picker.R(), 235);
-  Press(picker.SpinR, false, 1);
-  EXPECT_EQ(picker.Text1->Text(), QStringLiteral("230"));
+  EXPECT_FALSE(picker.redBox->isReadOnly());
+  picker.redBox->selectAll();
+  QTest::keyClicks(picker.redBox, "12");
+  EXPECT_EQ(picker.redBox->Text(), QStringLiteral("12"));
+  EXPECT_EQ(picker.red(), 235);
+  press(picker.redArrows, false, 1);
+  EXPECT_EQ(picker.redBox->Text(), QStringLiteral("230"));
 }
 
 TEST(OtherSection, StartingChoicesAndTheOptionalLines) {
@@ -90,7 +90,7 @@ TEST(OtherSection, StartingChoicesAndTheOptionalLines) {
              "hud_saytext_time \"0\"", "drawradar", "net_graph \"0\"", "sv_aim \"0\"",
              "crosshair \"1\"", "cl_showfps \"0\"", "rate \"20000\"", "setinfo _vgui_menus \"0\"",
              "setinfo vgui_menus \"0\"", "con_color \"235 235 235\""});
-  EXPECT_EQ(pages::OtherSection({}), start);  // 18 with the empty line and the header
+  EXPECT_EQ(pages::otherSection({}), start);  // 18 with the empty line and the header
 
   struct Case {
     const char* name;
@@ -108,7 +108,7 @@ TEST(OtherSection, StartingChoicesAndTheOptionalLines) {
     pages::OtherChoices choices;
     choices.name = QString::fromUtf8(c.name);
     choices.serverName = QString::fromUtf8(c.server);
-    EXPECT_EQ(pages::OtherSection(choices), c.head + start) << c.name;
+    EXPECT_EQ(pages::otherSection(choices), c.head + start) << c.name;
   }
 }
 
@@ -117,7 +117,7 @@ TEST(OtherSection, ChangedChoices) {
   for (int i = 0; i < 8; ++i) {
     pages::OtherChoices c;
     c.connection = i;
-    EXPECT_EQ(pages::OtherSection(c)[12], QStringLiteral("rate \"%1\"").arg(rates[i]));
+    EXPECT_EQ(pages::otherSection(c)[12], QStringLiteral("rate \"%1\"").arg(rates[i]));
   }
   pages::OtherChoices c;
   c.connection = -1;
@@ -128,7 +128,7 @@ TEST(OtherSection, ChangedChoices) {
   c.sayTextTime = QStringLiteral("5");
   c.red = 0;
   c.blue = 255;
-  EXPECT_EQ(pages::OtherSection(c),
+  EXPECT_EQ(pages::otherSection(c),
             Lines({"developer \"0\"", "scr_conspeeder \"99999\"", "hud_capturemouse \"1\"",
                    "hud_centerid \"0\"", "hud_deathnotice_time \"2.5\"", "hud_fastswitch \"1\"",
                    "hud_saytext_time \"5\"", "hideradar", "net_graph \"0\"", "sv_aim \"0\"",
@@ -136,7 +136,7 @@ TEST(OtherSection, ChangedChoices) {
                    "setinfo vgui_menus \"0\"", "con_color \"0 235 255\""}));
   pages::OtherChoices none;
   none.radar = -1;
-  EXPECT_EQ(pages::OtherSection(none)[7], QStringLiteral("drawradar"));
+  EXPECT_EQ(pages::otherSection(none)[7], QStringLiteral("drawradar"));
 }
 
 class OtherPageTest : public testing_support::WizardTest {
@@ -154,28 +154,30 @@ class OtherPageTest : public testing_support::WizardTest {
 
 TEST_F(OtherPageTest, CaptionsListsAndStart) {
   pages::OtherPage& p = platform::The<pages::OtherPage>();
-  EXPECT_EQ(p.Captions.size(), 15);
-  EXPECT_EQ(p.Captions[3]->text(),
+  EXPECT_EQ(p.captions.size(), 15);
+  EXPECT_EQ(p.captions[3]->text(),
             QStringLiteral("Идентифицирующая надпись при  наведении на игрока"));
-  EXPECT_TRUE(p.Text1->Text().isEmpty());
-  EXPECT_FALSE(p.Text1->isReadOnly());
-  EXPECT_EQ(p.Combo9->List(1), QStringLiteral("14,4 kb modem"));
-  EXPECT_EQ(p.Combo9->List(6), QStringLiteral("Кабельное соед."));
+  EXPECT_TRUE(p.nameBox->Text().isEmpty());
+  EXPECT_FALSE(p.nameBox->isReadOnly());
+  EXPECT_EQ(p.connectionList->List(1), QStringLiteral("14,4 kb modem"));
+  EXPECT_EQ(p.connectionList->List(6), QStringLiteral("Кабельное соед."));
   const int starts[] = {0, 1, 1, 1, 0, 0, 1, 0, 7, 0};
-  platform::ComboBox* lists[] = {p.Combo1, p.Combo2, p.Combo3, p.Combo4, p.Combo5,
-                                 p.Combo6, p.Combo7, p.Combo8, p.Combo9, p.Combo10};
+  platform::ComboBox* lists[] = {
+      p.consoleMessagesList, p.centerIdList, p.fastSwitchList,    p.radarList,
+      p.netGraphList,        p.autoAimList,  p.zoomCrosshairList, p.showFpsList,
+      p.connectionList,      p.menuList};
   for (int i = 0; i < 10; ++i) EXPECT_EQ(lists[i]->ListIndex(), starts[i]) << i;
 }
 
 // The player types a Cyrillic name and a server name, picks a colour and a connection.
 TEST_F(OtherPageTest, TypedCyrillicReachesTheFileInCodePage1251) {
   pages::OtherPage& p = platform::The<pages::OtherPage>();
-  Type(p.Text1, QStringLiteral("Вася ё€"));
-  Type(p.Text2, QStringLiteral("Сервер ☺"));
-  Press(p.COLOR1->SpinR, false, 47);
-  Press(p.senn1->B, true, 25);
-  p.Combo9->SetListIndex(4);
-  QTest::mouseClick(p.Command2, Qt::LeftButton);
+  type(p.nameBox, QStringLiteral("Вася ё€"));
+  type(p.serverNameBox, QStringLiteral("Сервер ☺"));
+  press(p.consoleColorPicker->redArrows, false, 47);
+  press(p.deathNoticeTimeValue->arrows, true, 25);
+  p.connectionList->SetListIndex(4);
+  QTest::mouseClick(p.doneButton, Qt::LeftButton);
   EXPECT_EQ(TempFileBytes(),
             fresh_ +
                 "\r\n// [ Othen Setting ] \r\n"
@@ -195,12 +197,12 @@ TEST_F(OtherPageTest, TypedCyrillicReachesTheFileInCodePage1251) {
 TEST_F(OtherPageTest, PastedLineBreaksNeverSplitALine) {
   pages::OtherPage& p = platform::The<pages::OtherPage>();
   QApplication::clipboard()->setText(QStringLiteral("Bob\nquit\r\nbind w kill"));
-  p.Text1->setFocus();
-  QTest::keyClick(p.Text1, Qt::Key_V, Qt::ControlModifier);
+  p.nameBox->setFocus();
+  QTest::keyClick(p.nameBox, Qt::Key_V, Qt::ControlModifier);
   QApplication::clipboard()->setText(QStringLiteral("\"My\" server\r\n"));
-  p.Text2->setFocus();
-  QTest::keyClick(p.Text2, Qt::Key_V, Qt::ControlModifier);
-  QTest::mouseClick(p.Command2, Qt::LeftButton);
+  p.serverNameBox->setFocus();
+  QTest::keyClick(p.serverNameBox, Qt::Key_V, Qt::ControlModifier);
+  QTest::mouseClick(p.doneButton, Qt::LeftButton);
   const QByteArray section = TempFileBytes().mid(fresh_.size());
   EXPECT_TRUE(
       section.startsWith("\r\n// [ Othen Setting ] \r\n"

@@ -24,14 +24,14 @@ namespace {
 
 using testing_support::Lines;
 
-QByteArray Bytes(const QString& header, std::initializer_list<const char*> lines) {
+QByteArray bytes(const QString& header, std::initializer_list<const char*> lines) {
   QByteArray out = "\r\n" + header.toLatin1() + "\r\n";
   for (const char* line : lines) out += QByteArray(line) + "\r\n";
   return out;
 }
 
 TEST(VideoSection, StartingAndChangedChoices) {
-  EXPECT_EQ(pages::VideoSection({}),
+  EXPECT_EQ(pages::videoSection({}),
             Lines({"gamma \"1\"",          "brightness \"1\"",      "texgamma \"1\"",
                    "max_smokepuffs \"0\"", "r_decals \"0\"",        "gl_spriteblend \"0\"",
                    "cl_himodels \"1\"",    "r_dynamic \"1\"",       "r_mmx \"1\"",
@@ -48,7 +48,7 @@ TEST(VideoSection, StartingAndChangedChoices) {
   c.mode3dfx = 0;
   c.crosshair = 1;
   c.hiModels = -1;
-  const QStringList lines = pages::VideoSection(c);
+  const QStringList lines = pages::videoSection(c);
   EXPECT_EQ(lines[0], QStringLiteral("gamma \"21000\""));
   EXPECT_EQ(lines[1], QStringLiteral("brightness \"-3\""));
   EXPECT_EQ(lines[5], QStringLiteral("gl_spriteblend \"1\""));
@@ -57,19 +57,19 @@ TEST(VideoSection, StartingAndChangedChoices) {
   EXPECT_EQ(lines[10], QStringLiteral("violence_ablood \"0\""));
   EXPECT_EQ(lines[11], QStringLiteral("violence_hblood \"0\""));
   EXPECT_EQ(lines[12], QStringLiteral("gl_lightholes \"0\""));
-  EXPECT_EQ(lines.mid(13), pages::VideoSection({}).mid(13));  // the fixed lines stay
+  EXPECT_EQ(lines.mid(13), pages::videoSection({}).mid(13));  // the fixed lines stay
 }
 
 TEST(SoundSection, StartingAndChangedChoices) {
   EXPECT_EQ(
-      pages::SoundSection({}),
+      pages::soundSection({}),
       Lines({"volume \"0\"", "hisound \"1\"", "loadas8bit \"0\"", "bgmvolume \"0\"", "s_a3d \"0\"",
              "s_eax \"0\"", "s_geometry \"0\"", "s_distance \"60\"", "_snd_mixahead \"0.1\"",
              "s_distance \"60\"", "s_automin_distance \"2\"", "s_automax_distance \"30\"",
              "s_min_distance \"8\"", "s_max_distance \"1000\""}));
   for (int effects : {1, -1}) {
     const QStringList lines =
-        pages::SoundSection({QStringLiteral("0.37"), QStringLiteral("1"), 0, 1, effects});
+        pages::soundSection({QStringLiteral("0.37"), QStringLiteral("1"), 0, 1, effects});
     EXPECT_EQ(lines.mid(0, 7),
               Lines({"volume \"0.37\"", "hisound \"0\"", "loadas8bit \"1\"", "bgmvolume \"1\"",
                      "s_a3d \"1\"", "s_eax \"1\"", "s_geometry \"1\""}));
@@ -77,16 +77,16 @@ TEST(SoundSection, StartingAndChangedChoices) {
 }
 
 TEST(PlayerSection, StartingAndChangedChoices) {
-  EXPECT_EQ(pages::PlayerSection({}),
+  EXPECT_EQ(pages::playerSection({}),
             Lines({"cl_bob \"0.01\"", "cl_bobup \"0.5\"", "cl_bobcycle \"0.8\"",
                    "cl_forwardspeed \"400\"", "cl_backspeed \"400\"", "cl_sidespeed \"400\"",
                    "cl_righthand \"1\"", "cl_observercrosshair \"0\""}));
-  const QStringList lines = pages::PlayerSection(
+  const QStringList lines = pages::playerSection(
       {0, 0, 1, QStringLiteral("390"), QStringLiteral("800"), QStringLiteral("0")});
   EXPECT_EQ(lines, Lines({"cl_bob \"0\"", "cl_bobup \"0.5\"", "cl_bobcycle \"0.8\"",
                           "cl_forwardspeed \"800\"", "cl_backspeed \"390\"", "cl_sidespeed \"0\"",
                           "cl_righthand \"0\"", "cl_observercrosshair \"1\""}));
-  EXPECT_EQ(pages::PlayerSection({-1}).first(), QStringLiteral("cl_bob \"0.01\""));
+  EXPECT_EQ(pages::playerSection({-1}).first(), QStringLiteral("cl_bob \"0.01\""));
 }
 
 // The three pages through the real windows.
@@ -100,13 +100,14 @@ class SettingsPagesTest : public testing_support::WizardTest {
     platform::Show<shell::MainWindow>();
     fresh_ = TempFileBytes();
   }
-  void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3)); }
-  void Up(widgets::ValueWidget* w, int times) {
-    for (int i = 0; i < times; ++i) Click(w->B);
+  void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3)); }
+  void pressUp(widgets::ValueWidget* w, int times) {
+    for (int i = 0; i < times; ++i) click(w->arrows);
   }
-  void Down(widgets::ValueWidget* w, int times) {
+  void pressDown(widgets::ValueWidget* w, int times) {
     for (int i = 0; i < times; ++i) {
-      QTest::mouseClick(w->B, Qt::LeftButton, Qt::NoModifier, QPoint(3, w->B->height() - 3));
+      QTest::mouseClick(w->arrows, Qt::LeftButton, Qt::NoModifier,
+                        QPoint(3, w->arrows->height() - 3));
     }
   }
   shell::MainWindow& Main() { return platform::The<shell::MainWindow>(); }
@@ -114,44 +115,45 @@ class SettingsPagesTest : public testing_support::WizardTest {
 };
 
 TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
-  Click(Main().Command8);  // Игрока
+  click(Main().Command8);  // Игрока
   pages::PlayerPage& player = platform::The<pages::PlayerPage>();
-  EXPECT_EQ(player.Label6->text(), QStringLiteral("Скорость смешения игрока влево и вправо"));
-  Up(player.SPEED2, 40);  // to the limit: the page writes 800
-  Down(player.SPEED1, 1);
-  player.Combo3->SetListIndex(0);
-  Click(player.Command2);
+  EXPECT_EQ(player.sideSpeedCaption->text(),
+            QStringLiteral("Скорость смешения игрока влево и вправо"));
+  pressUp(player.forwardSpeedValue, 40);  // to the limit: the page writes 800
+  pressDown(player.backSpeedValue, 1);
+  player.rightHandList->SetListIndex(0);
+  click(player.doneButton);
 
-  Click(Main().Command5);  // Видео
+  click(Main().Command5);  // Видео
   pages::VideoPage& video = platform::The<pages::VideoPage>();
-  EXPECT_EQ(video.Label2.size(), 12);
-  EXPECT_EQ(video.Label2[7]->text(), QString::fromUtf8("Поддержка \xD0\x9C\xD0\x9C\xD0\xA5"));
-  Up(video.UPDW1, 4);
-  Down(video.UPDW2, 1);
-  Up(video.UPDW03, 2);
-  video.Combo7->SetListIndex(0);
-  video.Combo6->SetListIndex(2);
-  Click(video.Command2);
+  EXPECT_EQ(video.rowCaptions.size(), 12);
+  EXPECT_EQ(video.rowCaptions[7]->text(), QString::fromUtf8("Поддержка \xD0\x9C\xD0\x9C\xD0\xA5"));
+  pressUp(video.gammaValue, 4);
+  pressDown(video.brightnessValue, 1);
+  pressUp(video.decalsValue, 2);
+  video.bloodList->SetListIndex(0);
+  video.smokeRealismList->SetListIndex(2);
+  click(video.doneButton);
 
-  Click(Main().Command7);  // Аудио
+  click(Main().Command7);  // Аудио
   pages::SoundPage& sound = platform::The<pages::SoundPage>();
-  EXPECT_EQ(sound.Volume1->Text1->Text(), QStringLiteral("0%"));
-  Up(sound.Volume1, 37);
-  sound.Combo3->SetListIndex(1);
-  Click(sound.Command2);
+  EXPECT_EQ(sound.volumeValue->valueBox->Text(), QStringLiteral("0%"));
+  pressUp(sound.volumeValue, 37);
+  sound.effects3dList->SetListIndex(1);
+  click(sound.doneButton);
 
-  EXPECT_EQ(dialogs_.boxes.size(), 1u);  // SPEED's limit message
+  EXPECT_EQ(dialogs_.boxes.size(), 1u);  // the speed's limit message
   EXPECT_FALSE(Main().Command5->Enabled());
   EXPECT_FALSE(Main().Command7->Enabled());
   EXPECT_FALSE(Main().Command8->Enabled());
   EXPECT_EQ(
       TempFileBytes(),
       fresh_ +
-          Bytes(QStringLiteral("// [ Player Setting ] "),
+          bytes(QStringLiteral("// [ Player Setting ] "),
                 {"cl_bob \"0.01\"", "cl_bobup \"0.5\"", "cl_bobcycle \"0.8\"",
                  "cl_forwardspeed \"800\"", "cl_backspeed \"390\"", "cl_sidespeed \"400\"",
                  "cl_righthand \"0\"", "cl_observercrosshair \"0\""}) +
-          Bytes(QStringLiteral("// [ Video Setting ] "),
+          bytes(QStringLiteral("// [ Video Setting ] "),
                 {"gamma \"5\"",          "brightness \"1\"",      "texgamma \"1\"",
                  "max_smokepuffs \"0\"", "r_decals \"2\"",        "gl_spriteblend \"0\"",
                  "cl_himodels \"1\"",    "r_dynamic \"1\"",       "r_mmx \"1\"",
@@ -160,7 +162,7 @@ TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
                  "violence_hgibs \"1\"", "violence_agibs \"1\"",  "sv_maxspeed \"320\"",
                  "viewsize \"120\"",     "gl_round_down \"3\"",   "gl_max_size \"256\"",
                  "gl_flipmatrix \"0\"",  "mp_decals \"256\"",     "gl_monolights \"0\""}) +
-          Bytes(QStringLiteral("// [ Sound Setting ] "),
+          bytes(QStringLiteral("// [ Sound Setting ] "),
                 {"volume \"0.37\"", "hisound \"1\"", "loadas8bit \"0\"", "bgmvolume \"0\"",
                  "s_a3d \"1\"", "s_eax \"1\"", "s_geometry \"1\"", "s_distance \"60\"",
                  "_snd_mixahead \"0.1\"", "s_distance \"60\"", "s_automin_distance \"2\"",
@@ -168,23 +170,25 @@ TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
 }
 
 TEST_F(SettingsPagesTest, StartingIndexes) {
-  Click(Main().Command5);
+  click(Main().Command5);
   pages::VideoPage& v = platform::The<pages::VideoPage>();
-  EXPECT_EQ((std::vector<int>{v.Combo1->ListIndex(), v.Combo3->ListIndex(), v.Combo4->ListIndex(),
-                              v.Combo5->ListIndex(), v.Combo6->ListIndex(), v.Combo7->ListIndex(),
-                              v.Combo8->ListIndex()}),
+  EXPECT_EQ((std::vector<int>{v.crosshairList->ListIndex(), v.hiModelsList->ListIndex(),
+                              v.dynamicLightList->ListIndex(), v.mmxList->ListIndex(),
+                              v.smokeRealismList->ListIndex(), v.bloodList->ListIndex(),
+                              v.mode3dfxList->ListIndex()}),
             (std::vector<int>{0, 1, 1, 1, 0, 1, 1}));
-  Click(v.Command2);
-  Click(Main().Command7);
+  click(v.doneButton);
+  click(Main().Command7);
   pages::SoundPage& s = platform::The<pages::SoundPage>();
-  EXPECT_EQ((std::vector<int>{s.Combo1->ListIndex(), s.Combo2->ListIndex(), s.Combo3->ListIndex(),
-                              s.Combo4->ListIndex()}),
+  EXPECT_EQ((std::vector<int>{s.hiSoundList->ListIndex(), s.load8bitList->ListIndex(),
+                              s.effects3dList->ListIndex(), s.voiceMessagesList->ListIndex()}),
             (std::vector<int>{1, 0, 0, 1}));
-  EXPECT_EQ(s.Combo2->List(0), QStringLiteral("Да"));
-  Click(s.Command2);
-  Click(Main().Command8);
+  EXPECT_EQ(s.load8bitList->List(0), QStringLiteral("Да"));
+  click(s.doneButton);
+  click(Main().Command8);
   pages::PlayerPage& p = platform::The<pages::PlayerPage>();
-  EXPECT_EQ((std::vector<int>{p.Combo1->ListIndex(), p.Combo2->ListIndex(), p.Combo3->ListIndex()}),
+  EXPECT_EQ((std::vector<int>{p.bobList->ListIndex(), p.observerCrosshairList->ListIndex(),
+                              p.rightHandList->ListIndex()}),
             (std::vector<int>{1, 0, 1}));
 }
 
@@ -202,12 +206,12 @@ class EveryPageTest : public testing_support::WizardTest {
 using Stops = std::vector<std::pair<std::string, QWidget*>>;
 
 // A value widget takes the focus in its box, then in its arrows.
-void AddValue(Stops& stops, const std::string& name, widgets::ValueWidget* w) {
-  stops.push_back({name + ".box", w->Text1});
-  stops.push_back({name + ".arrows", w->B});
+void addValue(Stops& stops, const std::string& name, widgets::ValueWidget* w) {
+  stops.push_back({name + ".box", w->valueBox});
+  stops.push_back({name + ".arrows", w->arrows});
 }
 
-std::string NameOf(const Stops& stops, QWidget* w) {
+std::string nameOf(const Stops& stops, QWidget* w) {
   for (const auto& [name, widget] : stops) {
     if (widget == w) return name;
   }
@@ -226,76 +230,82 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
        [] {
          pages::VideoPage& p = platform::The<pages::VideoPage>();
          Stops s;
-         AddValue(s, "UPDW1", p.UPDW1);
-         AddValue(s, "UPDW2", p.UPDW2);
-         s.push_back({"Combo1", p.Combo1});
-         AddValue(s, "UPDW3", p.UPDW3);
-         s.insert(s.end(), {{"Combo6", p.Combo6}, {"Combo7", p.Combo7}, {"Combo8", p.Combo8}});
-         AddValue(s, "UPDW02", p.UPDW02);
-         AddValue(s, "UPDW03", p.UPDW03);
-         s.insert(s.end(), {{"Combo5", p.Combo5},
-                            {"Combo4", p.Combo4},
-                            {"Combo3", p.Combo3},
-                            {"Done", p.Command2}});
+         addValue(s, "gammaValue", p.gammaValue);
+         addValue(s, "brightnessValue", p.brightnessValue);
+         s.push_back({"crosshairList", p.crosshairList});
+         addValue(s, "texGammaValue", p.texGammaValue);
+         s.insert(s.end(), {{"smokeRealismList", p.smokeRealismList},
+                            {"bloodList", p.bloodList},
+                            {"mode3dfxList", p.mode3dfxList}});
+         addValue(s, "smokePuffsValue", p.smokePuffsValue);
+         addValue(s, "decalsValue", p.decalsValue);
+         s.insert(s.end(), {{"mmxList", p.mmxList},
+                            {"dynamicLightList", p.dynamicLightList},
+                            {"hiModelsList", p.hiModelsList},
+                            {"doneButton", p.doneButton}});
          return s;
        }},
       {"mouse", &shell::MainWindow::Command6,
        [] {
          pages::MousePage& p = platform::The<pages::MousePage>();
          Stops s;
-         AddValue(s, "SEN1", p.SEN1);
-         AddValue(s, "SEN2", p.SEN2);
-         s.insert(s.end(), {{"Combo1", p.Combo1},
-                            {"Combo2", p.Combo2},
-                            {"Combo3", p.Combo3},
-                            {"Combo4", p.Combo4},
-                            {"Combo5", p.Combo5},
-                            {"Done", p.Command2}});
+         addValue(s, "sensitivityValue", p.sensitivityValue);
+         addValue(s, "zoomSensitivityValue", p.zoomSensitivityValue);
+         s.insert(s.end(), {{"filterList", p.filterList},
+                            {"pitchReverseList", p.pitchReverseList},
+                            {"yawReverseList", p.yawReverseList},
+                            {"lookStrafeList", p.lookStrafeList},
+                            {"mouseLookList", p.mouseLookList},
+                            {"doneButton", p.doneButton}});
          return s;
        }},
       {"sound", &shell::MainWindow::Command7,
        [] {
          pages::SoundPage& p = platform::The<pages::SoundPage>();
          Stops s;
-         AddValue(s, "Volume1", p.Volume1);
-         s.insert(s.end(), {{"Combo2", p.Combo2}, {"Combo1", p.Combo1}});
-         AddValue(s, "Volume2", p.Volume2);
-         s.insert(s.end(), {{"Combo3", p.Combo3}, {"Combo4", p.Combo4}, {"Done", p.Command2}});
+         addValue(s, "volumeValue", p.volumeValue);
+         s.insert(s.end(), {{"load8bitList", p.load8bitList}, {"hiSoundList", p.hiSoundList}});
+         addValue(s, "cdVolumeValue", p.cdVolumeValue);
+         s.insert(s.end(), {{"effects3dList", p.effects3dList},
+                            {"voiceMessagesList", p.voiceMessagesList},
+                            {"doneButton", p.doneButton}});
          return s;
        }},
       {"player", &shell::MainWindow::Command8,
        [] {
          pages::PlayerPage& p = platform::The<pages::PlayerPage>();
-         Stops s{{"Combo1", p.Combo1}, {"Combo2", p.Combo2}};
-         AddValue(s, "SPEED1", p.SPEED1);
-         AddValue(s, "SPEED2", p.SPEED2);
-         AddValue(s, "SPEED3", p.SPEED3);
-         s.insert(s.end(), {{"Combo3", p.Combo3}, {"Done", p.Command2}});
+         Stops s{{"bobList", p.bobList}, {"observerCrosshairList", p.observerCrosshairList}};
+         addValue(s, "backSpeedValue", p.backSpeedValue);
+         addValue(s, "forwardSpeedValue", p.forwardSpeedValue);
+         addValue(s, "sideSpeedValue", p.sideSpeedValue);
+         s.insert(s.end(), {{"rightHandList", p.rightHandList}, {"doneButton", p.doneButton}});
          return s;
        }},
       {"other", &shell::MainWindow::Command4,
        [] {
          pages::OtherPage& p = platform::The<pages::OtherPage>();
-         Stops s{
-             {"Text1", p.Text1}, {"Text2", p.Text2}, {"Combo1", p.Combo1}, {"Combo2", p.Combo2}};
-         AddValue(s, "senn1", p.senn1);
-         s.push_back({"Combo3", p.Combo3});
-         AddValue(s, "SENN2", p.SENN2);
-         s.insert(s.end(), {{"Combo4", p.Combo4},
-                            {"Combo5", p.Combo5},
-                            {"Combo6", p.Combo6},
-                            {"Combo7", p.Combo7},
-                            {"Combo8", p.Combo8},
-                            {"Combo9", p.Combo9}});
+         Stops s{{"nameBox", p.nameBox},
+                 {"serverNameBox", p.serverNameBox},
+                 {"consoleMessagesList", p.consoleMessagesList},
+                 {"centerIdList", p.centerIdList}};
+         addValue(s, "deathNoticeTimeValue", p.deathNoticeTimeValue);
+         s.push_back({"fastSwitchList", p.fastSwitchList});
+         addValue(s, "sayTextTimeValue", p.sayTextTimeValue);
+         s.insert(s.end(), {{"radarList", p.radarList},
+                            {"netGraphList", p.netGraphList},
+                            {"autoAimList", p.autoAimList},
+                            {"zoomCrosshairList", p.zoomCrosshairList},
+                            {"showFpsList", p.showFpsList},
+                            {"connectionList", p.connectionList}});
          // The colour picker: its spin buttons R, G, B, then its boxes.
-         widgets::ColorPicker* c = p.COLOR1;
-         s.insert(s.end(), {{"COLOR1.R", c->SpinR},
-                            {"COLOR1.G", c->SpinG},
-                            {"COLOR1.B", c->SpinB},
-                            {"COLOR1.Text1", c->Text1},
-                            {"COLOR1.Text2", c->Text2},
-                            {"COLOR1.Text3", c->Text3}});
-         s.insert(s.end(), {{"Combo10", p.Combo10}, {"Done", p.Command2}});
+         widgets::ColorPicker* c = p.consoleColorPicker;
+         s.insert(s.end(), {{"consoleColorPicker.redArrows", c->redArrows},
+                            {"consoleColorPicker.greenArrows", c->greenArrows},
+                            {"consoleColorPicker.blueArrows", c->blueArrows},
+                            {"consoleColorPicker.redBox", c->redBox},
+                            {"consoleColorPicker.greenBox", c->greenBox},
+                            {"consoleColorPicker.blueBox", c->blueBox}});
+         s.insert(s.end(), {{"menuList", p.menuList}, {"doneButton", p.doneButton}});
          return s;
        }},
   };
@@ -307,15 +317,15 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(page));
     std::vector<std::string> expected, walked;
     for (const auto& stop : order) expected.push_back(stop.first);
-    walked.push_back(NameOf(order, QApplication::focusWidget()));
+    walked.push_back(nameOf(order, QApplication::focusWidget()));
     for (std::size_t i = 0; i < order.size(); ++i) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-      walked.push_back(NameOf(order, QApplication::focusWidget()));
+      walked.push_back(nameOf(order, QApplication::focusWidget()));
     }
     expected.push_back(expected.front());  // round again
     EXPECT_EQ(walked, expected);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    EXPECT_EQ(NameOf(order, QApplication::focusWidget()), "Done");
+    EXPECT_EQ(nameOf(order, QApplication::focusWidget()), "doneButton");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // presses Done
     EXPECT_FALSE((Main().*walk.menu)->Enabled());
   }
@@ -376,7 +386,7 @@ TEST_F(EveryPageTest, OpenListsShowTheirOwnColours) {
       EXPECT_EQ(otherPixels, 0) << list->List(0).toStdString();
       list->hidePopup();
     }
-    QTest::mouseClick(window.Command2, Qt::LeftButton);
+    QTest::mouseClick(window.doneButton, Qt::LeftButton);
   }
 }
 

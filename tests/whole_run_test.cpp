@@ -39,10 +39,11 @@ void Click(QWidget* w, Qt::MouseButton button = Qt::LeftButton, QPoint at = QPoi
   QTest::mouseClick(w, button, Qt::NoModifier, at);
 }
 void SpinUp(widgets::ValueWidget* w, int times) {
-  for (int i = 0; i < times; ++i) Click(w->B, Qt::LeftButton, QPoint(4, 2));
+  for (int i = 0; i < times; ++i) Click(w->arrows, Qt::LeftButton, QPoint(4, 2));
 }
 void SpinDown(widgets::ValueWidget* w, int times) {
-  for (int i = 0; i < times; ++i) Click(w->B, Qt::LeftButton, QPoint(4, w->B->height() - 3));
+  for (int i = 0; i < times; ++i)
+    Click(w->arrows, Qt::LeftButton, QPoint(4, w->arrows->height() - 3));
 }
 void Type(QWidget* w, const QString& text) {
   for (QChar c : text) {
@@ -95,11 +96,12 @@ std::vector<std::function<void()>> Script() {
       [] { Menu(Main().Command4); },  // Остальные
       [] {
         pages::OtherPage& p = The<pages::OtherPage>();
-        Type(p.Text1, QStringLiteral("Вася"));
-        SpinUp(p.SENN2, 25);
-        p.Combo9->SetListIndex(1);
-        Click(p.COLOR1->SpinR, Qt::LeftButton, QPoint(4, p.COLOR1->SpinR->height() - 3));
-        Click(p.Command2);
+        Type(p.nameBox, QStringLiteral("Вася"));
+        SpinUp(p.sayTextTimeValue, 25);
+        p.connectionList->SetListIndex(1);
+        Click(p.consoleColorPicker->redArrows, Qt::LeftButton,
+              QPoint(4, p.consoleColorPicker->redArrows->height() - 3));
+        Click(p.doneButton);
       },
       [] { Menu(Main().Command1); },  // Закупка оружия
       [] {
@@ -114,9 +116,9 @@ std::vector<std::function<void()>> Script() {
       [] { Menu(Main().Command6); },                            // Мышки
       [] {
         pages::MousePage& p = The<pages::MousePage>();
-        SpinUp(p.SEN1, 15);
-        p.Combo3->SetListIndex(1);
-        Click(p.Command2);
+        SpinUp(p.sensitivityValue, 15);
+        p.yawReverseList->SetListIndex(1);
+        Click(p.doneButton);
       },
       [] { Menu(Main().Command2); },  // Управление
       [] { ArmBox(0); },
@@ -132,22 +134,22 @@ std::vector<std::function<void()>> Script() {
       [] { Menu(Main().Command7); },  // Аудио
       [] {
         pages::SoundPage& p = The<pages::SoundPage>();
-        SpinUp(p.Volume1, 50);
-        p.Combo1->SetListIndex(0);
-        Click(p.Command2);
+        SpinUp(p.volumeValue, 50);
+        p.hiSoundList->SetListIndex(0);
+        Click(p.doneButton);
       },
       [] { Menu(Main().Command5); },  // Видео
       [] {
         pages::VideoPage& p = The<pages::VideoPage>();
-        SpinUp(p.UPDW1, 2);
-        p.Combo8->SetListIndex(0);
-        Click(p.Command2);
+        SpinUp(p.gammaValue, 2);
+        p.mode3dfxList->SetListIndex(0);
+        Click(p.doneButton);
       },
       [] { Menu(Main().Command8); },  // Игрока
       [] {
         pages::PlayerPage& p = The<pages::PlayerPage>();
-        SpinDown(p.SPEED2, 5);
-        Click(p.Command2);
+        SpinDown(p.forwardSpeedValue, 5);
+        Click(p.doneButton);
       },
       [] { Menu(Main().Command3); },  // Сохранить: the program ends here
   };

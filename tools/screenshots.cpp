@@ -130,25 +130,25 @@ int main(int argc, char** argv) {
        [] {
          auto& p = platform::The<pages::VideoPage>();
          Save(p, QStringLiteral("VideoPage"));
-         Click(p.Command2);
+         Click(p.doneButton);
        }},
       {main.Command7,
        [] {
          auto& p = platform::The<pages::SoundPage>();
          Save(p, QStringLiteral("SoundPage"));
-         Click(p.Command2);
+         Click(p.doneButton);
        }},
       {main.Command8,
        [] {
          auto& p = platform::The<pages::PlayerPage>();
          Save(p, QStringLiteral("PlayerPage"));
-         Click(p.Command2);
+         Click(p.doneButton);
        }},
       {main.Command6,
        [] {
          auto& p = platform::The<pages::MousePage>();
          Save(p, QStringLiteral("MousePage"));
-         Click(p.Command2);
+         Click(p.doneButton);
        }},
       {main.Command2,
        [] {
@@ -160,7 +160,7 @@ int main(int argc, char** argv) {
        [] {
          auto& p = platform::The<pages::OtherPage>();
          Save(p, QStringLiteral("OtherPage"));
-         Click(p.Command2);
+         Click(p.doneButton);
        }},
       {main.Command1,
        [] {

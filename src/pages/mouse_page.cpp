@@ -1,67 +1,70 @@
 #include "pages/mouse_page.h"
 
-#include "config/config_text.h"
-
 namespace pages {
 namespace {
 
-QString Reversed(int index) {
-  return index == 0 ? QStringLiteral("0.022") : QStringLiteral("-0.022");
-}
+// Places on the page, in twips.
+constexpr int kSensitivityTop = 600;
+constexpr int kZoomSensitivityTop = 960;
+constexpr int kFilterTop = 1680;
+constexpr int kPitchReverseTop = 2040;
+constexpr int kYawReverseTop = 2400;
+constexpr int kLookStrafeTop = 2760;
+constexpr int kMouseLookTop = 3120;
+// The two long captions wrap in boxes of these sizes.
+constexpr int kZoomSensitivityCaptionWidth = 3315;
+constexpr int kZoomSensitivityCaptionHeight = 675;
+constexpr int kMouseLookCaptionWidth = 3075;
+constexpr int kMouseLookCaptionHeight = 705;
+constexpr twips::Rect kSensitivityValue{4200, kSensitivityTop, 1335, 375};
+constexpr twips::Rect kZoomSensitivityValue{4200, 1080, 1335, 375};
+constexpr twips::Rect kFilterList{4200, kFilterTop, 1215, 360};
+constexpr twips::Rect kPitchReverseList{4200, kPitchReverseTop, 1215, 360};
+constexpr twips::Rect kYawReverseList{4200, kYawReverseTop, 1215, 360};
+constexpr twips::Rect kLookStrafeList{4200, kLookStrafeTop, 1215, 360};
+constexpr twips::Rect kMouseLookList{4200, kMouseLookTop, 1215, 360};
 
 }  // namespace
 
-QStringList MouseSection(const MouseChoices& c) {
-  using config::ValueLine;
-  return {
-      ValueLine(u"sensitivity", c.sensitivity),
-      ValueLine(u"zoom_sensitivity_ratio", c.zoomSensitivity),
-      ValueLine(u"m_filter", c.filter),
-      ValueLine(u"m_pitch", Reversed(c.pitchReverse)),
-      ValueLine(u"m_yaw", Reversed(c.yawReverse)),
-      ValueLine(u"lookstrafe", c.lookStrafe),
-      c.mouseLook == 0 ? QStringLiteral("-mlook") : QStringLiteral("+mlook"),
-      ValueLine(u"m_forward", u"1"),
-      ValueLine(u"m_side", u"0.8"),
-      ValueLine(u"lookspring", u"0"),
-      ValueLine(u"default_fov", u"110"),
-  };
-}
-
 MousePage::MousePage()
     : SettingsPage({shell::MenuPage::Mouse, QStringLiteral("Mouse Setting"), 5610, 3990, 5580, 3960,
-                    QStringLiteral("Настройки мышки"), 1560, 2580, 4200}) {
-  Label3 = AddCaption(QStringLiteral("Чувствительность мышки"), 600);
-  Label2 =
-      AddCaption(QStringLiteral("Чувствительность мышки в режиме приближения"), 960, 3315, 675);
-  Label4 = AddCaption(QStringLiteral("\"Сглаживание\" движения"), 1680);
-  Label5 = AddCaption(QStringLiteral("Вертикальный реверс"), 2040);
-  Label6 = AddCaption(QStringLiteral("Горизонтальный реверс"), 2400);
-  Label7 = AddCaption(QStringLiteral("Стрейф мышкой"), 2760);
-  Label8 = AddCaption(QStringLiteral("Использовать мышку для кругового обзора"), 3120, 3075, 705);
+                    QStringLiteral("Настройки мышки"), 1560, 2580}) {
+  sensitivityCaption = addCaption(QStringLiteral("Чувствительность мышки"), kSensitivityTop);
+  zoomSensitivityCaption =
+      addCaption(QStringLiteral("Чувствительность мышки в режиме приближения"), kZoomSensitivityTop,
+                 kZoomSensitivityCaptionWidth, kZoomSensitivityCaptionHeight);
+  filterCaption = addCaption(QStringLiteral("\"Сглаживание\" движения"), kFilterTop);
+  pitchReverseCaption = addCaption(QStringLiteral("Вертикальный реверс"), kPitchReverseTop);
+  yawReverseCaption = addCaption(QStringLiteral("Горизонтальный реверс"), kYawReverseTop);
+  lookStrafeCaption = addCaption(QStringLiteral("Стрейф мышкой"), kLookStrafeTop);
+  mouseLookCaption = addCaption(QStringLiteral("Использовать мышку для кругового обзора"),
+                                kMouseLookTop, kMouseLookCaptionWidth, kMouseLookCaptionHeight);
 
-  SEN1 = AddWidget(widgets::SEN, 4200, 600, 1335, 375);
-  SEN2 = AddWidget(widgets::SEN, 4200, 1080, 1335, 375);
-  Combo1 = AddList(OffOn(), 4200, 1680, 1215, 360);
-  Combo2 = AddList(OffOn(), 4200, 2040, 1215, 360);
-  Combo3 = AddList(OffOn(), 4200, 2400, 1215, 360);
-  Combo4 = AddList(OffOn(), 4200, 2760, 1215, 360);
-  Combo5 = AddList(NoYes(), 4200, 3120, 1215, 360);
+  sensitivityValue = addValueWidget(widgets::kSensitivity, kSensitivityValue);
+  zoomSensitivityValue = addValueWidget(widgets::kSensitivity, kZoomSensitivityValue);
+  filterList = addList(offOn(), kFilterList);
+  pitchReverseList = addList(offOn(), kPitchReverseList);
+  yawReverseList = addList(offOn(), kYawReverseList);
+  lookStrafeList = addList(offOn(), kLookStrafeList);
+  mouseLookList = addList(noYes(), kMouseLookList);
 
-  SetTabOrder({SEN1, SEN2, Combo1, Combo2, Combo3, Combo4, Combo5, Command2});
+  setTabChain({sensitivityValue, zoomSensitivityValue, filterList, pitchReverseList, yawReverseList,
+               lookStrafeList, mouseLookList, doneButton});
 }
 
 void MousePage::Form_Load() {
-  Combo1->SetListIndex(1);
-  Combo2->SetListIndex(1);
-  Combo3->SetListIndex(0);
-  Combo4->SetListIndex(0);
-  Combo5->SetListIndex(1);
+  filterList->setCurrentIndex(1);
+  pitchReverseList->setCurrentIndex(1);
+  yawReverseList->setCurrentIndex(0);
+  lookStrafeList->setCurrentIndex(0);
+  mouseLookList->setCurrentIndex(1);
 }
 
-QStringList MousePage::SectionLines() const {
-  return MouseSection({SEN1->TText(), SEN2->TText(), Combo1->ListIndex(), Combo2->ListIndex(),
-                       Combo3->ListIndex(), Combo4->ListIndex(), Combo5->ListIndex()});
+QStringList MousePage::sectionLines() const {
+  return mouseSection({sensitivityValue->valueText(), zoomSensitivityValue->valueText(),
+                       filterList->currentIndex(), pitchReverseList->currentIndex(),
+                       yawReverseList->currentIndex(), lookStrafeList->currentIndex(),
+                       mouseLookList->currentIndex()});
 }
 
 }  // namespace pages

@@ -1,22 +1,10 @@
-// The mouse settings page, MousePage.
+// The mouse settings page.
 #pragma once
 
+#include "pages/mouse_section.h"
 #include "pages/settings_page.h"
 
 namespace pages {
-
-struct MouseChoices {
-  QString sensitivity = QStringLiteral("0");      // T of SEN1, as text
-  QString zoomSensitivity = QStringLiteral("0");  // T of SEN2, as text
-  int filter = 1;                                 // Combo1: smoothing
-  int pitchReverse = 1;                           // Combo2
-  int yawReverse = 0;                             // Combo3
-  int lookStrafe = 0;                             // Combo4
-  int mouseLook = 1;                              // Combo5
-};
-
-// The lines after the header "// [ Mouse Setting ] ".
-QStringList MouseSection(const MouseChoices& choices);
 
 class MousePage : public SettingsPage {
   Q_OBJECT
@@ -24,18 +12,19 @@ class MousePage : public SettingsPage {
  public:
   MousePage();
 
-  platform::Label *Label3, *Label2, *Label4, *Label5, *Label6, *Label7, *Label8;
-  widgets::ValueWidget* SEN1;  // mouse sensitivity
-  widgets::ValueWidget* SEN2;  // zoomed sensitivity
-  platform::ComboBox* Combo1;  // movement smoothing
-  platform::ComboBox* Combo2;  // vertical reverse
-  platform::ComboBox* Combo3;  // horizontal reverse
-  platform::ComboBox* Combo4;  // strafe with the mouse
-  platform::ComboBox* Combo5;  // mouse look
+  platform::Label *sensitivityCaption, *zoomSensitivityCaption, *filterCaption,
+      *pitchReverseCaption, *yawReverseCaption, *lookStrafeCaption, *mouseLookCaption;
+  widgets::ValueWidget* sensitivityValue;      // sensitivity
+  widgets::ValueWidget* zoomSensitivityValue;  // zoom_sensitivity_ratio
+  platform::ComboBox* filterList;              // m_filter: smoothing
+  platform::ComboBox* pitchReverseList;        // m_pitch
+  platform::ComboBox* yawReverseList;          // m_yaw
+  platform::ComboBox* lookStrafeList;          // lookstrafe
+  platform::ComboBox* mouseLookList;           // +mlook or -mlook
 
  protected:
   void Form_Load() override;
-  QStringList SectionLines() const override;
+  QStringList sectionLines() const override;
 };
 
 }  // namespace pages

@@ -1,52 +1,59 @@
 #include "pages/player_page.h"
 
-#include "config/config_text.h"
-
 namespace pages {
+namespace {
 
-QStringList PlayerSection(const PlayerChoices& c) {
-  using config::ValueLine;
-  return {
-      ValueLine(u"cl_bob", c.bob == 0 ? QStringLiteral("0") : QStringLiteral("0.01")),
-      ValueLine(u"cl_bobup", u"0.5"),
-      ValueLine(u"cl_bobcycle", u"0.8"),
-      ValueLine(u"cl_forwardspeed", c.forwardSpeed),
-      ValueLine(u"cl_backspeed", c.backSpeed),
-      ValueLine(u"cl_sidespeed", c.sideSpeed),
-      ValueLine(u"cl_righthand", c.rightHand),
-      ValueLine(u"cl_observercrosshair", c.observerCrosshair),
-  };
-}
+// Places on the page, in twips: one row each, captions at the left.
+constexpr int kBobTop = 720;
+constexpr int kRightHandTop = 1080;
+constexpr int kObserverCrosshairTop = 1440;
+constexpr int kBackSpeedTop = 1800;
+constexpr int kForwardSpeedTop = 2160;
+constexpr int kSideSpeedTop = 2520;
+constexpr twips::Rect kBobList{5760, kBobTop, 1215, 360};
+constexpr twips::Rect kRightHandList{5760, kRightHandTop, 1215, 360};
+constexpr twips::Rect kObserverCrosshairList{5760, kObserverCrosshairTop, 1215, 360};
+constexpr twips::Rect kBackSpeedValue{5760, kBackSpeedTop, 1335, 375};
+constexpr twips::Rect kForwardSpeedValue{5760, kForwardSpeedTop, 1335, 375};
+constexpr twips::Rect kSideSpeedValue{5760, kSideSpeedTop, 1335, 375};
+
+}  // namespace
 
 PlayerPage::PlayerPage()
     : SettingsPage({shell::MenuPage::Player, QStringLiteral("Player Setting"), 7170, 3030, 7140,
-                    3000, QStringLiteral("Настройки игрока"), 2160, 2535, 5760}) {
-  Label4 = AddCaption(QStringLiteral("Покачивание оружия при движении"), 720);
-  Label8 = AddCaption(QStringLiteral("Рука для оружия"), 1080);
-  Label5 = AddCaption(QStringLiteral("Показ прицела в режиме Observer"), 1440);
-  Label3 = AddCaption(QStringLiteral("Скорость передвижения игрока назад"), 1800);
-  Label2 = AddCaption(QStringLiteral("Скорость передвижения игрока вперед"), 2160);
-  Label6 = AddCaption(QStringLiteral("Скорость смешения игрока влево и вправо"), 2520);
+                    3000, QStringLiteral("Настройки игрока"), 2160, 2535}) {
+  bobCaption = addCaption(QStringLiteral("Покачивание оружия при движении"), kBobTop);
+  rightHandCaption = addCaption(QStringLiteral("Рука для оружия"), kRightHandTop);
+  observerCrosshairCaption =
+      addCaption(QStringLiteral("Показ прицела в режиме Observer"), kObserverCrosshairTop);
+  backSpeedCaption =
+      addCaption(QStringLiteral("Скорость передвижения игрока назад"), kBackSpeedTop);
+  forwardSpeedCaption =
+      addCaption(QStringLiteral("Скорость передвижения игрока вперед"), kForwardSpeedTop);
+  sideSpeedCaption =
+      addCaption(QStringLiteral("Скорость смешения игрока влево и вправо"), kSideSpeedTop);
 
-  Combo1 = AddList(OffOn(), 5760, 720, 1215, 360);
-  Combo3 = AddList({QStringLiteral("Левая"), QStringLiteral("Правая")}, 5760, 1080, 1215, 360);
-  Combo2 = AddList(OffOn(), 5760, 1440, 1215, 360);
-  SPEED1 = AddWidget(widgets::SPEED, 5760, 1800, 1335, 375);
-  SPEED2 = AddWidget(widgets::SPEED, 5760, 2160, 1335, 375);
-  SPEED3 = AddWidget(widgets::SPEED, 5760, 2520, 1335, 375);
+  bobList = addList(offOn(), kBobList);
+  rightHandList = addList({QStringLiteral("Левая"), QStringLiteral("Правая")}, kRightHandList);
+  observerCrosshairList = addList(offOn(), kObserverCrosshairList);
+  backSpeedValue = addValueWidget(widgets::kSpeed, kBackSpeedValue);
+  forwardSpeedValue = addValueWidget(widgets::kSpeed, kForwardSpeedValue);
+  sideSpeedValue = addValueWidget(widgets::kSpeed, kSideSpeedValue);
 
-  SetTabOrder({Combo1, Combo2, SPEED1, SPEED2, SPEED3, Combo3, Command2});
+  setTabChain({bobList, observerCrosshairList, backSpeedValue, forwardSpeedValue, sideSpeedValue,
+               rightHandList, doneButton});
 }
 
 void PlayerPage::Form_Load() {
-  Combo1->SetListIndex(1);
-  Combo2->SetListIndex(0);
-  Combo3->SetListIndex(1);
+  bobList->setCurrentIndex(1);
+  observerCrosshairList->setCurrentIndex(0);
+  rightHandList->setCurrentIndex(1);
 }
 
-QStringList PlayerPage::SectionLines() const {
-  return PlayerSection({Combo1->ListIndex(), Combo3->ListIndex(), Combo2->ListIndex(),
-                        SPEED1->TText(), SPEED2->TText(), SPEED3->TText()});
+QStringList PlayerPage::sectionLines() const {
+  return playerSection({bobList->currentIndex(), rightHandList->currentIndex(),
+                        observerCrosshairList->currentIndex(), backSpeedValue->valueText(),
+                        forwardSpeedValue->valueText(), sideSpeedValue->valueText()});
 }
 
 }  // namespace pages

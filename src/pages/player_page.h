@@ -1,21 +1,10 @@
-// The player settings page, PlayerPage.
+// The player settings page.
 #pragma once
 
+#include "pages/player_section.h"
 #include "pages/settings_page.h"
 
 namespace pages {
-
-struct PlayerChoices {
-  int bob = 1;                                   // Combo1
-  int rightHand = 1;                             // Combo3
-  int observerCrosshair = 0;                     // Combo2
-  QString backSpeed = QStringLiteral("400");     // T of SPEED1
-  QString forwardSpeed = QStringLiteral("400");  // T of SPEED2
-  QString sideSpeed = QStringLiteral("400");     // T of SPEED3
-};
-
-// The lines after the header "// [ Player Setting ] ".
-QStringList PlayerSection(const PlayerChoices& choices);
 
 class PlayerPage : public SettingsPage {
   Q_OBJECT
@@ -23,17 +12,18 @@ class PlayerPage : public SettingsPage {
  public:
   PlayerPage();
 
-  platform::Label *Label4, *Label8, *Label5, *Label3, *Label2, *Label6;
-  platform::ComboBox* Combo1;    // weapon bobbing
-  platform::ComboBox* Combo3;    // weapon hand (stands above Combo2)
-  platform::ComboBox* Combo2;    // observer crosshair
-  widgets::ValueWidget* SPEED1;  // backward
-  widgets::ValueWidget* SPEED2;  // forward
-  widgets::ValueWidget* SPEED3;  // sideways
+  platform::Label *bobCaption, *rightHandCaption, *observerCrosshairCaption, *backSpeedCaption,
+      *forwardSpeedCaption, *sideSpeedCaption;
+  platform::ComboBox* bobList;                // cl_bob: weapon bobbing
+  platform::ComboBox* rightHandList;          // cl_righthand
+  platform::ComboBox* observerCrosshairList;  // cl_observercrosshair
+  widgets::ValueWidget* backSpeedValue;       // cl_backspeed
+  widgets::ValueWidget* forwardSpeedValue;    // cl_forwardspeed
+  widgets::ValueWidget* sideSpeedValue;       // cl_sidespeed
 
  protected:
   void Form_Load() override;
-  QStringList SectionLines() const override;
+  QStringList sectionLines() const override;
 };
 
 }  // namespace pages

@@ -5,18 +5,21 @@
 #include "platform/units.h"
 #include "shell/page_look.h"
 #include "widgets/color_picker.h"
+#include "widgets/fonts.h"
+#include "widgets/palette.h"
 
 namespace pages {
 namespace {
 
-constexpr std::uint32_t kBlack = 0x00000000;
-constexpr std::uint32_t kBlue = 0x00C00000;
-constexpr std::uint32_t kGreen = 0x00008000;
-constexpr std::uint32_t kOrange = 0x000080FF;
-constexpr std::uint32_t kRuleRed = 0x000000C0;
+// Places every page shares, in twips.
 constexpr int kCaptionLeft = 120;
-
-QFont Comic(double points, bool bold = false) { return shell::ComicFont(points, bold); }
+constexpr int kCaptionHeight = 345;
+constexpr int kTitleHeight = 405;
+constexpr twips::Rect kDoneButton{120, 120, 615, 285};
+// The rule under the title runs from the left edge past the widest page.
+constexpr int kRuleTop = 480;
+constexpr int kRuleRight = 7560;
+constexpr int kRuleWidth = 2;
 
 }  // namespace
 
@@ -25,56 +28,59 @@ SettingsPage::SettingsPage(const PageFrame& frame)
   // No title bar, no border: the page closes only through "Done".
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setFixedSize(platform::TwipsToPixels(frame.width), platform::TwipsToPixels(frame.height));
-  platform::SetBackColor(this, kBlack);
+  platform::SetBackColor(this, palette::kBlack);
 
-  Shape1 = shell::MakeOutline(this, frame.outlineWidth, frame.outlineHeight);
-  Line1 = new platform::Line(this, 0, 480, 7560, 480, kRuleRed, 2);
+  outline = shell::MakeOutline(this, frame.outlineWidth, frame.outlineHeight);
+  titleRule =
+      new widgets::Line(this, 0, kRuleTop, kRuleRight, kRuleTop, palette::kDarkRed, kRuleWidth);
 
-  Label1 = new platform::Label(this, frame.title, kGreen, Comic(14.25, true));
-  platform::PlaceTwips(Label1, frame.titleLeft, 0, frame.titleWidth, 405);
+  titleCaption =
+      new platform::Label(this, frame.title, palette::kGreen, fonts::comicFont(14.25, true));
+  twips::place(titleCaption, {frame.titleLeft, 0, frame.titleWidth, kTitleHeight});
 
-  Command2 = shell::MakeDoneButton(this, 120, 120, 615, 285);
-  connect(Command2, &QPushButton::clicked, this, &SettingsPage::Command2_Click);
+  doneButton = shell::MakeDoneButton(this, kDoneButton.left, kDoneButton.top, kDoneButton.width,
+                                     kDoneButton.height);
+  connect(doneButton, &QPushButton::clicked, this, &SettingsPage::onDoneClicked);
 }
 
-platform::Label* SettingsPage::AddCaption(const QString& text, int top, int boxWidth,
+platform::Label* SettingsPage::addCaption(const QString& text, int top, int boxWidth,
                                           int boxHeight) {
-  auto* label = new platform::Label(this, text, kOrange, Comic(12));
+  auto* label = new platform::Label(this, text, palette::kOrange, fonts::comicFont(12));
   if (boxWidth > 0) {
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    platform::PlaceTwips(label, kCaptionLeft, top, boxWidth, boxHeight);
+    twips::place(label, {kCaptionLeft, top, boxWidth, boxHeight});
   } else {
-    platform::PlaceTwips(label, kCaptionLeft, top, 0, 345);
+    twips::place(label, {kCaptionLeft, top, 0, kCaptionHeight});
     label->SizeToText();
   }
   return label;
 }
 
-platform::ComboBox* SettingsPage::AddList(const QStringList& items, int left, int top, int width,
-                                          int height) {
-  auto* list = new platform::ComboBox(this, kBlack, kBlue, Comic(9, true));
-  for (const QString& item : items) list->AddItem(item);
-  platform::PlaceTwips(list, left, top, width, height);
+platform::ComboBox* SettingsPage::addList(const QStringList& items, const twips::Rect& place) {
+  auto* list =
+      new platform::ComboBox(this, palette::kBlack, palette::kDarkBlue, fonts::comicFont(9, true));
+  for (const QString& item : items) list->addItem(item);
+  twips::place(list, place);
   return list;
 }
 
-widgets::ValueWidget* SettingsPage::AddWidget(const widgets::ValueRules& rules, int left, int top,
-                                              int width, int height) {
+widgets::ValueWidget* SettingsPage::addValueWidget(const widgets::ValueRules& rules,
+                                                   const twips::Rect& place) {
   auto* widget = new widgets::ValueWidget(this, rules);
-  platform::PlaceTwips(widget, left, top, width, height);
+  twips::place(widget, place);
   return widget;
 }
 
-void SettingsPage::SetTabOrder(std::initializer_list<QWidget*> order) {
+void SettingsPage::setTabChain(std::initializer_list<QWidget*> order) {
   // Qt drops a link to a widget that takes no focus of its own, so the
   // composite widgets are linked through their own controls.
   QList<QWidget*> stops;
   for (QWidget* widget : order) {
     if (auto* value = qobject_cast<widgets::ValueWidget*>(widget)) {
-      stops << value->TabStops();
+      stops << value->tabStops();
     } else if (auto* picker = qobject_cast<widgets::ColorPicker*>(widget)) {
-      stops << picker->TabStops();
+      stops << picker->tabStops();
     } else {
       stops << widget;
     }
@@ -84,15 +90,15 @@ void SettingsPage::SetTabOrder(std::initializer_list<QWidget*> order) {
   if (!stops.isEmpty()) stops.front()->setFocus();
 }
 
-void SettingsPage::Command2_Click() {
+void SettingsPage::onDoneClicked() {
   shell::CompletePage(frame_.page, [this] { platform::Unload(*this); });
 }
 
 void SettingsPage::Form_Unload() {
-  config::WriteLines(config::Section(frame_.sectionTitle, SectionLines()));
+  config::WriteLines(config::Section(frame_.sectionTitle, sectionLines()));
 }
 
-QStringList OffOn() { return {QStringLiteral("Выкл"), QStringLiteral("Вкл")}; }
-QStringList NoYes() { return {QStringLiteral("Нет"), QStringLiteral("Да")}; }
+QStringList offOn() { return {QStringLiteral("Выкл"), QStringLiteral("Вкл")}; }
+QStringList noYes() { return {QStringLiteral("Нет"), QStringLiteral("Да")}; }
 
 }  // namespace pages

@@ -11,6 +11,8 @@
 #include "platform/inputs.h"
 #include "platform/shapes.h"
 #include "shell/page_protocol.h"
+#include "widgets/line.h"
+#include "widgets/twips.h"
 #include "widgets/value_widget.h"
 
 namespace pages {
@@ -22,7 +24,6 @@ struct PageFrame {
   int outlineWidth, outlineHeight;  // the outline inside it, twips
   QString title;
   int titleLeft, titleWidth;
-  int valueLeft;  // the column of the value controls, twips
 };
 
 class SettingsPage : public platform::Form {
@@ -31,34 +32,33 @@ class SettingsPage : public platform::Form {
  public:
   explicit SettingsPage(const PageFrame& frame);
 
-  platform::Shape* Shape1;
-  platform::Line* Line1;
-  platform::Label* Label1;            // the title
-  platform::CommandButton* Command2;  // Done
+  platform::Shape* outline;
+  widgets::Line* titleRule;
+  platform::Label* titleCaption;
+  platform::CommandButton* doneButton;
 
  protected:
   // A caption at the left: one line sized to its text, or, given a box, wrapped in it.
-  platform::Label* AddCaption(const QString& text, int top, int boxWidth = 0, int boxHeight = 0);
-  platform::ComboBox* AddList(const QStringList& items, int left, int top, int width, int height);
-  widgets::ValueWidget* AddWidget(const widgets::ValueRules& rules, int left, int top, int width,
-                                  int height);
+  platform::Label* addCaption(const QString& text, int top, int boxWidth = 0, int boxHeight = 0);
+  platform::ComboBox* addList(const QStringList& items, const twips::Rect& place);
+  widgets::ValueWidget* addValueWidget(const widgets::ValueRules& rules, const twips::Rect& place);
   // Tab walks these in this order, a value widget's or the colour picker's own
   // controls in theirs; the page opens with the focus on the first.
-  void SetTabOrder(std::initializer_list<QWidget*> order);
+  void setTabChain(std::initializer_list<QWidget*> order);
 
   // The section's lines after its header, read from the controls.
-  virtual QStringList SectionLines() const = 0;
+  virtual QStringList sectionLines() const = 0;
 
   void Form_Unload() override;
 
  private:
-  void Command2_Click();
+  void onDoneClicked();
 
   PageFrame frame_;
 };
 
 // Two-way lists used by several pages.
-QStringList OffOn();  // Выкл, Вкл
-QStringList NoYes();  // Нет, Да
+QStringList offOn();  // Выкл, Вкл
+QStringList noYes();  // Нет, Да
 
 }  // namespace pages

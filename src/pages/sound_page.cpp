@@ -1,53 +1,56 @@
 #include "pages/sound_page.h"
 
-#include "config/config_text.h"
-
 namespace pages {
+namespace {
 
-QStringList SoundSection(const SoundChoices& c) {
-  using config::ValueLine;
-  const QString effects = c.effects3d == 0 ? QStringLiteral("0") : QStringLiteral("1");
-  return {
-      ValueLine(u"volume", c.volume),         ValueLine(u"hisound", c.hiSound),
-      ValueLine(u"loadas8bit", c.load8bit),   ValueLine(u"bgmvolume", c.cdVolume),
-      ValueLine(u"s_a3d", effects),           ValueLine(u"s_eax", effects),
-      ValueLine(u"s_geometry", effects),      ValueLine(u"s_distance", u"60"),
-      ValueLine(u"_snd_mixahead", u"0.1"),    ValueLine(u"s_distance", u"60"),
-      ValueLine(u"s_automin_distance", u"2"), ValueLine(u"s_automax_distance", u"30"),
-      ValueLine(u"s_min_distance", u"8"),     ValueLine(u"s_max_distance", u"1000"),
-  };
-}
+// Places on the page, in twips: one row each, captions at the left.
+constexpr int kVolumeTop = 600;
+constexpr int kCdVolumeTop = 960;
+constexpr int kHiSoundTop = 1320;
+constexpr int kLoad8bitTop = 1680;
+constexpr int kEffects3dTop = 2040;
+constexpr int kVoiceMessagesTop = 2400;
+constexpr twips::Rect kVolumeValue{4920, kVolumeTop, 1455, 375};
+constexpr twips::Rect kCdVolumeValue{4920, kCdVolumeTop, 1455, 375};
+constexpr twips::Rect kHiSoundList{4920, kHiSoundTop, 1215, 360};
+constexpr twips::Rect kLoad8bitList{4920, kLoad8bitTop, 1215, 360};
+constexpr twips::Rect kEffects3dList{4920, kEffects3dTop, 1215, 360};
+constexpr twips::Rect kVoiceMessagesList{4920, kVoiceMessagesTop, 1215, 360};
+
+}  // namespace
 
 SoundPage::SoundPage()
     : SettingsPage({shell::MenuPage::Sound, QStringLiteral("Sound Setting"), 6330, 2910, 6300, 2880,
-                    QStringLiteral("Настройки звука"), 1560, 2340, 4920}) {
-  Label3 = AddCaption(QStringLiteral("Громкость"), 600);
-  Label5 = AddCaption(QStringLiteral("Громкость воспроизведения CD-Audio"), 960);
-  Label2 = AddCaption(QStringLiteral("Высококачетвенный звук"), 1320);
-  Label4 = AddCaption(QStringLiteral("Высококачетвенный звук [16 bit]"), 1680);
-  Label6 = AddCaption(QStringLiteral("3х-мерные эффекты"), 2040);
-  Label7 = AddCaption(QStringLiteral("Голосовые сообщения"), 2400);
+                    QStringLiteral("Настройки звука"), 1560, 2340}) {
+  volumeCaption = addCaption(QStringLiteral("Громкость"), kVolumeTop);
+  cdVolumeCaption = addCaption(QStringLiteral("Громкость воспроизведения CD-Audio"), kCdVolumeTop);
+  hiSoundCaption = addCaption(QStringLiteral("Высококачетвенный звук"), kHiSoundTop);
+  load8bitCaption = addCaption(QStringLiteral("Высококачетвенный звук [16 bit]"), kLoad8bitTop);
+  effects3dCaption = addCaption(QStringLiteral("3х-мерные эффекты"), kEffects3dTop);
+  voiceMessagesCaption = addCaption(QStringLiteral("Голосовые сообщения"), kVoiceMessagesTop);
 
-  Volume1 = AddWidget(widgets::Volume, 4920, 600, 1455, 375);
-  Volume2 = AddWidget(widgets::Volume, 4920, 960, 1455, 375);
-  Combo1 = AddList(OffOn(), 4920, 1320, 1215, 360);
-  Combo2 = AddList({QStringLiteral("Да"), QStringLiteral("Нет")}, 4920, 1680, 1215, 360);
-  Combo3 = AddList(OffOn(), 4920, 2040, 1215, 360);
-  Combo4 = AddList(OffOn(), 4920, 2400, 1215, 360);
+  volumeValue = addValueWidget(widgets::kVolume, kVolumeValue);
+  cdVolumeValue = addValueWidget(widgets::kVolume, kCdVolumeValue);
+  hiSoundList = addList(offOn(), kHiSoundList);
+  load8bitList = addList({QStringLiteral("Да"), QStringLiteral("Нет")}, kLoad8bitList);
+  effects3dList = addList(offOn(), kEffects3dList);
+  voiceMessagesList = addList(offOn(), kVoiceMessagesList);
 
-  SetTabOrder({Volume1, Combo2, Combo1, Volume2, Combo3, Combo4, Command2});
+  setTabChain({volumeValue, load8bitList, hiSoundList, cdVolumeValue, effects3dList,
+               voiceMessagesList, doneButton});
 }
 
 void SoundPage::Form_Load() {
-  Combo1->SetListIndex(1);
-  Combo2->SetListIndex(0);
-  Combo3->SetListIndex(0);
-  Combo4->SetListIndex(1);
+  hiSoundList->setCurrentIndex(1);
+  load8bitList->setCurrentIndex(0);
+  effects3dList->setCurrentIndex(0);
+  voiceMessagesList->setCurrentIndex(1);
 }
 
-QStringList SoundPage::SectionLines() const {
-  return SoundSection({Volume1->TText(), Volume2->TText(), Combo1->ListIndex(), Combo2->ListIndex(),
-                       Combo3->ListIndex()});
+QStringList SoundPage::sectionLines() const {
+  return soundSection({volumeValue->valueText(), cdVolumeValue->valueText(),
+                       hiSoundList->currentIndex(), load8bitList->currentIndex(),
+                       effects3dList->currentIndex()});
 }
 
 }  // namespace pages

@@ -1,20 +1,10 @@
-// The sound settings page, SoundPage.
+// The sound settings page.
 #pragma once
 
 #include "pages/settings_page.h"
+#include "pages/sound_section.h"
 
 namespace pages {
-
-struct SoundChoices {
-  QString volume = QStringLiteral("0");    // T of Volume1
-  QString cdVolume = QStringLiteral("0");  // T of Volume2
-  int hiSound = 1;                         // Combo1
-  int load8bit = 0;                        // Combo2
-  int effects3d = 0;                       // Combo3
-};
-
-// The lines after the header "// [ Sound Setting ] ".
-QStringList SoundSection(const SoundChoices& choices);
 
 class SoundPage : public SettingsPage {
   Q_OBJECT
@@ -22,17 +12,18 @@ class SoundPage : public SettingsPage {
  public:
   SoundPage();
 
-  platform::Label *Label3, *Label5, *Label2, *Label4, *Label6, *Label7;
-  widgets::ValueWidget* Volume1;  // volume
-  widgets::ValueWidget* Volume2;  // CD audio volume
-  platform::ComboBox* Combo1;     // high-quality sound
-  platform::ComboBox* Combo2;     // 16-bit sound (Да first)
-  platform::ComboBox* Combo3;     // 3-D effects
-  platform::ComboBox* Combo4;     // voice messages: shown, never written
+  platform::Label *volumeCaption, *cdVolumeCaption, *hiSoundCaption, *load8bitCaption,
+      *effects3dCaption, *voiceMessagesCaption;
+  widgets::ValueWidget* volumeValue;      // volume
+  widgets::ValueWidget* cdVolumeValue;    // bgmvolume: CD audio
+  platform::ComboBox* hiSoundList;        // hisound
+  platform::ComboBox* load8bitList;       // loadas8bit: 16-bit sound, "Да" first
+  platform::ComboBox* effects3dList;      // s_a3d, s_eax, s_geometry
+  platform::ComboBox* voiceMessagesList;  // shown, never written
 
  protected:
   void Form_Load() override;
-  QStringList SectionLines() const override;
+  QStringList sectionLines() const override;
 };
 
 }  // namespace pages

@@ -1,47 +1,28 @@
 #include "pages/video_page.h"
 
-#include "config/config_text.h"
-
 namespace pages {
+namespace {
 
-QStringList VideoSection(const VideoChoices& c) {
-  using config::ValueLine;
-  return {
-      ValueLine(u"gamma", c.gamma),
-      ValueLine(u"brightness", c.brightness),
-      ValueLine(u"texgamma", c.texGamma),
-      ValueLine(u"max_smokepuffs", c.smokePuffs),
-      ValueLine(u"r_decals", c.decals),
-      ValueLine(u"gl_spriteblend", c.crosshair),
-      ValueLine(u"cl_himodels", c.hiModels),
-      ValueLine(u"r_dynamic", c.dynamicLight),
-      ValueLine(u"r_mmx", c.mmx),
-      ValueLine(u"fastsprites", c.smokeRealism),
-      ValueLine(u"violence_ablood", c.blood),
-      ValueLine(u"violence_hblood", c.blood),
-      ValueLine(u"gl_lightholes", c.mode3dfx),
-      ValueLine(u"max_shells", u"0"),
-      ValueLine(u"fps_max", u"99"),
-      ValueLine(u"violence_hgibs", u"1"),
-      ValueLine(u"violence_agibs", u"1"),
-      ValueLine(u"sv_maxspeed", u"320"),
-      ValueLine(u"viewsize", u"120"),
-      ValueLine(u"gl_round_down", u"3"),
-      ValueLine(u"gl_max_size", u"256"),
-      ValueLine(u"gl_flipmatrix", u"0"),
-      ValueLine(u"mp_decals", u"256"),
-      ValueLine(u"gl_monolights", u"0"),
-  };
+// Places on the page, in twips: twelve rows, captions at the left, the value
+// controls in one column.
+constexpr int kValueLeft = 5760;
+constexpr int kValueWidgetWidth = 1575;
+constexpr int kValueWidgetHeight = 375;
+constexpr int kListWidth = 1455;
+constexpr int kListHeight = 360;
+constexpr int rowTop(int row) { return 240 + 360 * row; }
+constexpr twips::Rect valuePlace(int row) {
+  return {kValueLeft, rowTop(row), kValueWidgetWidth, kValueWidgetHeight};
+}
+constexpr twips::Rect listPlace(int row) {
+  return {kValueLeft, rowTop(row), kListWidth, kListHeight};
 }
 
-namespace {
-constexpr int kValueLeft = 5760;
-int RowTop(int row) { return 240 + 360 * row; }
 }  // namespace
 
 VideoPage::VideoPage()
     : SettingsPage({shell::MenuPage::Video, QStringLiteral("Video Setting"), 7410, 5175, 7380, 5160,
-                    QStringLiteral("Видео настройки"), 2280, 2400, 5760}) {
+                    QStringLiteral("Видео настройки"), 2280, 2400}) {
   const QString captions[] = {
       QStringLiteral("Гамма"),
       QStringLiteral("Яркость"),
@@ -56,57 +37,53 @@ VideoPage::VideoPage()
       QStringLiteral("Режим 3DFX/NVIDIA"),
       QStringLiteral("2-ой прицел"),
   };
-  for (int row = 1; row <= 12; ++row) Label2 << AddCaption(captions[row - 1], RowTop(row));
+  for (int row = 1; row <= 12; ++row) rowCaptions << addCaption(captions[row - 1], rowTop(row));
 
-  auto widget = [this](const widgets::ValueRules& rules, int row) {
-    return AddWidget(rules, kValueLeft, RowTop(row), 1575, 375);
-  };
-  auto list = [this](const QStringList& items, int row) {
-    return AddList(items, kValueLeft, RowTop(row), 1455, 360);
-  };
-  UPDW1 = widget(widgets::UPDW, 1);
-  UPDW2 = widget(widgets::UPDW, 2);
-  UPDW3 = widget(widgets::UPDW, 3);
-  UPDW02 = widget(widgets::UPDW0, 4);
-  UPDW03 = widget(widgets::UPDW0, 5);
-  Combo3 = list(OffOn(), 6);
-  Combo4 = list(OffOn(), 7);
-  Combo5 = list(OffOn(), 8);
-  Combo6 =
-      list({QStringLiteral("Высокий"), QStringLiteral("Средний"), QStringLiteral("Низкий")}, 9);
-  Combo7 = list(OffOn(), 10);
-  Combo8 = list({QStringLiteral("3DFX"), QStringLiteral("NVIDIA")}, 11);
-  Combo1 = list({QStringLiteral("Одинарный"), QStringLiteral("Двойной")}, 12);
+  gammaValue = addValueWidget(widgets::kWholeFromOne, valuePlace(1));
+  brightnessValue = addValueWidget(widgets::kWholeFromOne, valuePlace(2));
+  texGammaValue = addValueWidget(widgets::kWholeFromOne, valuePlace(3));
+  smokePuffsValue = addValueWidget(widgets::kWholeFromZero, valuePlace(4));
+  decalsValue = addValueWidget(widgets::kWholeFromZero, valuePlace(5));
+  hiModelsList = addList(offOn(), listPlace(6));
+  dynamicLightList = addList(offOn(), listPlace(7));
+  mmxList = addList(offOn(), listPlace(8));
+  smokeRealismList =
+      addList({QStringLiteral("Высокий"), QStringLiteral("Средний"), QStringLiteral("Низкий")},
+              listPlace(9));
+  bloodList = addList(offOn(), listPlace(10));
+  mode3dfxList = addList({QStringLiteral("3DFX"), QStringLiteral("NVIDIA")}, listPlace(11));
+  crosshairList = addList({QStringLiteral("Одинарный"), QStringLiteral("Двойной")}, listPlace(12));
 
-  SetTabOrder({UPDW1, UPDW2, Combo1, UPDW3, Combo6, Combo7, Combo8, UPDW02, UPDW03, Combo5, Combo4,
-               Combo3, Command2});
+  setTabChain({gammaValue, brightnessValue, crosshairList, texGammaValue, smokeRealismList,
+               bloodList, mode3dfxList, smokePuffsValue, decalsValue, mmxList, dynamicLightList,
+               hiModelsList, doneButton});
 }
 
 void VideoPage::Form_Load() {
-  Combo1->SetListIndex(0);
-  Combo3->SetListIndex(1);
-  Combo4->SetListIndex(1);
-  Combo5->SetListIndex(1);
-  Combo6->SetListIndex(0);
-  Combo7->SetListIndex(1);
-  Combo8->SetListIndex(1);
+  crosshairList->setCurrentIndex(0);
+  hiModelsList->setCurrentIndex(1);
+  dynamicLightList->setCurrentIndex(1);
+  mmxList->setCurrentIndex(1);
+  smokeRealismList->setCurrentIndex(0);
+  bloodList->setCurrentIndex(1);
+  mode3dfxList->setCurrentIndex(1);
 }
 
-QStringList VideoPage::SectionLines() const {
+QStringList VideoPage::sectionLines() const {
   VideoChoices c;
-  c.gamma = UPDW1->TText();
-  c.brightness = UPDW2->TText();
-  c.texGamma = UPDW3->TText();
-  c.smokePuffs = UPDW02->TText();
-  c.decals = UPDW03->TText();
-  c.crosshair = Combo1->ListIndex();
-  c.hiModels = Combo3->ListIndex();
-  c.dynamicLight = Combo4->ListIndex();
-  c.mmx = Combo5->ListIndex();
-  c.smokeRealism = Combo6->ListIndex();
-  c.blood = Combo7->ListIndex();
-  c.mode3dfx = Combo8->ListIndex();
-  return VideoSection(c);
+  c.gamma = gammaValue->valueText();
+  c.brightness = brightnessValue->valueText();
+  c.texGamma = texGammaValue->valueText();
+  c.smokePuffs = smokePuffsValue->valueText();
+  c.decals = decalsValue->valueText();
+  c.crosshair = crosshairList->currentIndex();
+  c.hiModels = hiModelsList->currentIndex();
+  c.dynamicLight = dynamicLightList->currentIndex();
+  c.mmx = mmxList->currentIndex();
+  c.smokeRealism = smokeRealismList->currentIndex();
+  c.blood = bloodList->currentIndex();
+  c.mode3dfx = mode3dfxList->currentIndex();
+  return videoSection(c);
 }
 
 }  // namespace pages

@@ -1,27 +1,10 @@
-// The video settings page, VideoPage.
+// The video settings page.
 #pragma once
 
 #include "pages/settings_page.h"
+#include "pages/video_section.h"
 
 namespace pages {
-
-struct VideoChoices {
-  QString gamma = QStringLiteral("1");       // T of UPDW1
-  QString brightness = QStringLiteral("1");  // T of UPDW2
-  QString texGamma = QStringLiteral("1");    // T of UPDW3
-  QString smokePuffs = QStringLiteral("0");  // T of UPDW02
-  QString decals = QStringLiteral("0");      // T of UPDW03
-  int crosshair = 0;                         // Combo1
-  int hiModels = 1;                          // Combo3
-  int dynamicLight = 1;                      // Combo4
-  int mmx = 1;                               // Combo5
-  int smokeRealism = 0;                      // Combo6
-  int blood = 1;                             // Combo7
-  int mode3dfx = 1;                          // Combo8
-};
-
-// The lines after the header "// [ Video Setting ] ".
-QStringList VideoSection(const VideoChoices& choices);
 
 class VideoPage : public SettingsPage {
   Q_OBJECT
@@ -29,19 +12,23 @@ class VideoPage : public SettingsPage {
  public:
   VideoPage();
 
-  QList<platform::Label*> Label2;  // the row captions, top to bottom
-  widgets::ValueWidget *UPDW1, *UPDW2, *UPDW3, *UPDW02, *UPDW03;
-  platform::ComboBox* Combo3;  // high-quality models
-  platform::ComboBox* Combo4;  // dynamic light
-  platform::ComboBox* Combo5;  // MMX
-  platform::ComboBox* Combo6;  // smoke sprite realism
-  platform::ComboBox* Combo7;  // blood
-  platform::ComboBox* Combo8;  // 3DFX or NVIDIA
-  platform::ComboBox* Combo1;  // second crosshair
+  QList<platform::Label*> rowCaptions;    // top to bottom
+  widgets::ValueWidget* gammaValue;       // gamma
+  widgets::ValueWidget* brightnessValue;  // brightness
+  widgets::ValueWidget* texGammaValue;    // texgamma
+  widgets::ValueWidget* smokePuffsValue;  // max_smokepuffs
+  widgets::ValueWidget* decalsValue;      // r_decals
+  platform::ComboBox* hiModelsList;       // cl_himodels
+  platform::ComboBox* dynamicLightList;   // r_dynamic
+  platform::ComboBox* mmxList;            // r_mmx
+  platform::ComboBox* smokeRealismList;   // fastsprites
+  platform::ComboBox* bloodList;          // violence_ablood and violence_hblood
+  platform::ComboBox* mode3dfxList;       // gl_lightholes: 3DFX or NVIDIA
+  platform::ComboBox* crosshairList;      // gl_spriteblend: second crosshair
 
  protected:
   void Form_Load() override;
-  QStringList SectionLines() const override;
+  QStringList sectionLines() const override;
 };
 
 }  // namespace pages

@@ -2,11 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPalette>
-#include <QPointer>
 #include <QValidator>
 
 #include "platform/units.h"
@@ -55,9 +51,6 @@ class OneLineValidator final : public QValidator {
     return Acceptable;
   }
 };
-
-constexpr int kFirstRepeatMs = 400;
-constexpr int kRepeatMs = 60;
 
 }  // namespace
 
@@ -124,153 +117,6 @@ CommandButton::CommandButton(QWidget* parent, const QString& caption, std::uint3
                                "QPushButton:disabled { color: gray; }"
                                "QPushButton:focus { outline: 1px dotted black; }")
                     .arg(face, BgrColor(backColor).lighter(160).name()));
-}
-
-SpinButton::SpinButton(QWidget* parent, std::uint32_t backColor)
-    : QWidget(parent), arrows_(QApplication::palette().color(QPalette::ButtonText)) {
-  SetBackColor(this, backColor);
-  setFocusPolicy(Qt::StrongFocus);
-  repeat_.setSingleShot(true);
-  connect(&repeat_, &QTimer::timeout, this, &SpinButton::Repeat);
-}
-
-void SpinButton::SetArrowColor(const QColor& color) {
-  arrows_ = color;
-  update();
-}
-
-SpinButton::Arrow SpinButton::ArrowAt(const QPoint& point) const {
-  if (!rect().contains(point)) return Arrow::None;
-  return point.y() < height() / 2 ? Arrow::Up : Arrow::Down;
-}
-
-bool SpinButton::Press(Arrow arrow) {
-  QPointer<SpinButton> self(this);
-  repeat_.stop();
-  pressing_ = true;
-  if (arrow == Arrow::Up) emit SpinUp();
-  if (arrow == Arrow::Down) emit SpinDown();
-  if (!self) return false;
-  pressing_ = false;
-  return true;
-}
-
-bool SpinButton::StillHeld() const {
-  // The application's own record of the pointer's buttons: a release that a
-  // modal box took, or that went to no widget, still clears it.
-  if (held_ == Arrow::None || !(QGuiApplication::mouseButtons() & Qt::LeftButton)) return false;
-  if (!isVisible() || !isEnabled()) return false;
-  QWidget* modal = QApplication::activeModalWidget();
-  return modal == nullptr || modal == window();
-}
-
-void SpinButton::RepeatAfter(int ms) {
-  if (StillHeld()) {
-    repeat_.start(ms);
-  } else {
-    LetGo();
-  }
-}
-
-void SpinButton::Repeat() {
-  if (pressing_) return;
-  if (!StillHeld()) {
-    LetGo();
-    return;
-  }
-  // Moved off the arrow: wait until the pointer comes back or lets go.
-  if (ArrowAt(pointer_) != held_) {
-    repeat_.start(kRepeatMs);
-    return;
-  }
-  if (Press(held_)) RepeatAfter(kRepeatMs);
-}
-
-void SpinButton::LetGo() {
-  repeat_.stop();
-  if (held_ == Arrow::None) return;
-  held_ = Arrow::None;
-  update();
-}
-
-void SpinButton::mousePressEvent(QMouseEvent* event) {
-  event->accept();
-  if (event->button() != Qt::LeftButton || pressing_) return;
-  pointer_ = event->position().toPoint();
-  held_ = ArrowAt(pointer_);
-  if (held_ == Arrow::None) return;
-  update();
-  if (Press(held_)) RepeatAfter(kFirstRepeatMs);
-}
-
-void SpinButton::mouseMoveEvent(QMouseEvent* event) {
-  event->accept();
-  pointer_ = event->position().toPoint();
-}
-
-void SpinButton::mouseDoubleClickEvent(QMouseEvent* event) {
-  // The second press of a quick double press is a press like the first.
-  mousePressEvent(event);
-}
-
-void SpinButton::mouseReleaseEvent(QMouseEvent* event) {
-  event->accept();
-  if (event->button() == Qt::LeftButton) LetGo();
-}
-
-bool SpinButton::event(QEvent* event) {
-  if (event->type() == QEvent::WindowBlocked) LetGo();
-  return QWidget::event(event);
-}
-
-void SpinButton::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::EnabledChange && !isEnabled()) LetGo();
-  QWidget::changeEvent(event);
-}
-
-void SpinButton::focusOutEvent(QFocusEvent* event) {
-  LetGo();
-  QWidget::focusOutEvent(event);
-}
-
-void SpinButton::hideEvent(QHideEvent* event) {
-  LetGo();
-  QWidget::hideEvent(event);
-}
-
-void SpinButton::keyPressEvent(QKeyEvent* event) {
-  if (pressing_) return;
-  if (event->key() == Qt::Key_Up) {
-    Press(Arrow::Up);
-  } else if (event->key() == Qt::Key_Down) {
-    Press(Arrow::Down);
-  } else {
-    QWidget::keyPressEvent(event);
-  }
-}
-
-void SpinButton::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  const QColor arrows = arrows_;
-  const int w = width(), h = height(), half = h / 2;
-  // With the focus, the frame takes the highlight colour, as a focused box's does.
-  painter.setPen(hasFocus() ? palette().color(QPalette::Highlight) : arrows);
-  painter.drawRect(0, 0, w - 1, half - 1);
-  painter.drawRect(0, half, w - 1, h - half - 1);
-  if (held_ != Arrow::None) {
-    const QRect pressed =
-        held_ == Arrow::Up ? QRect(1, 1, w - 2, half - 2) : QRect(1, half + 1, w - 2, h - half - 2);
-    painter.fillRect(pressed, palette().color(QPalette::Highlight));
-  }
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setBrush(arrows);
-  painter.setPen(Qt::NoPen);
-  const qreal cx = w / 2.0, s = std::min(w, half) / 4.0;
-  const qreal upY = half / 2.0, downY = half + (h - half) / 2.0;
-  painter.drawPolygon(QPolygonF(
-      {QPointF(cx - s, upY + s / 2), QPointF(cx + s, upY + s / 2), QPointF(cx, upY - s / 2)}));
-  painter.drawPolygon(QPolygonF({QPointF(cx - s, downY - s / 2), QPointF(cx + s, downY - s / 2),
-                                 QPointF(cx, downY + s / 2)}));
 }
 
 }  // namespace platform

@@ -1,10 +1,9 @@
-// Controls that take input: text box, drop-down list, push button, spin button.
+// Controls that take input: text box, drop-down list, push button.
 #pragma once
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QWidget>
 #include <cstdint>
 
@@ -60,57 +59,6 @@ class CommandButton : public QPushButton {
  public:
   CommandButton(QWidget* parent, const QString& caption, std::uint32_t backColor,
                 const QFont& font);
-};
-
-// Two arrows, up above down. Every press of either arrow is one SpinUp or
-// SpinDown, whatever happened before; an arrow held down repeats, and each
-// repeat is one more press. The arrow keys press them too.
-//
-// A press's handler may open a modal box, which runs its own event loop and
-// takes the release: no repeat fires while a handler runs, and one starts or
-// goes on only while the pointer's left button is still down on this arrow.
-class SpinButton : public QWidget {
-  Q_OBJECT
-
- public:
-  SpinButton(QWidget* parent, std::uint32_t backColor);
-
-  // The arrows are drawn in the button-text colour unless told otherwise.
-  void SetArrowColor(const QColor& color);
-  QColor ArrowColor() const { return arrows_; }
-
- signals:
-  void SpinUp();
-  void SpinDown();
-
- protected:
-  bool event(QEvent* event) override;
-  void changeEvent(QEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  void focusOutEvent(QFocusEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
-
- private:
-  enum class Arrow { None, Up, Down };
-  // One press; false when the button went away meanwhile.
-  bool Press(Arrow arrow);
-  void Repeat();
-  // Starts the next repeat if the arrow is still held, else lets it go.
-  void RepeatAfter(int ms);
-  void LetGo();
-  bool StillHeld() const;
-  Arrow ArrowAt(const QPoint& point) const;
-
-  Arrow held_ = Arrow::None;
-  QPoint pointer_;         // where the held button last was, in this widget
-  bool pressing_ = false;  // a press's handler is running
-  QTimer repeat_;
-  QColor arrows_;
 };
 
 }  // namespace platform

@@ -2,70 +2,88 @@
 
 #include "config/config_text.h"
 #include "platform/units.h"
+#include "widgets/fonts.h"
+#include "widgets/palette.h"
+#include "widgets/twips.h"
 
 namespace widgets {
+namespace {
 
-std::int16_t SteppedLevel(std::int16_t level, bool up) {
+// Places inside the picker, in twips.
+constexpr twips::Rect kRedLetter{30, 0, 180, 405};
+constexpr twips::Rect kGreenLetter{460, 0, 195, 405};
+constexpr twips::Rect kBlueLetter{880, 0, 180, 405};
+constexpr twips::Rect kRedArrows{0, 360, 255, 375};
+constexpr twips::Rect kGreenArrows{420, 360, 255, 375};
+constexpr twips::Rect kBlueArrows{840, 360, 255, 375};
+constexpr twips::Rect kRedBox{0, 720, 375, 285};
+constexpr twips::Rect kGreenBox{360, 720, 375, 285};
+constexpr twips::Rect kBlueBox{760, 720, 375, 285};
+constexpr twips::Rect kSwatch{1200, 120, 615, 855};
+
+}  // namespace
+
+std::int16_t steppedLevel(std::int16_t level, bool up) {
   if (up) return level < 255 ? std::int16_t(level + 5) : std::int16_t(255);
   return level > 0 ? std::int16_t(level - 5) : std::int16_t(0);
 }
 
 ColorPicker::ColorPicker(QWidget* parent) : QWidget(parent) {
-  platform::SetBackColor(this, 0x00000000);
-  const QFont letters = platform::MakeFont(QStringLiteral("Comic Sans MS"), 14.25, true);
-  auto letter = [&](const char* text, std::uint32_t color, int left, int width) {
+  platform::SetBackColor(this, palette::kBlack);
+  const QFont letters = fonts::comicFont(14.25, true);
+  auto letter = [&](const char* text, std::uint32_t color, const twips::Rect& place) {
     auto* label = new platform::Label(this, QString::fromLatin1(text), color, letters);
-    platform::PlaceTwips(label, left, 0, width, 405);
+    twips::place(label, place);
     return label;
   };
-  Label2 = letter("R", 0x000000FF, 30, 180);
-  Label3 = letter("G", 0x00008080, 460, 195);
-  Label1 = letter("B", 0x00FF0000, 880, 180);
+  redLetter = letter("R", palette::kRed, kRedLetter);
+  greenLetter = letter("G", palette::kOlive, kGreenLetter);
+  blueLetter = letter("B", palette::kBlue, kBlueLetter);
 
-  auto spin = [&](int left) {
-    auto* button = new platform::SpinButton(this, 0x00800000);
-    platform::PlaceTwips(button, left, 360, 255, 375);
-    return button;
+  auto spin = [&](const twips::Rect& place) {
+    auto* arrows = new SpinArrows(this, palette::kNavy);
+    twips::place(arrows, place);
+    return arrows;
   };
-  SpinR = spin(0);
-  SpinG = spin(420);
-  SpinB = spin(840);
+  redArrows = spin(kRedArrows);
+  greenArrows = spin(kGreenArrows);
+  blueArrows = spin(kBlueArrows);
 
   // The control's default font; typing is allowed but changes no level.
-  const QFont boxFont = platform::MakeFont(QStringLiteral("MS Sans Serif"), 8.25);
-  auto box = [&](int left) {
-    auto* text = new platform::TextBox(this, 0x00000000, 0x00FFFFC0, boxFont);
-    platform::PlaceTwips(text, left, 720, 375, 285);
+  const QFont boxFont = fonts::sansSerifFont(8.25);
+  auto box = [&](const twips::Rect& place) {
+    auto* text = new platform::TextBox(this, palette::kBlack, palette::kLightCyan, boxFont);
+    twips::place(text, place);
     text->SetText(QStringLiteral("235"));
     return text;
   };
-  Text1 = box(0);
-  Text2 = box(360);
-  Text3 = box(760);
+  redBox = box(kRedBox);
+  greenBox = box(kGreenBox);
+  blueBox = box(kBlueBox);
 
-  Picture1 = new platform::PictureBox(this, PreviewColor());
-  platform::PlaceTwips(Picture1, 1200, 120, 615, 855);
+  swatch = new platform::PictureBox(this, previewColor());
+  twips::place(swatch, kSwatch);
 
-  const QList<QWidget*> stops = TabStops();
+  const QList<QWidget*> stops = tabStops();
   for (qsizetype i = 1; i < stops.size(); ++i) setTabOrder(stops[i - 1], stops[i]);
 
-  connect(SpinR, &platform::SpinButton::SpinUp, this, [this] { Step(R_, Text1, +1); });
-  connect(SpinR, &platform::SpinButton::SpinDown, this, [this] { Step(R_, Text1, -1); });
-  connect(SpinG, &platform::SpinButton::SpinUp, this, [this] { Step(G_, Text2, +1); });
-  connect(SpinG, &platform::SpinButton::SpinDown, this, [this] { Step(G_, Text2, -1); });
-  connect(SpinB, &platform::SpinButton::SpinUp, this, [this] { Step(B_, Text3, +1); });
-  connect(SpinB, &platform::SpinButton::SpinDown, this, [this] { Step(B_, Text3, -1); });
+  connect(redArrows, &SpinArrows::upPressed, this, [this] { step(red_, redBox, +1); });
+  connect(redArrows, &SpinArrows::downPressed, this, [this] { step(red_, redBox, -1); });
+  connect(greenArrows, &SpinArrows::upPressed, this, [this] { step(green_, greenBox, +1); });
+  connect(greenArrows, &SpinArrows::downPressed, this, [this] { step(green_, greenBox, -1); });
+  connect(blueArrows, &SpinArrows::upPressed, this, [this] { step(blue_, blueBox, +1); });
+  connect(blueArrows, &SpinArrows::downPressed, this, [this] { step(blue_, blueBox, -1); });
 }
 
-std::uint32_t ColorPicker::PreviewColor() const { return platform::RGB(R_, G_, B_); }
+std::uint32_t ColorPicker::previewColor() const { return platform::RGB(red_, green_, blue_); }
 
-void ColorPicker::Step(std::int16_t& level, platform::TextBox* box, int by) {
-  level = SteppedLevel(level, by > 0);
+void ColorPicker::step(std::int16_t& level, platform::TextBox* box, int by) {
+  level = steppedLevel(level, by > 0);
   // Written on every press, so a typed text gives way to the true level.
   box->setText(config::NumberText(level));
-  ShowSwatch();
+  showSwatch();
 }
 
-void ColorPicker::ShowSwatch() { platform::SetBackColor(Picture1, PreviewColor()); }
+void ColorPicker::showSwatch() { platform::SetBackColor(swatch, previewColor()); }
 
 }  // namespace widgets

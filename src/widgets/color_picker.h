@@ -1,5 +1,5 @@
 // ColorPicker: three channel levels in steps of five from 0 to 255, each with its
-// spin button, letter and value box, and a swatch of the colour they make.
+// spin arrows, letter and value box, and a swatch of the colour they make.
 #pragma once
 
 #include <QWidget>
@@ -7,6 +7,7 @@
 
 #include "platform/controls.h"
 #include "platform/inputs.h"
+#include "widgets/spin_arrows.h"
 
 namespace widgets {
 
@@ -17,30 +18,31 @@ class ColorPicker : public QWidget {
   explicit ColorPicker(QWidget* parent);
 
   // The levels the page reads; the value boxes never change them.
-  std::int16_t R() const { return R_; }
-  std::int16_t G() const { return G_; }
-  std::int16_t B() const { return B_; }
+  std::int16_t red() const { return red_; }
+  std::int16_t green() const { return green_; }
+  std::int16_t blue() const { return blue_; }
 
-  platform::Label *Label2, *Label3, *Label1;  // R, G, B letters
-  // The spin buttons of the levels R, G and B.
-  platform::SpinButton *SpinR, *SpinG, *SpinB;
-  platform::TextBox *Text1, *Text2, *Text3;  // the levels R, G, B
-  platform::PictureBox* Picture1;            // the swatch
+  platform::Label *redLetter, *greenLetter, *blueLetter;
+  SpinArrows *redArrows, *greenArrows, *blueArrows;
+  platform::TextBox *redBox, *greenBox, *blueBox;
+  platform::PictureBox* swatch;
 
   // The preview colour, 0x00BBGGRR.
-  std::uint32_t PreviewColor() const;
-  // What takes the focus in turn: the three spin buttons, then the three boxes.
+  std::uint32_t previewColor() const;
+  // What takes the focus in turn: the three spin arrows, then the three boxes.
   // The picker itself takes none and forwards none, so a page's tab order names these.
-  QList<QWidget*> TabStops() const { return {SpinR, SpinG, SpinB, Text1, Text2, Text3}; }
+  QList<QWidget*> tabStops() const {
+    return {redArrows, greenArrows, blueArrows, redBox, greenBox, blueBox};
+  }
 
  private:
-  std::int16_t R_ = 235, G_ = 235, B_ = 235;
+  std::int16_t red_ = 235, green_ = 235, blue_ = 235;
 
-  void Step(std::int16_t& level, platform::TextBox* box, int by);
-  void ShowSwatch();
+  void step(std::int16_t& level, platform::TextBox* box, int by);
+  void showSwatch();
 };
 
 // One press on a level: up or down by five, held within 0 to 255.
-std::int16_t SteppedLevel(std::int16_t level, bool up);
+std::int16_t steppedLevel(std::int16_t level, bool up);
 
 }  // namespace widgets

@@ -6,15 +6,20 @@
 #include "config/config_text.h"
 #include "platform/dialogs.h"
 #include "platform/units.h"
+#include "widgets/fonts.h"
+#include "widgets/palette.h"
+#include "widgets/twips.h"
 
 namespace widgets {
 namespace {
 
-constexpr std::uint32_t kBlack = 0x00000000;
-constexpr std::uint32_t kBlue = 0x00C00000;
+// The box's width comes from the kind's rules; the arrows stand right of it.
+constexpr int kBoxHeight = 360;
+constexpr int kArrowsWidth = 255;
+constexpr int kArrowsHeight = 345;
 
 // Counters are 16-bit: a step past either end stops there.
-std::int16_t Stepped(std::int16_t counter, int by) {
+std::int16_t stepped(std::int16_t counter, int by) {
   const int next = counter + by;
   if (next < std::numeric_limits<std::int16_t>::min())
     return std::numeric_limits<std::int16_t>::min();
@@ -26,30 +31,30 @@ std::int16_t Stepped(std::int16_t counter, int by) {
 }  // namespace
 
 // clang-format off
-//                                start step floor  limit  message            reset  box    text                    width  whole
-const ValueRules UPDW{             1,   1,   1, 21000, LimitMessage::A,   0, false, ValueRules::Text::Whole,   1200, true};
-const ValueRules UPDW0{            0,   1,   0, 21000, LimitMessage::A,   0, false, ValueRules::Text::Whole,   1200, true};
-const ValueRules SEN{              0,   1,   0,   100, LimitMessage::A,   0, false, ValueRules::Text::Tenths,   960, false};
-const ValueRules Volume{           0,   1,   0,   100, std::nullopt,      0, false, ValueRules::Text::Percent,  960, false};
-const ValueRules SPEED{          400,  10,   0,   800, LimitMessage::B, 400, false, ValueRules::Text::Whole,    960, true};
-const ValueRules SENN{             0,   1,   0,   100, LimitMessage::C,   1, true,  ValueRules::Text::Tenths,   960, false};
+//                                         start step floor  limit  message                    reset  box    text                       width  whole
+const ValueRules kWholeFromOne{   1,   1,   1, 21000, LimitMessage::Nonsense,      0, false, ValueRules::Text::Whole,   1200, true};
+const ValueRules kWholeFromZero{  0,   1,   0, 21000, LimitMessage::Nonsense,      0, false, ValueRules::Text::Whole,   1200, true};
+const ValueRules kSensitivity{    0,   1,   0,   100, LimitMessage::Nonsense,      0, false, ValueRules::Text::Tenths,   960, false};
+const ValueRules kVolume{         0,   1,   0,   100, std::nullopt,                0, false, ValueRules::Text::Percent,  960, false};
+const ValueRules kSpeed{        400,  10,   0,   800, LimitMessage::AboveServer, 400, false, ValueRules::Text::Whole,    960, true};
+const ValueRules kSeconds{        0,   1,   0,   100, LimitMessage::NotNeeded,   1, true,  ValueRules::Text::Tenths,   960, false};
 // clang-format on
 
-void ShowLimitMessage(LimitMessage message) {
+void showLimitMessage(LimitMessage message) {
   switch (message) {
-    case LimitMessage::A:
+    case LimitMessage::Nonsense:
       platform::MsgBox(QStringLiteral("Дурак что ли?"), 0, QStringLiteral("АШЫПКА"));
       break;
-    case LimitMessage::B:  // the "O" of "Oбычно" is the Latin letter
+    case LimitMessage::AboveServer:  // the "O" of "Oбычно" is the Latin letter
       platform::MsgBox(QStringLiteral("Не может быть больше, чем у сервера\rOбычно = 400 "));
       break;
-    case LimitMessage::C:
+    case LimitMessage::NotNeeded:
       platform::MsgBox(QStringLiteral("Мне кажется больше не надо\rOбычно = 5 "));
       break;
   }
 }
 
-QString BoxText(const ValueRules& rules, std::int16_t counter) {
+QString boxText(const ValueRules& rules, std::int16_t counter) {
   switch (rules.text) {
     case ValueRules::Text::Whole:
       return config::NumberText(counter);
@@ -62,15 +67,15 @@ QString BoxText(const ValueRules& rules, std::int16_t counter) {
 }
 
 ValueWidget::ValueWidget(QWidget* parent, const ValueRules& rules)
-    : QWidget(parent), rules_(rules), counter_(rules.start), t_(std::int16_t(0)) {
-  const QFont font = platform::MakeFont(QStringLiteral("Comic Sans MS"), 9, true);
-  Text1 = new platform::TextBox(this, kBlack, kBlue, font);
-  Text1->SetLocked(true);
-  platform::PlaceTwips(Text1, 0, 0, rules.boxWidthTwips, 360);
-  B = new platform::SpinButton(this, kBlack);
-  platform::PlaceTwips(B, rules.boxWidthTwips, 0, 255, 345);
-  B->SetArrowColor(QApplication::palette().color(QPalette::HighlightedText));
-  setTabOrder(Text1, B);
+    : QWidget(parent), rules_(rules), counter_(rules.start), value_(std::int16_t(0)) {
+  valueBox =
+      new platform::TextBox(this, palette::kBlack, palette::kDarkBlue, fonts::comicFont(9, true));
+  valueBox->SetLocked(true);
+  twips::place(valueBox, {0, 0, rules.boxWidthTwips, kBoxHeight});
+  arrows = new SpinArrows(this, palette::kBlack);
+  twips::place(arrows, {rules.boxWidthTwips, 0, kArrowsWidth, kArrowsHeight});
+  arrows->setArrowColor(QApplication::palette().color(QPalette::HighlightedText));
+  setTabOrder(valueBox, arrows);
   // Where the page gives the widget more room than its two controls, the
   // widget's own default control colour shows.
   QPalette own = palette();
@@ -78,57 +83,57 @@ ValueWidget::ValueWidget(QWidget* parent, const ValueRules& rules)
   setPalette(own);
   setAutoFillBackground(true);
 
-  connect(Text1, &platform::TextBox::Change, this, &ValueWidget::Text1_Change);
-  connect(B, &platform::SpinButton::SpinUp, this, &ValueWidget::SpinUp);
-  connect(B, &platform::SpinButton::SpinDown, this, &ValueWidget::SpinDown);
+  connect(valueBox, &platform::TextBox::Change, this, &ValueWidget::onBoxTextChanged);
+  connect(arrows, &SpinArrows::upPressed, this, &ValueWidget::onUpPressed);
+  connect(arrows, &SpinArrows::downPressed, this, &ValueWidget::onDownPressed);
 
-  Show(counter_);
-  // The box starts empty, so the first text is always a change; T follows it.
+  showCounter(counter_);
+  // The box starts empty, so the first text is always a change; the value follows it.
 }
 
-void ValueWidget::Show(std::int16_t counter) { Text1->SetText(BoxText(rules_, counter)); }
+void ValueWidget::showCounter(std::int16_t counter) { valueBox->SetText(boxText(rules_, counter)); }
 
-void ValueWidget::SpinUp() {
+void ValueWidget::onUpPressed() {
   if (!rules_.message) {  // a ceiling, tested before the step; no message
     if (counter_ == rules_.limit) {
-      Show(rules_.limit);
+      showCounter(rules_.limit);
       return;
     }
-    counter_ = Stepped(counter_, rules_.step);
-    Show(counter_);
+    counter_ = stepped(counter_, rules_.step);
+    showCounter(counter_);
     return;
   }
-  counter_ = Stepped(counter_, rules_.step);
-  Show(counter_);
+  counter_ = stepped(counter_, rules_.step);
+  showCounter(counter_);
   if (counter_ == rules_.limit) {
-    ShowLimitMessage(*rules_.message);
+    showLimitMessage(*rules_.message);
     counter_ = rules_.resetTo;
-    // The others leave the box and T at the limit until the next press.
-    if (rules_.resetWritesBox) Show(counter_);
+    // The others leave the box and the value at the limit until the next press.
+    if (rules_.resetWritesBox) showCounter(counter_);
   }
 }
 
-void ValueWidget::SpinDown() {
+void ValueWidget::onDownPressed() {
   if (counter_ == rules_.floor) {
-    Show(rules_.floor);
+    showCounter(rules_.floor);
     counter_ = rules_.floor;
     return;
   }
-  counter_ = Stepped(counter_, -rules_.step);
-  Show(counter_);
+  counter_ = stepped(counter_, -rules_.step);
+  showCounter(counter_);
 }
 
-void ValueWidget::Text1_Change() {
-  if (rules_.wholeT) {
-    t_ = counter_;
+void ValueWidget::onBoxTextChanged() {
+  if (rules_.wholeValue) {
+    value_ = counter_;
   } else {
-    t_ = counter_ / (rules_.text == ValueRules::Text::Percent ? 100.0 : 10.0);
+    value_ = counter_ / (rules_.text == ValueRules::Text::Percent ? 100.0 : 10.0);
   }
 }
 
-QString ValueWidget::TText() const {
-  if (const auto* whole = std::get_if<std::int16_t>(&t_)) return config::NumberText(*whole);
-  return config::FractionText(std::get<double>(t_));
+QString ValueWidget::valueText() const {
+  if (const auto* whole = std::get_if<std::int16_t>(&value_)) return config::NumberText(*whole);
+  return config::FractionText(std::get<double>(value_));
 }
 
 }  // namespace widgets

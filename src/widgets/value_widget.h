@@ -1,6 +1,6 @@
-// The single-value spin widgets of the settings pages: a locked value box and a
-// spin button around a 16-bit counter. One mechanism, six members, each
-// described by its row of rules.
+// The single-value spin widgets of the settings pages: a locked value box and
+// spin arrows around a 16-bit counter. One mechanism for every kind of value,
+// each kind described by its row of rules.
 #pragma once
 
 #include <QString>
@@ -10,13 +10,19 @@
 #include <variant>
 
 #include "platform/inputs.h"
+#include "widgets/spin_arrows.h"
 
 namespace widgets {
 
-enum class LimitMessage { A, B, C };
+// What the widgets say when an up press reaches their limit.
+enum class LimitMessage {
+  Nonsense,     // "Дурак что ли?"
+  AboveServer,  // more than the server allows
+  NotNeeded,    // more is not needed
+};
 
 // Shows the message the widgets give at their upper limit, and waits.
-void ShowLimitMessage(LimitMessage message);
+void showLimitMessage(LimitMessage message);
 
 struct ValueRules {
   enum class Text { Whole, Tenths, Percent };
@@ -24,25 +30,25 @@ struct ValueRules {
   std::int16_t start;
   std::int16_t step;
   std::int16_t floor;
-  std::int16_t limit;                   // reached by an up press; the ceiling of Volume
+  std::int16_t limit;                   // reached by an up press; the ceiling of a percentage
   std::optional<LimitMessage> message;  // none: the limit is a ceiling tested before the step
-  std::int16_t resetTo;                 // Counter after the message
-  bool resetWritesBox;                  // SENN writes its reset value into the box
+  std::int16_t resetTo;                 // the counter after the message
+  bool resetWritesBox;                  // the reset value shows in the box at once
   Text text;
   int boxWidthTwips;
-  bool wholeT;  // T is a whole number (else a double: Counter / 10 or / 100)
+  bool wholeValue;  // the value is a whole number (else a double: the counter / 10 or / 100)
 };
 
-// The members' rows.
-extern const ValueRules UPDW;
-extern const ValueRules UPDW0;
-extern const ValueRules SEN;
-extern const ValueRules Volume;
-extern const ValueRules SPEED;
-extern const ValueRules SENN;
+// The kinds of value, by what they count.
+extern const ValueRules kWholeFromOne;   // a whole number from 1 (gamma, brightness)
+extern const ValueRules kWholeFromZero;  // a whole number from 0 (smoke puffs, decals)
+extern const ValueRules kSensitivity;    // tenths from 0 to 10
+extern const ValueRules kVolume;         // a percentage, 0 to 100
+extern const ValueRules kSpeed;          // 0 to 800 by tens, from 400
+extern const ValueRules kSeconds;        // seconds in tenths, 0 to 10
 
-// The box text of a counter under a member's rules.
-QString BoxText(const ValueRules& rules, std::int16_t counter);
+// The box text of a counter under a kind's rules.
+QString boxText(const ValueRules& rules, std::int16_t counter);
 
 class ValueWidget : public QWidget {
   Q_OBJECT
@@ -53,26 +59,26 @@ class ValueWidget : public QWidget {
   ValueWidget(QWidget* parent, const ValueRules& rules);
 
   // The public value, as the box last showed it.
-  const Value& T() const { return t_; }
-  // T as a value text for the file.
-  QString TText() const;
+  const Value& value() const { return value_; }
+  // The value as a value text for the file.
+  QString valueText() const;
   // What takes the focus in turn: the box, then the arrows. The widget itself
   // takes none and forwards none (Tab would stop on it through a focus proxy
   // while Qt's tab order links pass over it), so a page's tab order names these.
-  QList<QWidget*> TabStops() const { return {Text1, B}; }
+  QList<QWidget*> tabStops() const { return {valueBox, arrows}; }
 
-  platform::TextBox* Text1;
-  platform::SpinButton* B;
+  platform::TextBox* valueBox;
+  SpinArrows* arrows;
 
  private:
-  void SpinUp();
-  void SpinDown();
-  void Show(std::int16_t counter);
-  void Text1_Change();
+  void onUpPressed();
+  void onDownPressed();
+  void showCounter(std::int16_t counter);
+  void onBoxTextChanged();
 
   const ValueRules& rules_;
   std::int16_t counter_;
-  Value t_;
+  Value value_;
 };
 
 }  // namespace widgets
