@@ -58,7 +58,7 @@ class PurchasePageTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {
     WizardTest::SetUp();
-    shell::SetPageOpener(shell::MenuPage::Purchase, purchase::ShowPurchasePage);
+    shell::SetPageOpener(shell::MenuPage::Purchase, purchase::showPurchasePage);
     platform::Show<shell::MainWindow>();
     fresh_ = TempFileBytes();
     QTest::mouseClick(Main().Command1, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
@@ -221,13 +221,13 @@ TEST_F(PurchasePageTest, DropsOnEnabledAndDisabledSlots) {
   EXPECT_FALSE(k.Key[3]->isEnabled());
   DropWeapon(14, 3);
   EXPECT_TRUE(k.Key[3]->Picture().isNull());
-  EXPECT_TRUE(k.SlotTexts[3].isEmpty());
+  EXPECT_TRUE(k.slotTexts[3].isEmpty());
 
   Choose(0);
   ASSERT_TRUE(k.Key[3]->isEnabled());
   DropWeapon(14, 3);
   EXPECT_EQ(k.Key[3]->Picture(), Bitmap(41));
-  EXPECT_EQ(k.SlotTexts[3], QStringLiteral("4-1;"));
+  EXPECT_EQ(k.slotTexts[3], QStringLiteral("4-1;"));
   EXPECT_EQ(k.BoundKeyName, QStringLiteral("\"F1\""));
   // The palette keeps its picture; it can be dragged again at once.
   EXPECT_EQ(Weapons().Picture(14)->Picture(), Bitmap(41));
@@ -287,7 +287,7 @@ TEST_F(PurchasePageTest, SlotsTakeOnlyTheWeaponsWindowsWeapons) {
     if (c.taken) {
       EXPECT_EQ(drop.dropAction(), Qt::MoveAction);
     }
-    EXPECT_EQ(k.SlotTexts[3], c.taken ? weapon : QStringLiteral("4-1;"));
+    EXPECT_EQ(k.slotTexts[3], c.taken ? weapon : QStringLiteral("4-1;"));
     EXPECT_EQ(k.Key[3]->Picture(), Bitmap(c.taken ? 11 : 41));
   }
 }

@@ -26,7 +26,7 @@ QFont Comic(double points, bool bold) { return shell::ComicFont(points, bold); }
 // picture; anything else would reach the bind line as it stands.
 bool IsWeaponDrop(const platform::DataObject& dragged) {
   return dragged.GetFormat(platform::kFormatText) && dragged.GetFormat(platform::kFormatBitmap) &&
-         IsWeaponDragText(dragged.GetData(platform::kFormatText).toString());
+         isWeaponDragText(dragged.GetData(platform::kFormatText).toString());
 }
 
 }  // namespace
@@ -82,7 +82,7 @@ KeyboardWindow::KeyboardWindow() : platform::Form(StartUpPosition::Manual) {
 void KeyboardWindow::Form_Load() {
   config::WriteLines(config::Section(u"Buy Weapons", {}));
   Command1->setEnabled(false);
-  for (const QString& name : KeyNameList()) List->AddItem(name);
+  for (const QString& name : keyNames()) List->AddItem(name);
   List->SetListIndex(-1);
 }
 
@@ -99,11 +99,11 @@ void KeyboardWindow::Key_OLEDragDrop(int index, const platform::DataObject& drag
   effect = platform::kDropEffectMove;
   BoundKeyName = config::QuoteString() + List->List(List->ListIndex()) + config::QuoteString();
   Key[std::size_t(index)]->SetPicture(dragged.GetData(platform::kFormatBitmap).value<QImage>());
-  SlotTexts[std::size_t(index)] = dragged.GetData(platform::kFormatText).toString();
+  slotTexts[std::size_t(index)] = dragged.GetData(platform::kFormatText).toString();
 }
 
 void KeyboardWindow::Key_Click(int index) {
-  SlotTexts[std::size_t(index)].clear();
+  slotTexts[std::size_t(index)].clear();
   Key[std::size_t(index)]->SetPicture(QImage());
 }
 
@@ -127,8 +127,8 @@ void KeyboardWindow::Command1_Click() {
   for (auto* slot : Key) slot->SetPicture(QImage());
   const int index = List->ListIndex();
   List->SetListIndex(index == List->ListCount() - 1 ? 0 : index + 1);
-  config::WriteLines({BuyBindLine(BoundKeyName, SlotTexts)});
-  for (QString& text : SlotTexts) text.clear();
+  config::WriteLines({buyBindLine(BoundKeyName, slotTexts)});
+  for (QString& text : slotTexts) text.clear();
 }
 
 void KeyboardWindow::Command3_Click() {
@@ -143,6 +143,6 @@ void KeyboardWindow::Command3_Click() {
   // empty key would bind nothing the console accepts.
 }
 
-void KeyboardWindow::Command2_Click() { CompletePurchasePage(); }
+void KeyboardWindow::Command2_Click() { completePurchasePage(); }
 
 }  // namespace purchase

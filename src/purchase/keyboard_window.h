@@ -30,8 +30,8 @@ class KeyboardWindow : public platform::Form {
   platform::Timer* Timer1;                              // enables Write
   platform::Timer* Timer2;                              // enables the slots
 
-  SlotTextArray SlotTexts;  // the drag text each slot shows; empty: none
-  QString BoundKeyName;     // the quoted key of the last drop
+  SlotTexts slotTexts;   // the drag text each slot shows; empty: none
+  QString BoundKeyName;  // the quoted key of the last drop
 
  protected:
   void Form_Load() override;

@@ -29,7 +29,7 @@ WeaponsWindow::WeaponsWindow() : platform::Form(StartUpPosition::Manual) {
   move(platform::TwipsToPixels(120), platform::TwipsToPixels(75));
   platform::SetBackColor(this, kBlack);
 
-  for (const auto& c : WeaponClass) {
+  for (const auto& c : kWeaponClasses) {
     auto* frame = new platform::Panel(this, kBlack);
     platform::PlaceTwips(frame, 0, 0, c.frameWidth, c.frameHeight);
     frame->hide();
@@ -38,7 +38,7 @@ WeaponsWindow::WeaponsWindow() : platform::Form(StartUpPosition::Manual) {
   Frame1 = frames_[0], Frame2 = frames_[1], Frame3 = frames_[2];
   Frame4 = frames_[3], Frame5 = frames_[4], Frame6 = frames_[5];
 
-  for (const auto& w : WeaponTable) {
+  for (const auto& w : kWeaponTable) {
     auto* picture = new platform::DragPicture(Frame(w.weaponClass), kPictureBack);
     platform::PlaceTwips(picture, kCellLeftStep * w.column, kCellTopStep * w.row, kCellWidth,
                          kCellHeight);
@@ -58,7 +58,7 @@ WeaponsWindow::WeaponsWindow() : platform::Form(StartUpPosition::Manual) {
 
   Frame7 = new platform::Panel(this, kBlack);
   platform::PlaceTwips(Frame7, 0, 4000, 1800, 2460);
-  for (const auto& c : WeaponClass) {
+  for (const auto& c : kWeaponClasses) {
     auto* option = new platform::OptionButton(Frame7, QString::fromUtf8(c.caption), kOptionGrey,
                                               kWindowText, Comic(9, true));
     // Placed edge to edge, so the stack of options shows no gaps where the
@@ -85,7 +85,7 @@ WeaponsWindow::WeaponsWindow() : platform::Form(StartUpPosition::Manual) {
 }
 
 void WeaponsWindow::Form_Load() {
-  for (const auto& w : WeaponTable) {
+  for (const auto& w : kWeaponTable) {
     Picture(w.picture)->SetPicture(platform::LoadResPicture(QString::number(w.bitmap)));
   }
 }
@@ -100,7 +100,7 @@ void WeaponsWindow::Picture_OLEStartDrag(int n, platform::DataObject& dragged,
                                          int& allowedEffects) {
   allowedEffects = platform::kDropEffectMove;
   dragged.Clear();
-  dragged.SetData(QString::fromUtf8(WeaponTable[std::size_t(n - 1)].dragText),
+  dragged.SetData(QString::fromUtf8(kWeaponTable[std::size_t(n - 1)].dragText),
                   platform::kFormatText);
   dragged.SetData(Picture(n)->Picture(), platform::kFormatBitmap);
 }
@@ -115,6 +115,6 @@ void WeaponsWindow::Picture_OLECompleteDrag(int) {
   platform::Screen::SetMousePointer(platform::Screen::kDefaultPointer);
 }
 
-void WeaponsWindow::Command1_Click() { CompletePurchasePage(); }
+void WeaponsWindow::Command1_Click() { completePurchasePage(); }
 
 }  // namespace purchase

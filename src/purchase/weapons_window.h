@@ -26,7 +26,7 @@ class WeaponsWindow : public platform::Form {
   platform::CommandButton* Command1;  // Done
   platform::ImageList RES;            // the drag pointers: 1 sad, 2 happy
 
-  // PictureN, N from 1 to 30 (rows of WeaponTable).
+  // PictureN, N from 1 to 30 (rows of kWeaponTable).
   platform::DragPicture* Picture(int n) const { return pictures_[std::size_t(n - 1)]; }
   platform::Panel* Frame(int weaponClass) const { return frames_[std::size_t(weaponClass - 1)]; }
   platform::OptionButton* Option(int weaponClass) const {
