@@ -29,13 +29,13 @@
 #include "pages/sound_page.h"
 #include "pages/video_page.h"
 #include "platform/controls.h"
-#include "platform/drag_drop.h"
 #include "platform/forms.h"
 #include "platform/inputs.h"
 #include "platform/key_text_box.h"
 #include "platform/scroll_bar.h"
 #include "platform/shapes.h"
 #include "purchase/keyboard_window.h"
+#include "purchase/weapon_pictures.h"
 #include "purchase/weapons_window.h"
 #include "shell/main_window.h"
 #include "shell/splash.h"
@@ -88,7 +88,7 @@ struct Row {
 // The background as the control holds it.
 QColor BackOf(QWidget* w) {
   if (auto* box = qobject_cast<platform::KeyTextBox*>(w)) return Bgr(box->BackColor());
-  if (auto* picture = qobject_cast<platform::FramedPicture*>(w)) return Bgr(picture->BackColor());
+  if (auto* picture = qobject_cast<purchase::FramedPicture*>(w)) return Bgr(picture->backColor());
   if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) {
     return w->palette().color(QPalette::Base);
   }
@@ -638,22 +638,24 @@ TEST_F(LayoutTest, WeaponsWindow) {
   const QColor black = Bgr(0x00000000);
   const auto x = Width::Exact;
   std::vector<Row> rows = {
-      {"Frame1", w.Frame1, 0, 0, 6200, 2980, black, {}, Font::None, 0, false, x, &w},
-      {"Frame2", w.Frame2, 0, 0, 3100, 1990, black, {}, Font::None, 0, false, x, &w},
-      {"Frame3", w.Frame3, 0, 0, 6200, 2980, black, {}, Font::None, 0, false, x, &w},
-      {"Frame4", w.Frame4, 0, 0, 6200, 3980, black, {}, Font::None, 0, false, x, &w},
-      {"Frame5", w.Frame5, 0, 0, 3105, 1005, black, {}, Font::None, 0, false, x, &w},
-      {"Frame6", w.Frame6, 0, 0, 6200, 3980, black, {}, Font::None, 0, false, x, &w},
-      {"Frame7", w.Frame7, 0, 4000, 1800, 2460, black, {}, Font::None, 0, false, x, &w},
-      {"Label1", w.Label1, 2040, 4440, 3750, 1230, {}, Bgr(0x00C00000), Font::Comic, 44.25, true},
-      {"Command1", w.Command1, 5445, 6160, 735, 285, Bgr(0x00FF0000), {}, Font::Comic, 9.75, true},
+      {"classFrame(1)", w.classFrame(1), 0, 0, 6200, 2980, black, {}, Font::None, 0, false, x, &w},
+      {"classFrame(2)", w.classFrame(2), 0, 0, 3100, 1990, black, {}, Font::None, 0, false, x, &w},
+      {"classFrame(3)", w.classFrame(3), 0, 0, 6200, 2980, black, {}, Font::None, 0, false, x, &w},
+      {"classFrame(4)", w.classFrame(4), 0, 0, 6200, 3980, black, {}, Font::None, 0, false, x, &w},
+      {"classFrame(5)", w.classFrame(5), 0, 0, 3105, 1005, black, {}, Font::None, 0, false, x, &w},
+      {"classFrame(6)", w.classFrame(6), 0, 0, 6200, 3980, black, {}, Font::None, 0, false, x, &w},
+      {"optionsPanel", w.optionsPanel, 0, 4000, 1800, 2460, black, {}, Font::None, 0, false, x, &w},
+      // clang-format off
+      {"titleCaption", w.titleCaption, 2040, 4440, 3750, 1230, {}, Bgr(0x00C00000), Font::Comic, 44.25, true},
+      {"doneButton", w.doneButton, 5445, 6160, 735, 285, Bgr(0x00FF0000), {}, Font::Comic, 9.75, true},
+      // clang-format on
   };
   // The options stand edge to edge: each from its own top to the next one's,
   // so 410 twips (27 1/3 pixels) come out as 27 or 28 pixels with no gap.
   for (int k = 1; k <= 6; ++k) {
     const int top = 410 * (k - 1);
-    rows.push_back({"Option", w.Option(k), 0, top, 1800, 410, Bgr(0x00C0C0C0),
-                    Sys(QPalette::WindowText), Font::Comic, 9, true, x, w.Frame7});
+    rows.push_back({"classOption", w.classOption(k), 0, top, 1800, 410, Bgr(0x00C0C0C0),
+                    Sys(QPalette::WindowText), Font::Comic, 9, true, x, w.optionsPanel});
     rows.back().height = (Px(top + 410) - Px(top)) * 15;
   }
   // Cells: column c, row r of its class frame.
@@ -666,8 +668,8 @@ TEST_F(LayoutTest, WeaponsWindow) {
                {21, 4, 1, 3}, {22, 5, 0, 0}, {23, 6, 0, 0}, {24, 6, 1, 0}, {25, 6, 0, 1},
                {26, 6, 0, 2}, {27, 6, 0, 3}, {28, 6, 1, 1}, {29, 6, 1, 2}, {30, 6, 1, 3}};
   for (const auto& c : cells) {
-    rows.push_back({"Picture",
-                    w.Picture(c.picture),
+    rows.push_back({"weaponPicture",
+                    w.weaponPicture(c.picture),
                     3096 * c.column,
                     990 * c.row,
                     3105,
@@ -678,7 +680,7 @@ TEST_F(LayoutTest, WeaponsWindow) {
                     0,
                     false,
                     x,
-                    w.Frame(c.frame)});
+                    w.classFrame(c.frame)});
   }
   CheckAll(rows);
 }
@@ -690,21 +692,31 @@ TEST_F(LayoutTest, KeyboardWindow) {
   EXPECT_TRUE(k.windowFlags() & Qt::FramelessWindowHint);
   EXPECT_EQ(k.geometry(), PxRect(6330, 75, 6570, 8430));  // just right of the weapons window
   EXPECT_EQ(k.palette().color(QPalette::Window), Bgr(0x00000000));
-  EXPECT_EQ(k.Shape1->BorderWidth(), 3);
+  EXPECT_EQ(k.outline->BorderWidth(), 3);
   const QColor red = Bgr(0x000000FF);
   const auto x = Width::Exact;
   std::vector<Row> rows = {
-      {"Shape1", k.Shape1, 15, 15, 6540, 8400, {}, Bgr(0x00C00000)},
-      {"Label1", k.Label1, 600, 0, 525, 345, {}, Bgr(0x00C00000), Font::Comic, 12, true},
+      {"outline", k.outline, 15, 15, 6540, 8400, {}, Bgr(0x00C00000)},
+      {"keyCaption", k.keyCaption, 600, 0, 525, 345, {}, Bgr(0x00C00000), Font::Comic, 12, true},
       // The list keeps the platform's default look.
-      {"List", k.List, 120, 360, 1455, 315, {}, {}, Font::Default},
-      {"Command3", k.Command3, 1680, 360, 975, 315, red, {}, Font::Comic, 9.75, true},
-      {"Command1", k.Command1, 5280, 360, 1095, 345, red, {}, Font::Comic, 12, false},
-      {"Command2", k.Command2, 5910, 50, 615, 285, Bgr(0x00FF0000), {}, Font::Comic, 9.75, true},
+      {"keyList", k.keyList, 120, 360, 1455, 315, {}, {}, Font::Default},
+      {"addKeyButton", k.addKeyButton, 1680, 360, 975, 315, red, {}, Font::Comic, 9.75, true},
+      {"writeButton", k.writeButton, 5280, 360, 1095, 345, red, {}, Font::Comic, 12, false},
+      {"doneButton",
+       k.doneButton,
+       5910,
+       50,
+       615,
+       285,
+       Bgr(0x00FF0000),
+       {},
+       Font::Comic,
+       9.75,
+       true},
   };
   for (int i = 0; i < 14; ++i) {
-    rows.push_back({"Key",
-                    k.Key[std::size_t(i)],
+    rows.push_back({"keySlot",
+                    k.keySlots[std::size_t(i)],
                     i < 7 ? 120 : 3300,
                     720 + 1080 * (i % 7),
                     3135,

@@ -4,6 +4,7 @@
 
 #include <QDrag>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QMimeData>
 #include <QTest>
 #include <functional>
@@ -11,9 +12,8 @@
 #include <optional>
 #include <vector>
 
-#include "platform/drag_drop.h"
+#include "platform/drag_runner.h"
 #include "platform/forms.h"
-#include "platform/mouse_pointer.h"
 #include "platform/resources.h"
 #include "purchase/keyboard_window.h"
 #include "purchase/weapons_window.h"
@@ -28,7 +28,7 @@ using purchase::WeaponsWindow;
 
 const QByteArray kHeader = "\r\n// [ Buy Weapons ] \r\n";
 
-QImage Bitmap(int number) { return platform::LoadResPicture(QString::number(number)); }
+QImage bitmap(int number) { return platform::LoadResPicture(QString::number(number)); }
 
 // What a drag looked like while it ran.
 struct SeenDrag {
@@ -37,12 +37,12 @@ struct SeenDrag {
   QImage image;
   Qt::DropActions actions;
   QImage moveCursor, ignoreCursor;
-  int pointerDuring = -1;
+  bool overrideCursorDuring = false;
 };
 
 // Delivers a drag to a widget as Qt does: an enter that must be accepted, then the drop.
 // Returns the drop's action, or IgnoreAction when the enter or the drop was turned away.
-Qt::DropAction DeliverDrop(QWidget* target, const QMimeData* mime, Qt::DropActions actions) {
+Qt::DropAction deliverDrop(QWidget* target, const QMimeData* mime, Qt::DropActions actions) {
   const QPoint at = target->rect().center();
   QDragEnterEvent enter(at, actions, mime, Qt::LeftButton, Qt::NoModifier);
   enter.setAccepted(false);
@@ -58,132 +58,131 @@ class PurchasePageTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {
     WizardTest::SetUp();
-    shell::SetPageOpener(shell::MenuPage::Purchase, purchase::ShowPurchasePage);
+    shell::SetPageOpener(shell::MenuPage::Purchase, purchase::showPurchasePage);
     platform::Show<shell::MainWindow>();
     fresh_ = TempFileBytes();
-    QTest::mouseClick(Main().Command1, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    QTest::mouseClick(mainWindow().Command1, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
   }
   void TearDown() override {
-    platform::SetDragRunner({});
+    platform::setDragRunner({});
     WizardTest::TearDown();
   }
 
-  shell::MainWindow& Main() { return platform::The<shell::MainWindow>(); }
-  WeaponsWindow& Weapons() { return platform::The<WeaponsWindow>(); }
-  KeyboardWindow& Keys() { return platform::The<KeyboardWindow>(); }
+  shell::MainWindow& mainWindow() { return platform::The<shell::MainWindow>(); }
+  WeaponsWindow& weaponsWindow() { return platform::The<WeaponsWindow>(); }
+  KeyboardWindow& keyboardWindow() { return platform::The<KeyboardWindow>(); }
 
-  void Tick() {
-    emit Keys().Timer1->Tick();
-    emit Keys().Timer2->Tick();
+  void runPollTimers() {
+    keyboardWindow().updateWriteButton();
+    keyboardWindow().updateSlots();
   }
-  void Choose(int index) {
-    Keys().List->SetListIndex(index);
-    Tick();
+  void chooseKey(int index) {
+    keyboardWindow().keyList->setCurrentIndex(index);
+    runPollTimers();
   }
 
   // A press on weapon picture n; the drag it starts is seen and, given a
   // target, delivered there.
-  SeenDrag DragWeapon(int n, QWidget* target = nullptr, Qt::MouseButton button = Qt::LeftButton) {
+  SeenDrag dragWeapon(int n, QWidget* target = nullptr, Qt::MouseButton button = Qt::LeftButton) {
     SeenDrag seen;
-    platform::SetDragRunner([&](QDrag& drag, Qt::DropActions allowed) {
+    platform::setDragRunner([&](QDrag& drag, Qt::DropActions allowed) {
       seen.hasText = drag.mimeData()->hasText();
       seen.text = drag.mimeData()->text();
       seen.image = qvariant_cast<QImage>(drag.mimeData()->imageData());
       seen.actions = allowed;
       seen.moveCursor = drag.dragCursor(Qt::MoveAction).toImage();
       seen.ignoreCursor = drag.dragCursor(Qt::IgnoreAction).toImage();
-      seen.pointerDuring = platform::Screen::MousePointer();
+      seen.overrideCursorDuring = QGuiApplication::overrideCursor() != nullptr;
       if (target == nullptr) return Qt::IgnoreAction;
-      return DeliverDrop(target, drag.mimeData(), allowed);
+      return deliverDrop(target, drag.mimeData(), allowed);
     });
-    QTest::mousePress(Weapons().Picture(n), button, Qt::NoModifier, QPoint(5, 5));
-    QTest::mouseRelease(Weapons().Picture(n), button, Qt::NoModifier, QPoint(5, 5));
+    QTest::mousePress(weaponsWindow().weaponPicture(n), button, Qt::NoModifier, QPoint(5, 5));
+    QTest::mouseRelease(weaponsWindow().weaponPicture(n), button, Qt::NoModifier, QPoint(5, 5));
     return seen;
   }
-  void DropWeapon(int n, int slot) { DragWeapon(n, Keys().Key[std::size_t(slot)]); }
+  void dropWeapon(int n, int slot) { dragWeapon(n, keyboardWindow().keySlots[std::size_t(slot)]); }
 
-  void Write() {
-    Tick();
-    ASSERT_TRUE(Keys().Command1->isEnabled());
-    QTest::mouseClick(Keys().Command1, Qt::LeftButton);
-    Tick();
+  void pressWrite() {
+    runPollTimers();
+    ASSERT_TRUE(keyboardWindow().writeButton->isEnabled());
+    QTest::mouseClick(keyboardWindow().writeButton, Qt::LeftButton);
+    runPollTimers();
   }
-  QByteArray Written() { return TempFileBytes().mid(fresh_.size()); }
+  QByteArray written() { return TempFileBytes().mid(fresh_.size()); }
 
   QByteArray fresh_;
 };
 
 TEST_F(PurchasePageTest, WeaponsWindowLoad) {
-  WeaponsWindow& w = Weapons();
+  WeaponsWindow& w = weaponsWindow();
   EXPECT_TRUE(w.isVisible());
   for (int k = 1; k <= 6; ++k) {
-    EXPECT_FALSE(w.Frame(k)->isVisible()) << k;
-    EXPECT_FALSE(w.Option(k)->Value());
+    EXPECT_FALSE(w.classFrame(k)->isVisible()) << k;
+    EXPECT_FALSE(w.classOption(k)->isChecked());
   }
-  EXPECT_EQ(w.Option1->text(), QStringLiteral("Pistols"));
-  EXPECT_EQ(w.Option3->text(), QStringLiteral("Sub Machine guns"));
-  EXPECT_EQ(w.Label1->text(), QStringLiteral("Weapons"));
-  EXPECT_EQ(w.Command1->text(), QStringLiteral("Done"));
+  EXPECT_EQ(w.classOption(1)->text(), QStringLiteral("Pistols"));
+  EXPECT_EQ(w.classOption(3)->text(), QStringLiteral("Sub Machine guns"));
+  EXPECT_EQ(w.titleCaption->text(), QStringLiteral("Weapons"));
+  EXPECT_EQ(w.doneButton->text(), QStringLiteral("Done"));
 
   // Each bitmap inside a one-pixel border.
   for (int n = 1; n <= 30; ++n) {
-    const QImage& picture = w.Picture(n)->Picture();
+    const QImage& picture = w.weaponPicture(n)->picture();
     ASSERT_EQ(picture.size(), QSize(205, 65)) << n;
     EXPECT_EQ(picture.pixelColor(0, 0), QColor(0xBF, 0xBF, 0xBF)) << n;
-    EXPECT_EQ(w.Picture(n)->BorderWidth(), 1);
+    EXPECT_EQ(w.weaponPicture(n)->borderWidth(), 1);
   }
-  EXPECT_EQ(w.Picture(13)->Picture(), Bitmap(35));
+  EXPECT_EQ(w.weaponPicture(13)->picture(), bitmap(35));
 
   // The pointers: a yellow face, transparent outside it.
-  ASSERT_EQ(w.RES.Count(), 2);
-  for (int i = 1; i <= 2; ++i) {
-    const QImage& face = w.RES.ListImage(i);
+  for (Qt::DropAction action : {Qt::IgnoreAction, Qt::MoveAction}) {
+    const QImage face = w.dragPointer(action).toImage();
     EXPECT_EQ(face.size(), QSize(32, 32));
     EXPECT_EQ(qAlpha(face.pixel(0, 0)), 0);
     EXPECT_EQ(face.pixelColor(16, 4), QColor(255, 255, 0));
   }
-  EXPECT_NE(w.RES.ListImage(1), w.RES.ListImage(2));
+  EXPECT_NE(w.dragPointer(Qt::IgnoreAction).toImage(), w.dragPointer(Qt::MoveAction).toImage());
 }
 
 TEST_F(PurchasePageTest, ClassSwitchShowsOneFrame) {
-  WeaponsWindow& w = Weapons();
+  WeaponsWindow& w = weaponsWindow();
   auto shown = [&] {
     std::vector<int> frames;
     for (int k = 1; k <= 6; ++k) {
-      if (w.Frame(k)->isVisible()) frames.push_back(k);
+      if (w.classFrame(k)->isVisible()) frames.push_back(k);
     }
     return frames;
   };
   for (int k : {4, 4, 5, 3, 1, 6, 2}) {
-    QTest::mouseClick(w.Option(k), Qt::LeftButton);
+    QTest::mouseClick(w.classOption(k), Qt::LeftButton);
     EXPECT_EQ(shown(), std::vector<int>{k});
-    EXPECT_TRUE(w.Option(k)->Value());
+    EXPECT_TRUE(w.classOption(k)->isChecked());
   }
-  QTest::mouseClick(w.Option3, Qt::LeftButton);
+  QTest::mouseClick(w.classOption(3), Qt::LeftButton);
   // Sub machine guns: five pictures, the cell at column 1, row 2 stays black.
-  EXPECT_EQ(w.Frame3->childAt(206 + 100, 132 + 30), nullptr);
+  EXPECT_EQ(w.classFrame(3)->childAt(206 + 100, 132 + 30), nullptr);
 }
 
 TEST_F(PurchasePageTest, KeyboardWindowLoad) {
-  KeyboardWindow& k = Keys();
+  KeyboardWindow& k = keyboardWindow();
   EXPECT_TRUE(k.isVisible());
   EXPECT_EQ(k.windowTitle(), QStringLiteral("KeyBoard"));
-  EXPECT_EQ(k.Label1->text(), QStringLiteral("Key:"));
-  EXPECT_FALSE(k.List->isEditable());
-  EXPECT_EQ(k.Command3->text(), QStringLiteral("Добавить"));
-  EXPECT_EQ(k.Command1->text(), QStringLiteral("Запись "));
-  EXPECT_EQ(k.Timer1->Interval(), 1);
-  EXPECT_EQ(k.Timer2->Interval(), 1);
+  EXPECT_EQ(k.keyCaption->text(), QStringLiteral("Key:"));
+  EXPECT_FALSE(k.keyList->isEditable());
+  EXPECT_EQ(k.addKeyButton->text(), QStringLiteral("Добавить"));
+  EXPECT_EQ(k.writeButton->text(), QStringLiteral("Запись "));
+  EXPECT_EQ(k.writeButtonTimer->interval(), 1);
+  EXPECT_EQ(k.slotsTimer->interval(), 1);
 
-  ASSERT_EQ(k.List->ListCount(), 35);
-  EXPECT_EQ(k.List->List(0), QStringLiteral("F1"));
-  EXPECT_EQ(k.List->List(27), QStringLiteral("kp_PgUp"));
-  EXPECT_EQ(k.List->List(34), QStringLiteral("pause"));
-  EXPECT_EQ(k.List->ListIndex(), -1);
-  EXPECT_FALSE(k.Command1->isEnabled());
-  for (auto* slot : k.Key) EXPECT_FALSE(slot->isEnabled());  // before any tick too
+  ASSERT_EQ(k.keyList->count(), 35);
+  EXPECT_EQ(k.keyList->itemText(0), QStringLiteral("F1"));
+  EXPECT_EQ(k.keyList->itemText(27), QStringLiteral("kp_PgUp"));
+  EXPECT_EQ(k.keyList->itemText(34), QStringLiteral("pause"));
+  EXPECT_EQ(k.keyList->currentIndex(), -1);
+  EXPECT_FALSE(k.writeButton->isEnabled());
+  for (auto* slot : k.keySlots) EXPECT_FALSE(slot->isEnabled());  // before any tick too
   // The header stands in the file from the load on.
-  EXPECT_EQ(Written(), kHeader);
+  EXPECT_EQ(written(), kHeader);
   EXPECT_EQ(Cues(), std::vector<int>{shell::MenuSound});
 }
 
@@ -199,47 +198,51 @@ TEST_F(PurchasePageTest, DragDataOfAPicture) {
                       {10, "3-2;", 32, Qt::MiddleButton}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.text);
-    const SeenDrag seen = DragWeapon(row.picture, nullptr, row.button);
+    const SeenDrag seen = dragWeapon(row.picture, nullptr, row.button);
     EXPECT_TRUE(seen.hasText);
     EXPECT_EQ(seen.text, QString::fromUtf8(row.text));
-    EXPECT_EQ(seen.image, Bitmap(row.bitmap));
+    EXPECT_EQ(seen.image, bitmap(row.bitmap));
     EXPECT_EQ(seen.actions, Qt::DropActions(Qt::MoveAction));
     // Happy where the weapon is taken, sad elsewhere; the default pointer once it ends.
-    EXPECT_EQ(seen.moveCursor,
-              Weapons().RES.ListImage(2).convertToFormat(seen.moveCursor.format()));
-    EXPECT_EQ(seen.ignoreCursor,
-              Weapons().RES.ListImage(1).convertToFormat(seen.ignoreCursor.format()));
-    EXPECT_EQ(seen.pointerDuring, platform::Screen::kCustomPointer);
-    EXPECT_EQ(platform::Screen::MousePointer(), platform::Screen::kDefaultPointer);
-    EXPECT_EQ(Weapons().Picture(row.picture)->Picture(), Bitmap(row.bitmap));
+    EXPECT_EQ(seen.moveCursor, weaponsWindow()
+                                   .dragPointer(Qt::MoveAction)
+                                   .toImage()
+                                   .convertToFormat(seen.moveCursor.format()));
+    EXPECT_EQ(seen.ignoreCursor, weaponsWindow()
+                                     .dragPointer(Qt::IgnoreAction)
+                                     .toImage()
+                                     .convertToFormat(seen.ignoreCursor.format()));
+    EXPECT_TRUE(seen.overrideCursorDuring);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(weaponsWindow().weaponPicture(row.picture)->picture(), bitmap(row.bitmap));
   }
 }
 
 TEST_F(PurchasePageTest, DropsOnEnabledAndDisabledSlots) {
-  KeyboardWindow& k = Keys();
-  Tick();  // no key chosen: the slots are disabled
-  EXPECT_FALSE(k.Key[3]->isEnabled());
-  DropWeapon(14, 3);
-  EXPECT_TRUE(k.Key[3]->Picture().isNull());
-  EXPECT_TRUE(k.SlotTexts[3].isEmpty());
+  KeyboardWindow& k = keyboardWindow();
+  runPollTimers();  // no key chosen: the slots are disabled
+  EXPECT_FALSE(k.keySlots[3]->isEnabled());
+  dropWeapon(14, 3);
+  EXPECT_TRUE(k.keySlots[3]->picture().isNull());
+  EXPECT_TRUE(k.slotTexts[3].isEmpty());
 
-  Choose(0);
-  ASSERT_TRUE(k.Key[3]->isEnabled());
-  DropWeapon(14, 3);
-  EXPECT_EQ(k.Key[3]->Picture(), Bitmap(41));
-  EXPECT_EQ(k.SlotTexts[3], QStringLiteral("4-1;"));
-  EXPECT_EQ(k.BoundKeyName, QStringLiteral("\"F1\""));
+  chooseKey(0);
+  ASSERT_TRUE(k.keySlots[3]->isEnabled());
+  dropWeapon(14, 3);
+  EXPECT_EQ(k.keySlots[3]->picture(), bitmap(41));
+  EXPECT_EQ(k.slotTexts[3], QStringLiteral("4-1;"));
+  EXPECT_EQ(k.boundKeyName, QStringLiteral("\"F1\""));
   // The palette keeps its picture; it can be dragged again at once.
-  EXPECT_EQ(Weapons().Picture(14)->Picture(), Bitmap(41));
+  EXPECT_EQ(weaponsWindow().weaponPicture(14)->picture(), bitmap(41));
 }
 
 // Only a weapon dragged from this program's weapons window is taken: anything
 // else is refused while it hovers and again if it is dropped, so its source is
 // told nothing moved, and the slot stays as it was.
 TEST_F(PurchasePageTest, SlotsTakeOnlyTheWeaponsWindowsWeapons) {
-  KeyboardWindow& k = Keys();
-  Choose(0);
-  DropWeapon(14, 3);
+  KeyboardWindow& k = keyboardWindow();
+  chooseKey(0);
+  dropWeapon(14, 3);
   const QString weapon = QStringLiteral("1-1;");
   const struct {
     const char* what;
@@ -262,33 +265,33 @@ TEST_F(PurchasePageTest, SlotsTakeOnlyTheWeaponsWindowsWeapons) {
     SCOPED_TRACE(c.what);
     std::unique_ptr<QMimeData> mime;
     if (c.ours) {
-      platform::DataObject data;
-      if (c.text) data.SetData(*c.text, platform::kFormatText);
-      if (c.picture) data.SetData(Bitmap(11), platform::kFormatBitmap);
-      mime = data.ToMimeData();
+      mime = std::make_unique<QMimeData>();
+      purchase::markAsOwnDrag(*mime);
+      if (c.text) mime->setText(*c.text);
+      if (c.picture) mime->setImageData(bitmap(11));
     } else {
       mime = std::make_unique<QMimeData>();
       mime->setText(*c.text);
-      mime->setImageData(Bitmap(11));
+      mime->setImageData(bitmap(11));
     }
-    const QPoint at = k.Key[3]->rect().center();
+    const QPoint at = k.keySlots[3]->rect().center();
     QDragEnterEvent enter(at, c.actions, mime.get(), Qt::LeftButton, Qt::NoModifier);
     enter.setAccepted(false);
-    QApplication::sendEvent(k.Key[3], &enter);
+    QApplication::sendEvent(k.keySlots[3], &enter);
     QDragMoveEvent move(at, c.actions, mime.get(), Qt::LeftButton, Qt::NoModifier);
     move.setAccepted(false);
-    QApplication::sendEvent(k.Key[3], &move);
+    QApplication::sendEvent(k.keySlots[3], &move);
     QDropEvent drop(QPointF(at), c.actions, mime.get(), Qt::LeftButton, Qt::NoModifier);
     drop.setAccepted(false);
-    QApplication::sendEvent(k.Key[3], &drop);
+    QApplication::sendEvent(k.keySlots[3], &drop);
     EXPECT_EQ(enter.isAccepted(), c.taken);
     EXPECT_EQ(move.isAccepted(), c.taken);
     EXPECT_EQ(drop.isAccepted(), c.taken);
     if (c.taken) {
       EXPECT_EQ(drop.dropAction(), Qt::MoveAction);
     }
-    EXPECT_EQ(k.SlotTexts[3], c.taken ? weapon : QStringLiteral("4-1;"));
-    EXPECT_EQ(k.Key[3]->Picture(), Bitmap(c.taken ? 11 : 41));
+    EXPECT_EQ(k.slotTexts[3], c.taken ? weapon : QStringLiteral("4-1;"));
+    EXPECT_EQ(k.keySlots[3]->picture(), bitmap(c.taken ? 11 : 41));
   }
 }
 
@@ -313,28 +316,29 @@ TEST_P(BinderRules, LinesAndListPosition) {
   for (const Step& s : c.steps) {
     switch (s.kind) {
       case Step::Choose:
-        Choose(s.a);
+        chooseKey(s.a);
         break;
       case Step::Drop:
-        DropWeapon(s.a, s.b);
+        dropWeapon(s.a, s.b);
         break;
       case Step::Click:
-        QTest::mouseClick(Keys().Key[std::size_t(s.a)], Qt::LeftButton);
+        QTest::mouseClick(keyboardWindow().keySlots[std::size_t(s.a)], Qt::LeftButton);
         break;
       case Step::Write:
-        Write();
+        pressWrite();
         break;
       case Step::Add:
         dialogs_.inputAnswers.push_back(QString::fromUtf8(s.answer));
-        QTest::mouseClick(Keys().Command3, Qt::LeftButton);
+        QTest::mouseClick(keyboardWindow().addKeyButton, Qt::LeftButton);
         break;
     }
   }
   QByteArray expected = kHeader;
   for (const char* line : c.lines) expected += QByteArray(line) + "\r\n";
-  EXPECT_EQ(Written(), expected);
-  EXPECT_EQ(Keys().List->ListIndex(), c.indexAfter);
-  for (auto* slot : Keys().Key) EXPECT_TRUE(slot->Picture().isNull() || c.lines.empty());
+  EXPECT_EQ(written(), expected);
+  EXPECT_EQ(keyboardWindow().keyList->currentIndex(), c.indexAfter);
+  for (auto* slot : keyboardWindow().keySlots)
+    EXPECT_TRUE(slot->picture().isNull() || c.lines.empty());
 }
 
 // Pictures: 1 "1-1;", 15 "4-2;", 14 "4-1;", 23 "8-1;", 26 "8-4;", 29 "ammo1;".
@@ -391,101 +395,102 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(PurchasePageTest, EnableRules) {
-  KeyboardWindow& k = Keys();
+  KeyboardWindow& k = keyboardWindow();
   auto slotsEnabled = [&] {
-    for (auto* slot : k.Key) {
+    for (auto* slot : k.keySlots) {
       if (!slot->isEnabled()) return false;
     }
     return true;
   };
-  Tick();
+  runPollTimers();
   EXPECT_FALSE(slotsEnabled());
-  EXPECT_FALSE(k.Command1->isEnabled());
-  EXPECT_TRUE(k.Command3->isEnabled());
-  EXPECT_TRUE(k.Command2->isEnabled());
-  Choose(2);
+  EXPECT_FALSE(k.writeButton->isEnabled());
+  EXPECT_TRUE(k.addKeyButton->isEnabled());
+  EXPECT_TRUE(k.doneButton->isEnabled());
+  chooseKey(2);
   EXPECT_TRUE(slotsEnabled());
-  EXPECT_FALSE(k.Command1->isEnabled());  // no picture yet
-  DropWeapon(3, 9);
-  Tick();
-  EXPECT_TRUE(k.Command1->isEnabled());
-  QTest::mouseClick(k.Key[9], Qt::LeftButton);
-  Tick();
-  EXPECT_FALSE(k.Command1->isEnabled());
-  DropWeapon(3, 9);
-  Write();
-  EXPECT_FALSE(k.Command1->isEnabled());  // every slot emptied
-  EXPECT_TRUE(slotsEnabled());            // a key is still chosen
+  EXPECT_FALSE(k.writeButton->isEnabled());  // no picture yet
+  dropWeapon(3, 9);
+  runPollTimers();
+  EXPECT_TRUE(k.writeButton->isEnabled());
+  QTest::mouseClick(k.keySlots[9], Qt::LeftButton);
+  runPollTimers();
+  EXPECT_FALSE(k.writeButton->isEnabled());
+  dropWeapon(3, 9);
+  pressWrite();
+  EXPECT_FALSE(k.writeButton->isEnabled());  // every slot emptied
+  EXPECT_TRUE(slotsEnabled());               // a key is still chosen
   // The timers run by themselves.
-  DropWeapon(3, 9);
+  dropWeapon(3, 9);
   QTest::qWait(20);
-  EXPECT_TRUE(k.Command1->isEnabled());
+  EXPECT_TRUE(k.writeButton->isEnabled());
 }
 
 // Write is disabled only at the next tick; a second press before it writes
 // nothing, and the list moves on once.
 TEST_F(PurchasePageTest, TwoWritePressesBeforeATickWriteOneLine) {
-  Choose(2);
-  DropWeapon(16, 0);
-  Tick();
-  QTest::mouseClick(Keys().Command1, Qt::LeftButton);
-  QTest::mouseClick(Keys().Command1, Qt::LeftButton);
-  EXPECT_EQ(Written(), kHeader + "bind \"F3\" \"4-3;reset\"\r\n");
-  EXPECT_EQ(Keys().List->ListIndex(), 3);
+  chooseKey(2);
+  dropWeapon(16, 0);
+  runPollTimers();
+  QTest::mouseClick(keyboardWindow().writeButton, Qt::LeftButton);
+  QTest::mouseClick(keyboardWindow().writeButton, Qt::LeftButton);
+  EXPECT_EQ(written(), kHeader + "bind \"F3\" \"4-3;reset\"\r\n");
+  EXPECT_EQ(keyboardWindow().keyList->currentIndex(), 3);
 }
 
 TEST_F(PurchasePageTest, AddAsksAndRefusesLongNames) {
   dialogs_.inputAnswers = {QStringLiteral("ab")};
-  QTest::mouseClick(Keys().Command3, Qt::LeftButton);
-  EXPECT_EQ(Keys().List->ListCount(), 35);
+  QTest::mouseClick(keyboardWindow().addKeyButton, Qt::LeftButton);
+  EXPECT_EQ(keyboardWindow().keyList->count(), 35);
   EXPECT_EQ(Cues(), (std::vector<int>{shell::MenuSound, shell::RefuseSound}));
   dialogs_.inputAnswers = {QString()};  // also what a cancelled box gives
-  QTest::mouseClick(Keys().Command3, Qt::LeftButton);
-  EXPECT_EQ(Keys().List->ListCount(), 35);
+  QTest::mouseClick(keyboardWindow().addKeyButton, Qt::LeftButton);
+  EXPECT_EQ(keyboardWindow().keyList->count(), 35);
   EXPECT_EQ(Cues().size(), 2u);
   dialogs_.inputAnswers = {QStringLiteral("x")};
-  QTest::mouseClick(Keys().Command3, Qt::LeftButton);
-  EXPECT_EQ(Keys().List->ListCount(), 36);
-  EXPECT_EQ(Keys().List->List(35), QStringLiteral("x"));
-  EXPECT_EQ(Keys().List->ListIndex(), -1);
+  QTest::mouseClick(keyboardWindow().addKeyButton, Qt::LeftButton);
+  EXPECT_EQ(keyboardWindow().keyList->count(), 36);
+  EXPECT_EQ(keyboardWindow().keyList->itemText(35), QStringLiteral("x"));
+  EXPECT_EQ(keyboardWindow().keyList->currentIndex(), -1);
 }
 
 // A pasted line break is no key name: the answer counts without it.
 TEST_F(PurchasePageTest, AddLeavesOutControlCharacters) {
   dialogs_.inputAnswers = {QStringLiteral("\r\n"), QStringLiteral("z\n"), QStringLiteral("\ty\r")};
-  for (int i = 0; i < 3; ++i) QTest::mouseClick(Keys().Command3, Qt::LeftButton);
-  EXPECT_EQ(Keys().List->ListCount(), 37);
-  EXPECT_EQ(Keys().List->List(35), QStringLiteral("z"));
-  EXPECT_EQ(Keys().List->List(36), QStringLiteral("y"));
+  for (int i = 0; i < 3; ++i) QTest::mouseClick(keyboardWindow().addKeyButton, Qt::LeftButton);
+  EXPECT_EQ(keyboardWindow().keyList->count(), 37);
+  EXPECT_EQ(keyboardWindow().keyList->itemText(35), QStringLiteral("z"));
+  EXPECT_EQ(keyboardWindow().keyList->itemText(36), QStringLiteral("y"));
 }
 
 // The player's road: F1, two weapons, Write, Done, and the file.
 TEST_F(PurchasePageTest, RoadOfOneKey) {
-  Choose(0);
-  DropWeapon(1, 0);
-  DropWeapon(15, 7);
-  Write();
-  EXPECT_EQ(Keys().List->List(Keys().List->ListIndex()), QStringLiteral("F2"));
-  QTest::mouseClick(Keys().Command2, Qt::LeftButton);
+  chooseKey(0);
+  dropWeapon(1, 0);
+  dropWeapon(15, 7);
+  pressWrite();
+  EXPECT_EQ(keyboardWindow().keyList->itemText(keyboardWindow().keyList->currentIndex()),
+            QStringLiteral("F2"));
+  QTest::mouseClick(keyboardWindow().doneButton, Qt::LeftButton);
   platform::DoEvents();
   EXPECT_EQ(TempFileBytes(), fresh_ + kHeader + "bind \"F1\" \"1-1;4-2;reset\"\r\n");
-  EXPECT_FALSE(Main().Command1->Enabled());
-  EXPECT_TRUE(Main().MainWindowInUse);
+  EXPECT_FALSE(mainWindow().Command1->Enabled());
+  EXPECT_TRUE(mainWindow().MainWindowInUse);
   EXPECT_EQ(Cues(), std::vector<int>{shell::MenuSound});
 }
 
 TEST_F(PurchasePageTest, DoneOfTheWeaponsWindowClosesBoth) {
-  QPointer<WeaponsWindow> weapons = &Weapons();
-  QPointer<KeyboardWindow> keys = &Keys();
-  QTest::mouseClick(Weapons().Command1, Qt::LeftButton);
+  QPointer<WeaponsWindow> weapons = &weaponsWindow();
+  QPointer<KeyboardWindow> keys = &keyboardWindow();
+  QTest::mouseClick(weaponsWindow().doneButton, Qt::LeftButton);
   platform::DoEvents();
   EXPECT_TRUE(weapons.isNull());
   EXPECT_TRUE(keys.isNull());
   EXPECT_EQ(TempFileBytes(), fresh_ + kHeader);
-  EXPECT_FALSE(Main().Command1->Enabled());
-  EXPECT_TRUE(Main().MainWindowInUse);
+  EXPECT_FALSE(mainWindow().Command1->Enabled());
+  EXPECT_TRUE(mainWindow().MainWindowInUse);
   // The label stays grey: the page does not open again.
-  QTest::mouseClick(Main().Command1, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+  QTest::mouseClick(mainWindow().Command1, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
   EXPECT_EQ(TempFileBytes(), fresh_ + kHeader);
 }
 

@@ -22,7 +22,7 @@
 #include "pages/player_page.h"
 #include "pages/sound_page.h"
 #include "pages/video_page.h"
-#include "platform/drag_drop.h"
+#include "platform/drag_runner.h"
 #include "platform/forms.h"
 #include "platform/sound_output.h"
 #include "purchase/keyboard_window.h"
@@ -81,8 +81,8 @@ Qt::DropAction DeliverToSlot(QDrag& drag, Qt::DropActions allowed) {
   return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
 }
 void DropWeapon(int picture, int slot) {
-  dropTarget = The<purchase::KeyboardWindow>().Key[std::size_t(slot)];
-  QWidget* from = The<purchase::WeaponsWindow>().Picture(picture);
+  dropTarget = The<purchase::KeyboardWindow>().keySlots[std::size_t(slot)];
+  QWidget* from = The<purchase::WeaponsWindow>().weaponPicture(picture);
   QTest::mousePress(from, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
   QTest::mouseRelease(from, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
 }
@@ -105,15 +105,15 @@ std::vector<std::function<void()>> Script() {
       },
       [] { Menu(Main().Command1); },  // Закупка оружия
       [] {
-        The<purchase::WeaponsWindow>().Option1->Click();        // pistols
-        The<purchase::KeyboardWindow>().List->SetListIndex(0);  // F1
+        The<purchase::WeaponsWindow>().classOption(1)->click();       // pistols
+        The<purchase::KeyboardWindow>().keyList->setCurrentIndex(0);  // F1
       },
       [] { DropWeapon(1, 0); },
-      [] { The<purchase::WeaponsWindow>().Option4->Click(); },  // rifles
+      [] { The<purchase::WeaponsWindow>().classOption(4)->click(); },  // rifles
       [] { DropWeapon(15, 7); },
-      [] { Click(The<purchase::KeyboardWindow>().Command1); },  // Запись
-      [] { Click(The<purchase::KeyboardWindow>().Command2); },  // Done
-      [] { Menu(Main().Command6); },                            // Мышки
+      [] { Click(The<purchase::KeyboardWindow>().writeButton); },  // Запись
+      [] { Click(The<purchase::KeyboardWindow>().doneButton); },   // Done
+      [] { Menu(Main().Command6); },                               // Мышки
       [] {
         pages::MousePage& p = The<pages::MousePage>();
         SpinUp(p.sensitivityValue, 15);
@@ -165,7 +165,7 @@ std::vector<std::function<void()>> Script() {
   dialogs.saveAnswers.push_back(savePath);
   platform::SetDialogs(&dialogs);
   platform::SetSoundOutput(&sound);
-  platform::SetDragRunner(DeliverToSlot);
+  platform::setDragRunner(DeliverToSlot);
 
   app::RegisterPages();
   shell::StartUp();

@@ -169,9 +169,9 @@ int main(int argc, char** argv) {
          Save(weapons, QStringLiteral("WeaponsWindow"));
          Save(keys, QStringLiteral("KeyboardWindow"));
          // One class shown, as the player sees it after a choice.
-         Click(weapons.Option4);
-         Save(weapons, QStringLiteral("Form1_rifles"));
-         Click(weapons.Command1);
+         Click(weapons.classOption(4));
+         Save(weapons, QStringLiteral("WeaponsWindow_rifles"));
+         Click(weapons.doneButton);
        }},
   };
   for (const auto& page : pages) {

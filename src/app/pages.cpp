@@ -20,7 +20,7 @@ void RegisterPages() {
   shell::SetPageOpener(MenuPage::Mouse, [] { platform::Show<pages::MousePage>(); });
   shell::SetPageOpener(MenuPage::Controls, [] { platform::Show<bindings::ControlsPage>(); });
   shell::SetPageOpener(MenuPage::Other, [] { platform::Show<pages::OtherPage>(); });
-  shell::SetPageOpener(MenuPage::Purchase, purchase::ShowPurchasePage);
+  shell::SetPageOpener(MenuPage::Purchase, purchase::showPurchasePage);
 }
 
 }  // namespace app

@@ -4,7 +4,7 @@
 
 namespace purchase {
 
-const QStringList& KeyNameList() {
+const QStringList& keyNames() {
   // clang-format off
   static const QStringList names = {
       "F1",        "F2",          "F3",         "F4",       "F5",           "F6",
@@ -18,7 +18,7 @@ const QStringList& KeyNameList() {
   return names;
 }
 
-QString BuyBindLine(const QString& boundKeyName, const SlotTextArray& slotTexts) {
+QString buyBindLine(const QString& boundKeyName, const SlotTexts& slotTexts) {
   QString line = QStringLiteral("bind ") + boundKeyName + QLatin1Char(' ') + config::QuoteString();
   for (const QString& text : slotTexts) line += text;
   return line + config::ResetQuoteString();

@@ -9,13 +9,13 @@
 namespace purchase {
 
 inline constexpr int kKeySlots = 14;
-using SlotTextArray = std::array<QString, kKeySlots>;
+using SlotTexts = std::array<QString, kKeySlots>;
 
 // The key names the list starts with, as the game names them.
-const QStringList& KeyNameList();
+const QStringList& keyNames();
 
 // bind <key> "<the slots' drag texts in slot order>reset"
 // `boundKeyName` is the key already between its quotes.
-QString BuyBindLine(const QString& boundKeyName, const SlotTextArray& slotTexts);
+QString buyBindLine(const QString& boundKeyName, const SlotTexts& slotTexts);
 
 }  // namespace purchase

@@ -7,26 +7,36 @@
 #include "platform/dialogs.h"
 #include "platform/units.h"
 #include "purchase/purchase_page.h"
-#include "purchase/weapon_table.h"
 #include "shell/page_look.h"
 #include "shell/sound_cues.h"
+#include "widgets/fonts.h"
+#include "widgets/palette.h"
+#include "widgets/twips.h"
 
 namespace purchase {
 namespace {
 
-constexpr std::uint32_t kBlack = 0x00000000;
-constexpr std::uint32_t kWhite = 0x00FFFFFF;
-constexpr std::uint32_t kBlue = 0x00C00000;
-constexpr std::uint32_t kRed = 0x000000FF;
-constexpr std::uint32_t kSlotGrey = 0x00808080;
+// clang-format off
+constexpr twips::Rect kWindow       {6330, 75,  6570, 8430};
+constexpr int kOutlineWidth = 6540;   // inset 15 twips all round
+constexpr int kOutlineHeight = 8400;
+constexpr twips::Rect kKeyCaption   {600,  0,   525,  345};
+constexpr twips::Rect kKeyList      {120,  360, 1455, 315};
+constexpr twips::Rect kAddKeyButton {1680, 360, 975,  315};
+constexpr twips::Rect kWriteButton  {5280, 360, 1095, 345};
+constexpr twips::Rect kDone         {5910, 50,  615,  285};
+// The key slots: two columns of seven, the first slot at the top left.
+constexpr int kSlotColumnLefts[] = {120, 3300};
+constexpr int kSlotsTop = 720;
+constexpr int kSlotTopStep = 1080;
+constexpr int kSlotWidth = 3135;
+constexpr int kSlotHeight = 1035;
+constexpr int kSlotsPerColumn = 7;
+// clang-format on
 
-QFont Comic(double points, bool bold) { return shell::ComicFont(points, bold); }
-
-// Only a weapon of the weapons window brings one of the weapons' texts and a
-// picture; anything else would reach the bind line as it stands.
-bool IsWeaponDrop(const platform::DataObject& dragged) {
-  return dragged.GetFormat(platform::kFormatText) && dragged.GetFormat(platform::kFormatBitmap) &&
-         IsWeaponDragText(dragged.GetData(platform::kFormatText).toString());
+constexpr twips::Rect slotPlace(int slot) {
+  return {kSlotColumnLefts[slot / kSlotsPerColumn],
+          kSlotsTop + kSlotTopStep * (slot % kSlotsPerColumn), kSlotWidth, kSlotHeight};
 }
 
 }  // namespace
@@ -34,115 +44,109 @@ bool IsWeaponDrop(const platform::DataObject& dragged) {
 KeyboardWindow::KeyboardWindow() : platform::Form(StartUpPosition::Manual) {
   setWindowTitle(QStringLiteral("KeyBoard"));
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-  setFixedSize(platform::TwipsToPixels(6570), platform::TwipsToPixels(8430));
-  move(platform::TwipsToPixels(6330), platform::TwipsToPixels(75));
-  platform::SetBackColor(this, kBlack);
+  setFixedSize(platform::TwipsToPixels(kWindow.width), platform::TwipsToPixels(kWindow.height));
+  move(platform::TwipsToPixels(kWindow.left), platform::TwipsToPixels(kWindow.top));
+  platform::SetBackColor(this, palette::kBlack);
 
-  Shape1 = shell::MakeOutline(this, 6540, 8400);
+  outline = shell::MakeOutline(this, kOutlineWidth, kOutlineHeight);
 
-  Label1 = new platform::Label(this, QStringLiteral("Key:"), kBlue, Comic(12, true));
-  platform::PlaceTwips(Label1, 600, 0, 525, 345);
+  keyCaption = new platform::Label(this, QStringLiteral("Key:"), palette::kDarkBlue,
+                                   fonts::comicFont(12, true));
+  twips::place(keyCaption, kKeyCaption);
 
-  // The list keeps the look of an ordinary drop-down list.
-  List = new platform::ComboBox(this, kWhite, kBlack, QFont());
-  platform::PlaceTwips(List, 120, 360, 1455, 315);
+  // The list keeps the look of an ordinary drop-down list: the default font.
+  keyList = new platform::ComboBox(this, palette::kWhite, palette::kBlack, QFont());
+  twips::place(keyList, kKeyList);
 
-  Command3 = new platform::CommandButton(this, QStringLiteral("Добавить"), kRed, Comic(9.75, true));
-  platform::PlaceTwips(Command3, 1680, 360, 975, 315);
-  Command1 = new platform::CommandButton(this, QStringLiteral("Запись "), kRed, Comic(12, false));
-  platform::PlaceTwips(Command1, 5280, 360, 1095, 345);
-  Command2 = shell::MakeDoneButton(this, 5910, 50, 615, 285);
-  connect(Command1, &QPushButton::clicked, this, &KeyboardWindow::Command1_Click);
-  connect(Command3, &QPushButton::clicked, this, &KeyboardWindow::Command3_Click);
-  connect(Command2, &QPushButton::clicked, this, &KeyboardWindow::Command2_Click);
+  addKeyButton = new platform::CommandButton(this, QStringLiteral("Добавить"), palette::kRed,
+                                             fonts::comicFont(9.75, true));
+  twips::place(addKeyButton, kAddKeyButton);
+  writeButton = new platform::CommandButton(this, QStringLiteral("Запись "), palette::kRed,
+                                            fonts::comicFont(12, false));
+  twips::place(writeButton, kWriteButton);
+  doneButton = shell::MakeDoneButton(this, kDone.left, kDone.top, kDone.width, kDone.height);
+  connect(writeButton, &QPushButton::clicked, this, &KeyboardWindow::onWriteClicked);
+  connect(addKeyButton, &QPushButton::clicked, this, &KeyboardWindow::onAddKeyClicked);
+  connect(doneButton, &QPushButton::clicked, this, &KeyboardWindow::onDoneClicked);
 
   for (int i = 0; i < kKeySlots; ++i) {
-    auto* slot = new platform::DropPicture(this, kSlotGrey);
-    const int left = i < 7 ? 120 : 3300;
-    platform::PlaceTwips(slot, left, 720 + 1080 * (i % 7), 3135, 1035);
-    connect(slot, &platform::DropPicture::OLEDragOver, this,
-            [this, i](const platform::DataObject& dragged, int& effect) {
-              Key_OLEDragOver(i, dragged, effect);
+    auto* slot = new WeaponSlot(this, palette::kGrey);
+    twips::place(slot, slotPlace(i));
+    connect(slot, &WeaponSlot::dropped, this,
+            [this, i](const QString& dragText, const QImage& picture) {
+              onWeaponDropped(i, dragText, picture);
             });
-    connect(slot, &platform::DropPicture::OLEDragDrop, this,
-            [this, i](const platform::DataObject& dragged, int& effect) {
-              Key_OLEDragDrop(i, dragged, effect);
-            });
-    connect(slot, &platform::DropPicture::Click, this, [this, i] { Key_Click(i); });
-    slot->setEnabled(false);  // no key is chosen yet; Timer2 keeps them in step from now on
-    Key[std::size_t(i)] = slot;
+    connect(slot, &WeaponSlot::clicked, this, [this, i] { onSlotClicked(i); });
+    slot->setEnabled(
+        false);  // no key is chosen yet; the slots timer keeps them in step from now on
+    keySlots[std::size_t(i)] = slot;
   }
 
-  Timer1 = new platform::Timer(this, 1);
-  Timer2 = new platform::Timer(this, 1);
-  connect(Timer1, &platform::Timer::Tick, this, &KeyboardWindow::Timer1_Timer);
-  connect(Timer2, &platform::Timer::Tick, this, &KeyboardWindow::Timer2_Timer);
+  writeButtonTimer = new QTimer(this);
+  slotsTimer = new QTimer(this);
+  for (QTimer* timer : {writeButtonTimer, slotsTimer}) {
+    timer->setTimerType(Qt::PreciseTimer);
+    timer->start(1);
+  }
+  connect(writeButtonTimer, &QTimer::timeout, this, &KeyboardWindow::updateWriteButton);
+  connect(slotsTimer, &QTimer::timeout, this, &KeyboardWindow::updateSlots);
 }
 
 void KeyboardWindow::Form_Load() {
   config::WriteLines(config::Section(u"Buy Weapons", {}));
-  Command1->setEnabled(false);
-  for (const QString& name : KeyNameList()) List->AddItem(name);
-  List->SetListIndex(-1);
+  writeButton->setEnabled(false);
+  for (const QString& name : keyNames()) keyList->addItem(name);
+  keyList->setCurrentIndex(-1);
 }
 
-void KeyboardWindow::Key_OLEDragOver(int, const platform::DataObject& dragged, int& effect) {
-  if (!IsWeaponDrop(dragged)) effect = platform::kDropEffectNone;
+void KeyboardWindow::onWeaponDropped(int slot, const QString& dragText, const QImage& picture) {
+  boundKeyName =
+      config::QuoteString() + keyList->itemText(keyList->currentIndex()) + config::QuoteString();
+  keySlots[std::size_t(slot)]->setPicture(picture);
+  slotTexts[std::size_t(slot)] = dragText;
 }
 
-void KeyboardWindow::Key_OLEDragDrop(int index, const platform::DataObject& dragged, int& effect) {
-  // Anything but a weapon leaves the slot as it was.
-  if (!IsWeaponDrop(dragged)) {
-    effect = platform::kDropEffectNone;
-    return;
-  }
-  effect = platform::kDropEffectMove;
-  BoundKeyName = config::QuoteString() + List->List(List->ListIndex()) + config::QuoteString();
-  Key[std::size_t(index)]->SetPicture(dragged.GetData(platform::kFormatBitmap).value<QImage>());
-  SlotTexts[std::size_t(index)] = dragged.GetData(platform::kFormatText).toString();
+void KeyboardWindow::onSlotClicked(int slot) {
+  slotTexts[std::size_t(slot)].clear();
+  keySlots[std::size_t(slot)]->setPicture(QImage());
 }
 
-void KeyboardWindow::Key_Click(int index) {
-  SlotTexts[std::size_t(index)].clear();
-  Key[std::size_t(index)]->SetPicture(QImage());
+bool KeyboardWindow::writeAllowed() const {
+  const bool anyPicture = std::any_of(keySlots.begin(), keySlots.end(),
+                                      [](const auto* slot) { return !slot->picture().isNull(); });
+  return anyPicture && keyList->currentIndex() != -1;
 }
 
-bool KeyboardWindow::WriteAllowed() const {
-  const bool anyPicture = std::any_of(Key.begin(), Key.end(),
-                                      [](const auto* slot) { return !slot->Picture().isNull(); });
-  return anyPicture && List->ListIndex() != -1;
+void KeyboardWindow::updateWriteButton() { writeButton->setEnabled(writeAllowed()); }
+
+void KeyboardWindow::updateSlots() {
+  const bool keyChosen = keyList->currentIndex() != -1;
+  for (auto* slot : keySlots) slot->setEnabled(keyChosen);
 }
 
-void KeyboardWindow::Timer1_Timer() { Command1->setEnabled(WriteAllowed()); }
-
-void KeyboardWindow::Timer2_Timer() {
-  const bool keyChosen = List->ListIndex() != -1;
-  for (auto* slot : Key) slot->setEnabled(keyChosen);
-}
-
-void KeyboardWindow::Command1_Click() {
-  // Timer1 disables Write only at its next tick: a second press before it
+void KeyboardWindow::onWriteClicked() {
+  // The timer disables Write only at its next tick: a second press before it
   // would write a line that undoes the first one's purchases.
-  if (!WriteAllowed()) return;
-  for (auto* slot : Key) slot->SetPicture(QImage());
-  const int index = List->ListIndex();
-  List->SetListIndex(index == List->ListCount() - 1 ? 0 : index + 1);
-  config::WriteLines({BuyBindLine(BoundKeyName, SlotTexts)});
-  for (QString& text : SlotTexts) text.clear();
+  if (!writeAllowed()) return;
+  for (auto* slot : keySlots) slot->setPicture(QImage());
+  const int index = keyList->currentIndex();
+  keyList->setCurrentIndex(index == keyList->count() - 1 ? 0 : index + 1);
+  config::WriteLines({buyBindLine(boundKeyName, slotTexts)});
+  for (QString& text : slotTexts) text.clear();
 }
 
-void KeyboardWindow::Command3_Click() {
+void KeyboardWindow::onAddKeyClicked() {
   const QString answer = platform::InputBox(QStringLiteral("New key"), QString());
   const auto characters = answer.toUcs4().size();
   if (characters > 1) {
     shell::PlayClick(shell::RefuseSound);
   } else if (characters == 1) {
-    List->AddItem(answer);
+    keyList->addItem(answer);
   }
   // An empty answer (typed, or a cancelled box) adds nothing: a line for an
   // empty key would bind nothing the console accepts.
 }
 
-void KeyboardWindow::Command2_Click() { CompletePurchasePage(); }
+void KeyboardWindow::onDoneClicked() { completePurchasePage(); }
 
 }  // namespace purchase

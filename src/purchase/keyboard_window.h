@@ -1,16 +1,17 @@
-// The keyboard window, KeyboardWindow: the right half of the purchase page. A key is
-// chosen, weapons are dropped on its slots, and Write adds its bind line.
+// The keyboard window: the right half of the purchase page. A key is chosen,
+// weapons are dropped on its slots, and Write adds its bind line.
 #pragma once
 
+#include <QComboBox>
+#include <QTimer>
 #include <array>
 
 #include "platform/controls.h"
-#include "platform/drag_drop.h"
 #include "platform/forms.h"
 #include "platform/inputs.h"
 #include "platform/shapes.h"
-#include "platform/timer.h"
 #include "purchase/buy_binds.h"
+#include "purchase/weapon_pictures.h"
 
 namespace purchase {
 
@@ -20,32 +21,33 @@ class KeyboardWindow : public platform::Form {
  public:
   KeyboardWindow();
 
-  platform::Shape* Shape1;
-  platform::Label* Label1;                              // "Key:"
-  platform::ComboBox* List;                             // the key the next line binds
-  platform::CommandButton* Command3;                    // Add
-  platform::CommandButton* Command1;                    // Write
-  platform::CommandButton* Command2;                    // Done
-  std::array<platform::DropPicture*, kKeySlots> Key{};  // the KeySlots, in slot order
-  platform::Timer* Timer1;                              // enables Write
-  platform::Timer* Timer2;                              // enables the slots
+  platform::Shape* outline;
+  platform::Label* keyCaption;  // "Key:"
+  platform::ComboBox* keyList;  // the key the next line binds
+  platform::CommandButton* addKeyButton;
+  platform::CommandButton* writeButton;
+  platform::CommandButton* doneButton;
+  std::array<WeaponSlot*, kKeySlots> keySlots{};  // in slot order
+  QTimer* writeButtonTimer;  // keeps Write enabled only while a line can be written
+  QTimer* slotsTimer;        // keeps the slots enabled only while a key is chosen
 
-  SlotTextArray SlotTexts;  // the drag text each slot shows; empty: none
-  QString BoundKeyName;     // the quoted key of the last drop
+  SlotTexts slotTexts;   // the drag text each slot shows; empty: none
+  QString boundKeyName;  // the quoted key of the last drop
+
+  // What the two timers do at each tick.
+  void updateWriteButton();
+  void updateSlots();
 
  protected:
   void Form_Load() override;
 
  private:
-  void Key_OLEDragOver(int index, const platform::DataObject& data, int& effect);
-  void Key_OLEDragDrop(int index, const platform::DataObject& data, int& effect);
-  void Key_Click(int index);
-  bool WriteAllowed() const;
-  void Timer1_Timer();
-  void Timer2_Timer();
-  void Command1_Click();
-  void Command3_Click();
-  void Command2_Click();
+  void onWeaponDropped(int slot, const QString& dragText, const QImage& picture);
+  void onSlotClicked(int slot);
+  bool writeAllowed() const;
+  void onWriteClicked();
+  void onAddKeyClicked();
+  void onDoneClicked();
 };
 
 }  // namespace purchase

@@ -7,12 +7,12 @@
 
 namespace purchase {
 
-void ShowPurchasePage() {
+void showPurchasePage() {
   platform::Show<WeaponsWindow>();
   platform::Show<KeyboardWindow>();
 }
 
-void CompletePurchasePage() {
+void completePurchasePage() {
   shell::CompletePage(shell::MenuPage::Purchase, [] {
     platform::Unload(platform::The<WeaponsWindow>());
     platform::Unload(platform::The<KeyboardWindow>());

@@ -5,10 +5,10 @@
 namespace purchase {
 
 // Shows the weapons window, then the keyboard window.
-void ShowPurchasePage();
+void showPurchasePage();
 
 // The Done of either window: both close, the menu label greys, the main
 // window is in use again. Nothing is written here.
-void CompletePurchasePage();
+void completePurchasePage();
 
 }  // namespace purchase

@@ -8,14 +8,14 @@
 namespace purchase {
 
 struct WeaponRow {
-  int picture;           // PictureN of the weapons window
+  int picture;           // the weapons window's picture number, 1 to 30
   int bitmap;            // its bitmap resource
   const char* dragText;  // the buy alias and ";", carried by a drag
   int weaponClass;       // 1 to 6: its option and frame
   int column, row;       // its cell in the class frame
 };
 
-inline constexpr std::array<WeaponRow, 30> WeaponTable = {{
+inline constexpr std::array<WeaponRow, 30> kWeaponTable = {{
     {1, 11, "1-1;", 1, 0, 0},  {2, 12, "1-2;", 1, 0, 1},    {3, 13, "1-3;", 1, 0, 2},
     {4, 14, "1-4;", 1, 1, 0},  {5, 15, "1-5;", 1, 1, 1},    {6, 16, "1-6;", 1, 1, 2},
     {7, 21, "2-1;", 2, 0, 0},  {8, 22, "2-2;", 2, 0, 1},    {9, 31, "3-1;", 3, 0, 0},
@@ -29,18 +29,18 @@ inline constexpr std::array<WeaponRow, 30> WeaponTable = {{
 }};
 
 // Whether a text is the drag text of one of the thirty weapons.
-inline bool IsWeaponDragText(const QString& text) {
-  return std::any_of(WeaponTable.begin(), WeaponTable.end(),
+inline bool isWeaponDragText(const QString& text) {
+  return std::any_of(kWeaponTable.begin(), kWeaponTable.end(),
                      [&](const WeaponRow& row) { return text == QLatin1String(row.dragText); });
 }
 
 struct WeaponClassRow {
-  int weaponClass;              // OptionK shows FrameK
+  int weaponClass;              // its option shows the frame of this class
   const char* caption;          // of the option
   int frameWidth, frameHeight;  // twips
 };
 
-inline constexpr std::array<WeaponClassRow, 6> WeaponClass = {{
+inline constexpr std::array<WeaponClassRow, 6> kWeaponClasses = {{
     {1, "Pistols", 6200, 2980},
     {2, "Shotguns", 3100, 1990},
     {3, "Sub Machine guns", 6200, 2980},

@@ -1,120 +1,154 @@
 #include "purchase/weapons_window.h"
 
-#include "platform/mouse_pointer.h"
+#include <QBitmap>
+#include <QCursor>
+#include <QDrag>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QPointer>
+
+#include "platform/drag_runner.h"
+#include "platform/fatal.h"
 #include "platform/units.h"
 #include "purchase/purchase_page.h"
 #include "purchase/weapon_table.h"
 #include "shell/page_look.h"
+#include "widgets/fonts.h"
+#include "widgets/palette.h"
+#include "widgets/twips.h"
 
 namespace purchase {
 namespace {
 
-constexpr std::uint32_t kBlack = 0x00000000;
-constexpr std::uint32_t kOptionGrey = 0x00C0C0C0;
-constexpr std::uint32_t kWindowText = 0x00000000;
-constexpr std::uint32_t kTitleBlue = 0x00C00000;
-constexpr std::uint32_t kPictureBack = 0x00BFBFBF;
-constexpr std::uint32_t kPointerMask = 0x00FF00FF;  // magenta: outside the smiley's face
-
+// clang-format off
+constexpr twips::Rect kWindow       {120,  75,   6195, 6465};
+constexpr twips::Rect kOptionsPanel {0,    4000, 1800, 2460};
+constexpr twips::Rect kTitle        {2040, 4440, 3750, 1230};
+constexpr twips::Rect kDone         {5445, 6160, 735,  285};
+// The class options, one under the other in the options panel.
+constexpr int kOptionWidth = 1800;
 constexpr int kOptionHeight = 410;
+// clang-format on
 
-QFont Comic(double points, bool bold) { return shell::ComicFont(points, bold); }
+QImage resourcePicture(const QString& name) {
+  QImage picture(QStringLiteral(":/pictures/%1.bmp").arg(name));
+  if (picture.isNull()) platform::FatalError(QStringLiteral("картинка повреждена: ") + name);
+  return picture;
+}
+
+// A smiley, transparent outside its face.
+QPixmap pointerPicture(const QString& name) {
+  QPixmap pointer = QPixmap::fromImage(resourcePicture(name));
+  pointer.setMask(
+      pointer.createMaskFromColor(platform::BgrColor(palette::kMagenta), Qt::MaskInColor));
+  return pointer;
+}
+
+// A class option: the whole button answers a click, not only its circle and caption.
+class ClassOption : public QRadioButton {
+ public:
+  ClassOption(QWidget* parent, const QString& caption) : QRadioButton(caption, parent) {
+    setFont(fonts::comicFont(9, true));
+    setAutoFillBackground(true);
+    // The caption starts close to the circle, so a long one fits the button's width.
+    setStyleSheet(QStringLiteral("QRadioButton { background-color: %1; color: %2; spacing: 2px; }")
+                      .arg(platform::BgrColor(palette::kSilver).name(),
+                           platform::BgrColor(palette::kBlack).name()));
+    setAutoExclusive(true);
+  }
+
+ protected:
+  bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
 
 }  // namespace
 
 WeaponsWindow::WeaponsWindow() : platform::Form(StartUpPosition::Manual) {
   setWindowTitle(QStringLiteral("Weapons"));
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-  setFixedSize(platform::TwipsToPixels(6195), platform::TwipsToPixels(6465));
-  move(platform::TwipsToPixels(120), platform::TwipsToPixels(75));
-  platform::SetBackColor(this, kBlack);
+  setFixedSize(platform::TwipsToPixels(kWindow.width), platform::TwipsToPixels(kWindow.height));
+  move(platform::TwipsToPixels(kWindow.left), platform::TwipsToPixels(kWindow.top));
+  platform::SetBackColor(this, palette::kBlack);
 
-  for (const auto& c : WeaponClass) {
-    auto* frame = new platform::Panel(this, kBlack);
-    platform::PlaceTwips(frame, 0, 0, c.frameWidth, c.frameHeight);
+  for (const auto& c : kWeaponClasses) {
+    auto* frame = new platform::Panel(this, palette::kBlack);
+    twips::place(frame, {0, 0, c.frameWidth, c.frameHeight});
     frame->hide();
-    frames_[std::size_t(c.weaponClass - 1)] = frame;
+    classFrames_[std::size_t(c.weaponClass - 1)] = frame;
   }
-  Frame1 = frames_[0], Frame2 = frames_[1], Frame3 = frames_[2];
-  Frame4 = frames_[3], Frame5 = frames_[4], Frame6 = frames_[5];
 
-  for (const auto& w : WeaponTable) {
-    auto* picture = new platform::DragPicture(Frame(w.weaponClass), kPictureBack);
-    platform::PlaceTwips(picture, kCellLeftStep * w.column, kCellTopStep * w.row, kCellWidth,
-                         kCellHeight);
-    pictures_[std::size_t(w.picture - 1)] = picture;
+  for (const auto& w : kWeaponTable) {
+    auto* picture = new WeaponPicture(classFrame(w.weaponClass), palette::kPictureGrey);
+    twips::place(picture,
+                 {kCellLeftStep * w.column, kCellTopStep * w.row, kCellWidth, kCellHeight});
+    weaponPictures_[std::size_t(w.picture - 1)] = picture;
     const int n = w.picture;
-    connect(picture, &platform::DragPicture::MouseDown, this,
-            [this, n](int) { Picture_MouseDown(n); });
-    connect(picture, &platform::DragPicture::OLEStartDrag, this,
-            [this, n](platform::DataObject& dragged, int& allowed) {
-              Picture_OLEStartDrag(n, dragged, allowed);
-            });
-    connect(picture, &platform::DragPicture::OLEGiveFeedback, this,
-            &WeaponsWindow::Picture_OLEGiveFeedback);
-    connect(picture, &platform::DragPicture::OLECompleteDrag, this,
-            &WeaponsWindow::Picture_OLECompleteDrag);
+    connect(picture, &WeaponPicture::pressed, this, [this, n] { onWeaponPressed(n); });
   }
 
-  Frame7 = new platform::Panel(this, kBlack);
-  platform::PlaceTwips(Frame7, 0, 4000, 1800, 2460);
-  for (const auto& c : WeaponClass) {
-    auto* option = new platform::OptionButton(Frame7, QString::fromUtf8(c.caption), kOptionGrey,
-                                              kWindowText, Comic(9, true));
+  optionsPanel = new platform::Panel(this, palette::kBlack);
+  twips::place(optionsPanel, kOptionsPanel);
+  for (const auto& c : kWeaponClasses) {
+    auto* option = new ClassOption(optionsPanel, QString::fromUtf8(c.caption));
     // Placed edge to edge, so the stack of options shows no gaps where the
     // twips fall between pixels.
     const int top = platform::TwipsToPixels(kOptionHeight * (c.weaponClass - 1));
     const int bottom = platform::TwipsToPixels(kOptionHeight * c.weaponClass);
-    option->setGeometry(0, top, platform::TwipsToPixels(1800), bottom - top);
+    option->setGeometry(0, top, platform::TwipsToPixels(kOptionWidth), bottom - top);
     const int k = c.weaponClass;
-    connect(option, &platform::OptionButton::Click, this, [this, k] { Option_Click(k); });
-    options_[std::size_t(k - 1)] = option;
+    connect(option, &QAbstractButton::clicked, this, [this, k] { onClassChosen(k); });
+    classOptions_[std::size_t(k - 1)] = option;
   }
-  Option1 = options_[0], Option2 = options_[1], Option3 = options_[2];
-  Option4 = options_[3], Option5 = options_[4], Option6 = options_[5];
 
-  Label1 = new platform::Label(this, QStringLiteral("Weapons"), kTitleBlue, Comic(44.25, true));
-  platform::PlaceTwips(Label1, 2040, 4440, 3750, 1230);
+  titleCaption = new platform::Label(this, QStringLiteral("Weapons"), palette::kDarkBlue,
+                                     fonts::comicFont(44.25, true));
+  twips::place(titleCaption, kTitle);
 
-  Command1 = shell::MakeDoneButton(this, 5445, 6160, 735, 285);
-  connect(Command1, &QPushButton::clicked, this, &WeaponsWindow::Command1_Click);
+  doneButton = shell::MakeDoneButton(this, kDone.left, kDone.top, kDone.width, kDone.height);
+  connect(doneButton, &QPushButton::clicked, this, &WeaponsWindow::onDoneClicked);
 
-  RES.SetMaskColor(kPointerMask);
-  RES.Add(platform::LoadResPicture(QStringLiteral("smiley_sad")));
-  RES.Add(platform::LoadResPicture(QStringLiteral("smiley_happy")));
+  sadPointer_ = pointerPicture(QStringLiteral("smiley_sad"));
+  happyPointer_ = pointerPicture(QStringLiteral("smiley_happy"));
 }
 
 void WeaponsWindow::Form_Load() {
-  for (const auto& w : WeaponTable) {
-    Picture(w.picture)->SetPicture(platform::LoadResPicture(QString::number(w.bitmap)));
+  for (const auto& w : kWeaponTable) {
+    weaponPicture(w.picture)->setPicture(resourcePicture(QString::number(w.bitmap)));
   }
 }
 
-void WeaponsWindow::Option_Click(int weaponClass) {
-  for (int j = 1; j <= 6; ++j) Frame(j)->setVisible(j == weaponClass);
+void WeaponsWindow::onClassChosen(int weaponClass) {
+  for (int k = 1; k <= 6; ++k) classFrame(k)->setVisible(k == weaponClass);
 }
 
-void WeaponsWindow::Picture_MouseDown(int n) { Picture(n)->OLEDrag(); }
+void WeaponsWindow::onWeaponPressed(int n) {
+  auto* mime = new QMimeData;
+  markAsOwnDrag(*mime);
+  mime->setText(QString::fromUtf8(kWeaponTable[std::size_t(n - 1)].dragText));
+  mime->setImageData(weaponPicture(n)->picture());
 
-void WeaponsWindow::Picture_OLEStartDrag(int n, platform::DataObject& dragged,
-                                         int& allowedEffects) {
-  allowedEffects = platform::kDropEffectMove;
-  dragged.Clear();
-  dragged.SetData(QString::fromUtf8(WeaponTable[std::size_t(n - 1)].dragText),
-                  platform::kFormatText);
-  dragged.SetData(Picture(n)->Picture(), platform::kFormatBitmap);
+  QPointer<QDrag> drag = new QDrag(this);
+  drag->setMimeData(mime);
+  // No picture follows the pointer: the pointer itself tells where a drop goes.
+  QPixmap nothing(1, 1);
+  nothing.fill(Qt::transparent);
+  drag->setPixmap(nothing);
+  drag->setHotSpot(QPoint(0, 0));
+  drag->setDragCursor(dragPointer(Qt::MoveAction), Qt::MoveAction);
+  drag->setDragCursor(dragPointer(Qt::IgnoreAction), Qt::IgnoreAction);
+
+  // The smiley is the pointer over every window while the drag runs: sad from
+  // the start (the drag starts over this picture, which takes nothing), then
+  // as each change of action says.
+  QGuiApplication::setOverrideCursor(QCursor(dragPointer(Qt::IgnoreAction)));
+  connect(drag, &QDrag::actionChanged, this, [this](Qt::DropAction action) {
+    QGuiApplication::changeOverrideCursor(QCursor(dragPointer(action)));
+  });
+  platform::runDrag(*drag, Qt::MoveAction);
+  if (drag) drag->deleteLater();
+  QGuiApplication::restoreOverrideCursor();
 }
 
-void WeaponsWindow::Picture_OLEGiveFeedback(int effect, bool& defaultCursors) {
-  defaultCursors = false;
-  platform::Screen::SetMousePointer(platform::Screen::kCustomPointer);
-  platform::Screen::SetMouseIcon(RES.ListImage(effect == platform::kDropEffectMove ? 2 : 1));
-}
-
-void WeaponsWindow::Picture_OLECompleteDrag(int) {
-  platform::Screen::SetMousePointer(platform::Screen::kDefaultPointer);
-}
-
-void WeaponsWindow::Command1_Click() { CompletePurchasePage(); }
+void WeaponsWindow::onDoneClicked() { completePurchasePage(); }
 
 }  // namespace purchase

@@ -1,15 +1,15 @@
-// The weapons window, WeaponsWindow: the left half of the purchase page. The player
-// drags its pictures onto the key slots of the keyboard window.
+// The weapons window: the left half of the purchase page. The player drags its
+// pictures onto the key slots of the keyboard window.
 #pragma once
 
+#include <QPixmap>
+#include <QRadioButton>
 #include <array>
 
 #include "platform/controls.h"
-#include "platform/drag_drop.h"
 #include "platform/forms.h"
 #include "platform/inputs.h"
-#include "platform/option_button.h"
-#include "platform/resources.h"
+#include "purchase/weapon_pictures.h"
 
 namespace purchase {
 
@@ -19,34 +19,36 @@ class WeaponsWindow : public platform::Form {
  public:
   WeaponsWindow();
 
-  // FrameK holds the pictures of class K; Frame7 the options.
-  platform::Panel *Frame1, *Frame2, *Frame3, *Frame4, *Frame5, *Frame6, *Frame7;
-  platform::OptionButton *Option1, *Option2, *Option3, *Option4, *Option5, *Option6;
-  platform::Label* Label1;            // the title
-  platform::CommandButton* Command1;  // Done
-  platform::ImageList RES;            // the drag pointers: 1 sad, 2 happy
+  platform::Panel* optionsPanel;  // the class options
+  platform::Label* titleCaption;
+  platform::CommandButton* doneButton;
 
-  // PictureN, N from 1 to 30 (rows of WeaponTable).
-  platform::DragPicture* Picture(int n) const { return pictures_[std::size_t(n - 1)]; }
-  platform::Panel* Frame(int weaponClass) const { return frames_[std::size_t(weaponClass - 1)]; }
-  platform::OptionButton* Option(int weaponClass) const {
-    return options_[std::size_t(weaponClass - 1)];
+  // n from 1 to 30: the rows of kWeaponTable.
+  WeaponPicture* weaponPicture(int n) const { return weaponPictures_[std::size_t(n - 1)]; }
+  // A class from 1 to 6: its frame holds the class's pictures, its option shows the frame.
+  platform::Panel* classFrame(int weaponClass) const {
+    return classFrames_[std::size_t(weaponClass - 1)];
+  }
+  QRadioButton* classOption(int weaponClass) const {
+    return classOptions_[std::size_t(weaponClass - 1)];
+  }
+  // The pointer a drag shows: happy where the weapon may move, sad elsewhere.
+  const QPixmap& dragPointer(Qt::DropAction action) const {
+    return action == Qt::MoveAction || action == Qt::TargetMoveAction ? happyPointer_ : sadPointer_;
   }
 
  protected:
   void Form_Load() override;
 
  private:
-  void Option_Click(int weaponClass);
-  void Picture_MouseDown(int n);
-  void Picture_OLEStartDrag(int n, platform::DataObject& data, int& allowedEffects);
-  void Picture_OLEGiveFeedback(int effect, bool& defaultCursors);
-  void Picture_OLECompleteDrag(int effect);
-  void Command1_Click();
+  void onClassChosen(int weaponClass);
+  void onWeaponPressed(int n);
+  void onDoneClicked();
 
-  std::array<platform::DragPicture*, 30> pictures_{};
-  std::array<platform::Panel*, 6> frames_{};
-  std::array<platform::OptionButton*, 6> options_{};
+  std::array<WeaponPicture*, 30> weaponPictures_{};
+  std::array<platform::Panel*, 6> classFrames_{};
+  std::array<QRadioButton*, 6> classOptions_{};
+  QPixmap sadPointer_, happyPointer_;
 };
 
 }  // namespace purchase

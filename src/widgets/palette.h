@@ -23,6 +23,7 @@ inline constexpr std::uint32_t kGrey = 0x00808080;  // greyed captions, empty sl
 inline constexpr std::uint32_t kDarkGrey = 0x00404040;
 inline constexpr std::uint32_t kSilver = 0x00C0C0C0;
 inline constexpr std::uint32_t kPictureGrey = 0x00BFBFBF;  // behind the weapon pictures
+inline constexpr std::uint32_t kButtonFace = 0x00C8D0D4;   // the inner light of a sunken edge
 inline constexpr std::uint32_t kMagenta = 0x00FF00FF;      // the pointers' transparent colour
 
 }  // namespace palette
