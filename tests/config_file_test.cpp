@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "config/config_text.h"
-#include "config/mod.h"
 #include "platform/dialogs.h"
 #include "support/expected_template.h"
 #include "support/wizard_test.h"
@@ -47,8 +46,6 @@ TEST_F(ConfigFileTest, LinesReachTheFileAtOnceInCodePage1251) {
   // Read while the stream is still open: nothing waits in a buffer.
   EXPECT_EQ(TempFileBytes(),
             ExpectedFreshFile() + "\r\n// [ Othen Setting ] \r\nname \"\xC8\xE3\xF0\xEE\xEA\"\r\n");
-  MOD::CfgStream->WriteBlankLines(1);
-  EXPECT_TRUE(TempFileBytes().endsWith("\"\r\n\r\n"));
 }
 
 TEST_F(ConfigFileTest, EachStartReplacesTheFileAndKeepsItPrivate) {
@@ -57,7 +54,7 @@ TEST_F(ConfigFileTest, EachStartReplacesTheFileAndKeepsItPrivate) {
   config::CreateConfigFile();
   EXPECT_EQ(TempFileBytes(), ExpectedFreshFile());
   config::WriteLines({QStringLiteral("late line")});
-  MOD::Reset();
+  config::CloseConfigFile();
   config::CreateConfigFile();
   EXPECT_EQ(TempFileBytes(), ExpectedFreshFile());
 
@@ -97,8 +94,7 @@ class SaveTest : public ConfigFileTest {
  protected:
   void SaveAs(const QString& path) {
     dialogs_.saveAnswers.push_back(path);
-    platform::CommonDialog dialog;
-    EXPECT_TRUE(config::SaveConfigFile(dialog)) << path.toStdString();
+    EXPECT_TRUE(config::SaveConfigFile()) << path.toStdString();
     EXPECT_TRUE(dialogs_.boxes.empty());
   }
   // What the folder holds besides cfg.cfg and the named files: nothing, hidden or not.

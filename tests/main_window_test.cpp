@@ -198,8 +198,8 @@ TEST_F(MainWindowTest, SaveCopiesTheFileAndEnds) {
   const QString chosen = InTemp(QStringLiteral("my"));  // no extension is added
   dialogs_.saveAnswers.push_back(chosen);
   Click(Main().Command3);
-  EXPECT_EQ(dialogs_.saveFlags, 6);
-  EXPECT_EQ(dialogs_.saveFilter, QStringLiteral("(*.cfg)|*.cfg"));
+  EXPECT_FALSE(dialogs_.saveOptions.testFlag(QFileDialog::DontConfirmOverwrite));
+  EXPECT_EQ(dialogs_.saveNameFilters, QStringList{QStringLiteral("(*.cfg)")});
   EXPECT_EQ(ReadFile(chosen), Fresh() + "\r\n// [ Mouse Setting ] \r\nline\r\n");
   EXPECT_EQ(ReadFile(chosen), TempFileBytes());
   EXPECT_EQ(Cues(), (std::vector<int>{shell::MenuSound, shell::MenuSound}));

@@ -17,8 +17,8 @@
 #include "app/pages.h"
 #include "config/config_file.h"
 #include "config/config_text.h"
-#include "config/mod.h"
 #include "platform/forms.h"
+#include "shell/sound_cues.h"
 #include "shell/splash.h"
 #include "support/wizard_test.h"
 
@@ -71,7 +71,8 @@ class RefusedStartUp : public ::testing::Test {
   }
   void TearDown() override {
     if (!inProgramProcess_) qunsetenv(kFolderVariable);
-    MOD::Reset();
+    config::CloseConfigFile();
+    shell::resetCues();
     qputenv("TMPDIR", temporaryFolder_);
   }
   QString In(const QString& name) const { return QDir(folder_).filePath(name); }

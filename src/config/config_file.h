@@ -4,10 +4,6 @@
 
 #include <QStringList>
 
-namespace platform {
-class CommonDialog;
-}
-
 namespace config {
 
 inline constexpr char kTemporaryName[] = "cfg.cfg";
@@ -15,7 +11,7 @@ inline constexpr char kTemporaryName[] = "cfg.cfg";
 // Creates "cfg.cfg" in the temporary folder anew and writes the template.
 void CreateConfigFile();
 
-// The path of the temporary file, worked out from the file-system service.
+// The path of the temporary file.
 QString TemporaryConfigPath();
 
 // Appends lines to the open file, each with CR LF.
@@ -24,6 +20,10 @@ void WriteLines(const QStringList& lines);
 // Asks for a name and copies the temporary file there. False when the player
 // cancelled or the copy failed (the failure has been shown to the player);
 // either way nothing else has changed and Save can be tried again.
-bool SaveConfigFile(platform::CommonDialog& dialog);
+bool SaveConfigFile();
+
+// Closes the temporary file: back to the state before the main window's load
+// (tests start each case here).
+void CloseConfigFile();
 
 }  // namespace config

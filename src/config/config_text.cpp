@@ -1,12 +1,28 @@
 #include "config/config_text.h"
 
-#include "platform/resources.h"
+#include <QFile>
+
+#include "platform/fatal.h"
 
 namespace config {
+namespace {
 
-QString QuoteString() { return platform::LoadResString(kQuoteString); }
+// One of the program's own texts; one that is not there is a fatal error.
+QString resourceText(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    platform::FatalError(QStringLiteral("ресурс не найден: ") + path);
+  }
+  return QString::fromUtf8(file.readAll());
+}
 
-QString ResetQuoteString() { return platform::LoadResString(kResetQuoteString); }
+}  // namespace
+
+QString TemplateText() { return resourceText(QStringLiteral(":/strings/101.txt")); }
+
+QString QuoteString() { return resourceText(QStringLiteral(":/strings/103.txt")); }
+
+QString ResetQuoteString() { return resourceText(QStringLiteral(":/strings/102.txt")); }
 
 QString SectionHeaderLine(QStringView title) {
   return QStringLiteral("// [ ") + title.toString() + QStringLiteral(" ] ");

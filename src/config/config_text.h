@@ -7,11 +7,8 @@
 
 namespace config {
 
-// String table numbers.
-constexpr int kConfigTemplate = 101;
-constexpr int kResetQuoteString = 102;
-constexpr int kQuoteString = 103;
-
+// The lines the file starts with, as one text.
+QString TemplateText();
 QString QuoteString();       // one double quote
 QString ResetQuoteString();  // reset"
 

@@ -4,6 +4,7 @@
 #include <QPointer>
 
 #include "config/config_file.h"
+#include "platform/dialogs.h"
 #include "platform/units.h"
 #include "shell/sound_cues.h"
 
@@ -128,7 +129,7 @@ void MainWindow::ShowCredit(int button) {
 
 void MainWindow::Command3_Click() {
   if (!MainWindowInUse) return;
-  if (!config::SaveConfigFile(CD)) return;
+  if (!config::SaveConfigFile()) return;
   PlayClick(MenuSound);
   platform::Unload(*this);
 }

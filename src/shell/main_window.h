@@ -5,7 +5,6 @@
 #include <cstdint>
 
 #include "platform/controls.h"
-#include "platform/dialogs.h"
 #include "platform/forms.h"
 #include "platform/random.h"
 #include "platform/timer.h"
@@ -34,7 +33,6 @@ class MainWindow : public platform::Form {
   platform::Label* Command1;       // Закупка оружия
   platform::Label* Command3;       // Сохранить
   platform::PictureBox* Picture1;  // the strip at the bottom
-  platform::CommonDialog CD;
   platform::Timer* Timer2;  // one tick, once the shown window handles events, starts the fire
   QPushButton* Command9;    // never visible; its click runs the fire loop
 

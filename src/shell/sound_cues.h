@@ -1,6 +1,8 @@
 // The short sounds that go with opening pages, capturing keys and saving.
 #pragma once
 
+#include <QByteArray>
+
 namespace shell {
 
 enum Sound : int {
@@ -13,5 +15,10 @@ enum Sound : int {
 
 // Starts the sound and returns at once; a cue still sounding is cut off.
 void PlayClick(int sound);
+
+// The bytes of the cue played last (empty before the first).
+const QByteArray& lastCueBytes();
+// Forgets the last cue (tests start each case here).
+void resetCues();
 
 }  // namespace shell
