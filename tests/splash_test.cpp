@@ -107,8 +107,7 @@ TEST_F(StartUpTest, SplashForASecondThenTheMainWindowWithTheFileReady) {
 
 TEST_F(StartUpTest, SplashShowsItsPicture) {
   shell::SplashWindow splash;
-  EXPECT_EQ(splash.BMP.Count(), 1);
-  const QImage& picture = splash.BMP.ListImage(1);
+  const QImage& picture = splash.picture();
   EXPECT_EQ(picture.size(), QSize(400, 300));
   EXPECT_EQ(picture.pixelColor(0, 0), QColor(0, 0, 0));
   EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);

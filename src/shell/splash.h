@@ -1,9 +1,10 @@
 // The start-up window: the picture for a second while the main window loads.
 #pragma once
 
+#include <QImage>
+
 #include "platform/controls.h"
 #include "platform/forms.h"
-#include "platform/resources.h"
 #include "shell/timed_wait.h"
 
 namespace shell {
@@ -15,8 +16,10 @@ class SplashWindow : public platform::Form {
   SplashWindow();
 
   platform::PictureBox* Pic;
-  platform::ImageList BMP;
   TimedWait* WaiT1;
+
+  // The picture the window shows.
+  const QImage& picture() const { return picture_; }
 
  protected:
   void Form_Load() override;
