@@ -233,12 +233,12 @@ TEST_F(FireLoopTest, LoadSeedsTheGridAndTheTimerStartsTheLoopOnce) {
   EXPECT_EQ(w.Fire(0, 46), 50);
   EXPECT_EQ(w.Fire(200, 50), 50);
   EXPECT_EQ(w.Fire(100, 45), 0);
-  EXPECT_FALSE(w.Timer2->Enabled());
-  EXPECT_EQ(w.Timer2->Interval(), 1);
+  EXPECT_FALSE(w.Timer2->isActive());
+  EXPECT_EQ(w.Timer2->interval(), 1);
   EXPECT_EQ(w.Command9->text(), QStringLiteral("Command9"));
 
   RunTheLoop({{10, [] { platform::End(); }}});
-  EXPECT_FALSE(w.Timer2->Enabled());
+  EXPECT_FALSE(w.Timer2->isActive());
   EXPECT_FALSE(w.Command9->isVisible());
   EXPECT_EQ(endRequests_, 1);
 

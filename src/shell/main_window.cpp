@@ -68,8 +68,11 @@ MainWindow::MainWindow() : platform::Form(StartUpPosition::CenterScreen) {
   connect(Command9, &QPushButton::clicked, this, &MainWindow::Command9_Click);
   // Switched on when the window is first shown: a tick that came earlier, inside
   // a box shown while the window loads, would start the loop under that box.
-  Timer2 = new platform::Timer(this, 1, false);
-  connect(Timer2, &platform::Timer::Tick, this, &MainWindow::Timer2_Timer);
+  Timer2 = new QTimer(this);
+  Timer2->setTimerType(Qt::PreciseTimer);
+  Timer2->setSingleShot(true);
+  Timer2->setInterval(1);
+  connect(Timer2, &QTimer::timeout, this, &MainWindow::Timer2_Timer);
 
   for (MenuPage page : {MenuPage::Video, MenuPage::Sound, MenuPage::Player, MenuPage::Mouse,
                         MenuPage::Controls, MenuPage::Other, MenuPage::Purchase}) {
@@ -110,7 +113,7 @@ void MainWindow::Form_Unload() { platform::End(); }
 void MainWindow::showEvent(QShowEvent* event) {
   if (!shown_) {
     shown_ = true;
-    Timer2->SetEnabled(true);
+    Timer2->start();
   }
   platform::Form::showEvent(event);
 }
@@ -137,7 +140,6 @@ void MainWindow::Command3_Click() {
 void MainWindow::HoldFireLoop(bool hold) { fire_loop_held = hold; }
 
 void MainWindow::Timer2_Timer() {
-  Timer2->SetEnabled(false);
   Command9->click();
 }
 

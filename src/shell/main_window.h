@@ -2,12 +2,12 @@
 #pragma once
 
 #include <QPushButton>
+#include <QTimer>
 #include <cstdint>
 
 #include "platform/controls.h"
 #include "platform/forms.h"
 #include "platform/random.h"
-#include "platform/timer.h"
 #include "shell/fire.h"
 #include "shell/page_protocol.h"
 
@@ -33,7 +33,7 @@ class MainWindow : public platform::Form {
   platform::Label* Command1;       // Закупка оружия
   platform::Label* Command3;       // Сохранить
   platform::PictureBox* Picture1;  // the strip at the bottom
-  platform::Timer* Timer2;  // one tick, once the shown window handles events, starts the fire
+  QTimer* Timer2;  // one tick, once the shown window handles events, starts the fire
   QPushButton* Command9;    // never visible; its click runs the fire loop
 
   FireGrid Fire;  // the strip's heat grid, seeded by the load

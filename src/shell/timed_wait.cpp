@@ -17,17 +17,20 @@ int WaitInterval(double seconds) {
   return int(ms);
 }
 
-TimedWait::TimedWait(QWidget* parent) : QWidget(parent), Time(new platform::Timer(this, 0, true)) {
-  connect(Time, &platform::Timer::Tick, this, &TimedWait::Time_Timer);
+TimedWait::TimedWait(QWidget* parent) : QWidget(parent), Time(new QTimer(this)) {
+  Time->setTimerType(Qt::PreciseTimer);
+  Time->setSingleShot(true);
+  connect(Time, &QTimer::timeout, this, &TimedWait::Time_Timer);
 }
 
 void TimedWait::Wait(double seconds) {
-  Time->SetEnabled(true);
-  Time->SetInterval(WaitInterval(seconds));
-  while (Time->Interval() > 0) platform::DoEvents();
-  Time->SetEnabled(false);
+  const int ms = WaitInterval(seconds);
+  if (ms == 0) return;
+  waiting_ = true;
+  Time->start(ms);
+  while (waiting_) platform::DoEvents();
 }
 
-void TimedWait::Time_Timer() { Time->SetInterval(0); }
+void TimedWait::Time_Timer() { waiting_ = false; }
 
 }  // namespace shell

@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "platform/timer.h"
+#include <QTimer>
 
 namespace shell {
 
@@ -18,10 +18,12 @@ class TimedWait : public QWidget {
   // neighbour, so less than half a millisecond handles no event at all.
   void Wait(double seconds);
 
-  platform::Timer* Time;
+  QTimer* Time;
 
  private:
   void Time_Timer();
+
+  bool waiting_ = false;
 };
 
 // Seconds as the timer's whole milliseconds (halves to even).
