@@ -274,7 +274,7 @@ class LayoutTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {
     WizardTest::SetUp();
-    app::RegisterPages();
+    app::registerPages();
     platform::Show<shell::MainWindow>();
   }
   shell::MainWindow& Main() { return platform::The<shell::MainWindow>(); }

@@ -27,7 +27,7 @@ class TestPage : public platform::Form {
   TestPage() : platform::Form(StartUpPosition::CenterScreen) {
     Done = new QPushButton(QStringLiteral("Done"), this);
     connect(Done, &QPushButton::clicked, this,
-            [this] { shell::CompletePage(kPage, [this] { platform::Unload(*this); }); });
+            [this] { shell::completePage(kPage, [this] { platform::Unload(*this); }); });
   }
   QPushButton* Done;
   static inline int loads = 0;
@@ -35,7 +35,7 @@ class TestPage : public platform::Form {
  protected:
   void Form_Load() override { ++loads; }
   void Form_Unload() override {
-    config::WriteLines(config::Section(
+    config::writeLines(config::section(
         kPage == MenuPage::Mouse ? u"Mouse Setting" : u"Video Setting", {QStringLiteral("line")}));
   }
 };
@@ -48,8 +48,8 @@ class MainWindowTest : public testing_support::WizardTest {
     WizardTest::SetUp();
     MousePage::loads = 0;
     VideoPage::loads = 0;
-    shell::SetPageOpener(MenuPage::Mouse, [] { platform::Show<MousePage>(); });
-    shell::SetPageOpener(MenuPage::Video, [] { platform::Show<VideoPage>(); });
+    shell::setPageOpener(MenuPage::Mouse, [] { platform::Show<MousePage>(); });
+    shell::setPageOpener(MenuPage::Video, [] { platform::Show<VideoPage>(); });
     platform::Show<MainWindow>();
     fresh_ = ReadFile(TempFilePath());
   }
@@ -80,7 +80,7 @@ TEST_F(MainWindowTest, OpeningAPageTakesTheMenuAway) {
   Click(Main().Command6);
   EXPECT_TRUE(platform::The<MousePage>().isVisible());
   EXPECT_FALSE(Main().MainWindowInUse);
-  EXPECT_EQ(Cues(), std::vector<int>{shell::MenuSound});
+  EXPECT_EQ(Cues(), std::vector<int>{shell::MenuCue});
 
   // A second page cannot be opened, Save does nothing, the window stays.
   Click(Main().Command5);
@@ -157,7 +157,7 @@ TEST_F(MainWindowTest, CreditBoxOnRightClickOfBackgroundOrPanel) {
     EXPECT_EQ(dialogs_.boxes[0].title, std::optional<QString>(QString()));
     EXPECT_EQ(dialogs_.boxes[0].buttons, 0);
     EXPECT_TRUE(cuesWhileOpen.empty());  // the sound waits for OK
-    EXPECT_EQ(Cues(), std::vector<int>{shell::CreditSound});
+    EXPECT_EQ(Cues(), std::vector<int>{shell::CreditCue});
   }
 }
 
@@ -202,7 +202,7 @@ TEST_F(MainWindowTest, SaveCopiesTheFileAndEnds) {
   EXPECT_EQ(dialogs_.saveNameFilters, QStringList{QStringLiteral("(*.cfg)")});
   EXPECT_EQ(ReadFile(chosen), Fresh() + "\r\n// [ Mouse Setting ] \r\nline\r\n");
   EXPECT_EQ(ReadFile(chosen), TempFileBytes());
-  EXPECT_EQ(Cues(), (std::vector<int>{shell::MenuSound, shell::MenuSound}));
+  EXPECT_EQ(Cues(), (std::vector<int>{shell::MenuCue, shell::MenuCue}));
   EXPECT_EQ(endRequests_, 1);
 }
 

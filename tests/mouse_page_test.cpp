@@ -50,7 +50,7 @@ class MousePageTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {
     WizardTest::SetUp();
-    shell::SetPageOpener(shell::MenuPage::Mouse, [] { platform::Show<pages::MousePage>(); });
+    shell::setPageOpener(shell::MenuPage::Mouse, [] { platform::Show<pages::MousePage>(); });
     platform::Show<shell::MainWindow>();
     QTest::mouseClick(platform::The<shell::MainWindow>().Command6, Qt::LeftButton, Qt::NoModifier,
                       QPoint(2, 2));

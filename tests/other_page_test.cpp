@@ -143,7 +143,7 @@ class OtherPageTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {
     WizardTest::SetUp();
-    shell::SetPageOpener(shell::MenuPage::Other, [] { platform::Show<pages::OtherPage>(); });
+    shell::setPageOpener(shell::MenuPage::Other, [] { platform::Show<pages::OtherPage>(); });
     platform::Show<shell::MainWindow>();
     fresh_ = TempFileBytes();
     QTest::mouseClick(platform::The<shell::MainWindow>().Command4, Qt::LeftButton, Qt::NoModifier,

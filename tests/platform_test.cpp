@@ -164,8 +164,8 @@ TEST(Sounds, BrokenWaveHeaders) {
 class SoundCueTest : public testing_support::WizardTest {};
 
 TEST_F(SoundCueTest, PlayClickKeepsTheBytesOfTheLastCue) {
-  shell::PlayClick(shell::ArmSound);
-  shell::PlayClick(shell::MenuSound);
+  shell::playCue(shell::ArmCue);
+  shell::playCue(shell::MenuCue);
   EXPECT_EQ(Cues(), (std::vector<int>{1, 4}));
   EXPECT_EQ(testing_support::CueNumber(shell::lastCueBytes()), 4);
 }
@@ -174,7 +174,7 @@ TEST(Sounds, WithoutADeviceEveryCueIsSilentAndQuick) {
   platform::SetSoundOutput(nullptr);
   QElapsedTimer clock;
   clock.start();
-  for (int n = 1; n <= 5; ++n) shell::PlayClick(n);
+  for (int n = 1; n <= 5; ++n) shell::playCue(shell::Cue(n));
   EXPECT_LT(clock.elapsed(), 3000);
 }
 

@@ -58,7 +58,7 @@ class PurchasePageTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {
     WizardTest::SetUp();
-    shell::SetPageOpener(shell::MenuPage::Purchase, purchase::ShowPurchasePage);
+    shell::setPageOpener(shell::MenuPage::Purchase, purchase::ShowPurchasePage);
     platform::Show<shell::MainWindow>();
     fresh_ = TempFileBytes();
     QTest::mouseClick(Main().Command1, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
@@ -184,7 +184,7 @@ TEST_F(PurchasePageTest, KeyboardWindowLoad) {
   for (auto* slot : k.Key) EXPECT_FALSE(slot->isEnabled());  // before any tick too
   // The header stands in the file from the load on.
   EXPECT_EQ(Written(), kHeader);
-  EXPECT_EQ(Cues(), std::vector<int>{shell::MenuSound});
+  EXPECT_EQ(Cues(), std::vector<int>{shell::MenuCue});
 }
 
 TEST_F(PurchasePageTest, DragDataOfAPicture) {
@@ -438,7 +438,7 @@ TEST_F(PurchasePageTest, AddAsksAndRefusesLongNames) {
   dialogs_.inputAnswers = {QStringLiteral("ab")};
   QTest::mouseClick(Keys().Command3, Qt::LeftButton);
   EXPECT_EQ(Keys().List->ListCount(), 35);
-  EXPECT_EQ(Cues(), (std::vector<int>{shell::MenuSound, shell::RefuseSound}));
+  EXPECT_EQ(Cues(), (std::vector<int>{shell::MenuCue, shell::RefuseCue}));
   dialogs_.inputAnswers = {QString()};  // also what a cancelled box gives
   QTest::mouseClick(Keys().Command3, Qt::LeftButton);
   EXPECT_EQ(Keys().List->ListCount(), 35);
@@ -471,7 +471,7 @@ TEST_F(PurchasePageTest, RoadOfOneKey) {
   EXPECT_EQ(TempFileBytes(), fresh_ + kHeader + "bind \"F1\" \"1-1;4-2;reset\"\r\n");
   EXPECT_FALSE(Main().Command1->Enabled());
   EXPECT_TRUE(Main().MainWindowInUse);
-  EXPECT_EQ(Cues(), std::vector<int>{shell::MenuSound});
+  EXPECT_EQ(Cues(), std::vector<int>{shell::MenuCue});
 }
 
 TEST_F(PurchasePageTest, DoneOfTheWeaponsWindowClosesBoth) {

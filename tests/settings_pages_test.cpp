@@ -94,9 +94,9 @@ class SettingsPagesTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {
     WizardTest::SetUp();
-    shell::SetPageOpener(shell::MenuPage::Video, [] { platform::Show<pages::VideoPage>(); });
-    shell::SetPageOpener(shell::MenuPage::Sound, [] { platform::Show<pages::SoundPage>(); });
-    shell::SetPageOpener(shell::MenuPage::Player, [] { platform::Show<pages::PlayerPage>(); });
+    shell::setPageOpener(shell::MenuPage::Video, [] { platform::Show<pages::VideoPage>(); });
+    shell::setPageOpener(shell::MenuPage::Sound, [] { platform::Show<pages::SoundPage>(); });
+    shell::setPageOpener(shell::MenuPage::Player, [] { platform::Show<pages::PlayerPage>(); });
     platform::Show<shell::MainWindow>();
     fresh_ = TempFileBytes();
   }
@@ -193,7 +193,7 @@ class EveryPageTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {
     WizardTest::SetUp();
-    app::RegisterPages();
+    app::registerPages();
     platform::Show<shell::MainWindow>();
   }
   shell::MainWindow& Main() { return platform::The<shell::MainWindow>(); }

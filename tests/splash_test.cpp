@@ -19,7 +19,7 @@ TEST(TimedWait, SecondsBecomeWholeMillisecondsHalvesToEven) {
       {0, 0},      {0.0004, 0}, {0.0005, 0}, {0.0015, 2},
       {0.0025, 2}, {0.0026, 3}, {0.5, 500},  {1, 1000},
   };
-  for (auto [seconds, ms] : cases) EXPECT_EQ(shell::WaitInterval(seconds), ms) << seconds;
+  for (auto [seconds, ms] : cases) EXPECT_EQ(shell::waitInterval(seconds), ms) << seconds;
 }
 
 class TimedWaitTest : public testing_support::WizardTest {};
@@ -83,7 +83,7 @@ TEST_F(StartUpTest, SplashForASecondThenTheMainWindowWithTheFileReady) {
   qApp->installEventFilter(&watch);
   probe.start();
   clock.start();
-  shell::StartUp();
+  shell::startUp();
   qApp->removeEventFilter(&watch);
 
   EXPECT_TRUE(splashSeen);

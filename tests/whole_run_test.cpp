@@ -165,8 +165,8 @@ std::vector<std::function<void()>> Script() {
   platform::SetSoundOutput(&sound);
   platform::SetDragRunner(DeliverToSlot);
 
-  app::RegisterPages();
-  shell::StartUp();
+  app::registerPages();
+  shell::startUp();
 
   static std::vector<std::function<void()>> steps = Script();
   static std::size_t next = 0;

@@ -69,7 +69,7 @@ void BurnAWhile(shell::MainWindow& main) {
   QImage& strip = main.Picture1->DrawingSurface();
   auto next = [&random] { return random.Next(); };
   for (int frame = 0; frame < 80; ++frame) {
-    shell::FireFrame(main.Fire, next, [&strip](int x, int y, std::uint32_t bgr) {
+    shell::fireFrame(main.Fire, next, [&strip](int x, int y, std::uint32_t bgr) {
       if (x < strip.width() && y < strip.height()) {
         strip.setPixelColor(
             x, y, QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)));
@@ -103,8 +103,8 @@ int main(int argc, char** argv) {
   }
   Silence silence;
   platform::SetSoundOutput(&silence);
-  shell::MainWindow::HoldFireLoop(true);
-  app::RegisterPages();
+  shell::MainWindow::holdFireLoop(true);
+  app::registerPages();
 
   // The splash is grabbed while it waits its second.
   QTimer::singleShot(500, [] {
@@ -114,7 +114,7 @@ int main(int argc, char** argv) {
       }
     }
   });
-  shell::StartUp();
+  shell::startUp();
   platform::DoEvents();
 
   shell::MainWindow& main = platform::The<shell::MainWindow>();

@@ -17,22 +17,22 @@ std::unique_ptr<LineWriter> stream;
 
 }  // namespace
 
-QString TemporaryConfigPath() {
-  return QDir(temporaryFolder()).filePath(QString::fromLatin1(kTemporaryName));
+QString temporaryConfigPath() {
+  return QDir(temporaryFolder()).filePath(QString::fromLatin1(kTemporaryFileName));
 }
 
-void CreateConfigFile() {
-  stream = createPrivateTextFile(TemporaryConfigPath());
-  stream->writeLine(TemplateText());
+void createConfigFile() {
+  stream = createPrivateTextFile(temporaryConfigPath());
+  stream->writeLine(templateText());
 }
 
-void WriteLines(const QStringList& lines) {
+void writeLines(const QStringList& lines) {
   if (!stream) platform::FatalError(QStringLiteral("файл настроек не открыт"));
   for (const QString& line : lines) stream->writeLine(line);
 }
 
-bool SaveConfigFile() {
-  const std::unique_ptr<OwnFile> source = openOwnFile(TemporaryConfigPath());
+bool saveConfigFile() {
+  const std::unique_ptr<OwnFile> source = openOwnFile(temporaryConfigPath());
   // Qt's save dialog asks before overwriting unless told otherwise.
   const std::optional<QString> chosen =
       platform::CurrentDialogs().saveFileName({QStringLiteral("(*.cfg)")}, QFileDialog::Options());
@@ -45,6 +45,6 @@ bool SaveConfigFile() {
   return true;
 }
 
-void CloseConfigFile() { stream.reset(); }
+void closeConfigFile() { stream.reset(); }
 
 }  // namespace config

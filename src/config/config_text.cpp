@@ -18,33 +18,33 @@ QString resourceText(const QString& path) {
 
 }  // namespace
 
-QString TemplateText() { return resourceText(QStringLiteral(":/strings/101.txt")); }
+QString templateText() { return resourceText(QStringLiteral(":/strings/101.txt")); }
 
-QString QuoteString() { return resourceText(QStringLiteral(":/strings/103.txt")); }
+QString quote() { return resourceText(QStringLiteral(":/strings/103.txt")); }
 
-QString ResetQuoteString() { return resourceText(QStringLiteral(":/strings/102.txt")); }
+QString buyLineEnd() { return resourceText(QStringLiteral(":/strings/102.txt")); }
 
-QString SectionHeaderLine(QStringView title) {
+QString sectionHeaderLine(QStringView title) {
   return QStringLiteral("// [ ") + title.toString() + QStringLiteral(" ] ");
 }
 
-QString ValueLine(QStringView keyword, QStringView value) {
-  return keyword.toString() + QLatin1Char(' ') + QuoteString() + value.toString() + QuoteString();
+QString valueLine(QStringView keyword, QStringView value) {
+  return keyword.toString() + QLatin1Char(' ') + quote() + value.toString() + quote();
 }
 
-QString ValueLine(QStringView keyword, long long value) {
-  return ValueLine(keyword, NumberText(value));
+QString valueLine(QStringView keyword, long long value) {
+  return valueLine(keyword, numberText(value));
 }
 
-QString NumberText(long long value) { return QString::number(value); }
+QString numberText(long long value) { return QString::number(value); }
 
-QString FractionText(double value) {
+QString fractionText(double value) {
   if (value == 0) return QStringLiteral("0");  // never "-0"
   return QString::number(value, 'g', 15);
 }
 
-QStringList Section(QStringView title, const QStringList& lines) {
-  QStringList out{QString(), SectionHeaderLine(title)};
+QStringList section(QStringView title, const QStringList& lines) {
+  QStringList out{QString(), sectionHeaderLine(title)};
   out += lines;
   return out;
 }

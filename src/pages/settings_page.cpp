@@ -27,13 +27,13 @@ SettingsPage::SettingsPage(const PageFrame& frame)
   setFixedSize(platform::TwipsToPixels(frame.width), platform::TwipsToPixels(frame.height));
   platform::SetBackColor(this, kBlack);
 
-  Shape1 = shell::MakeOutline(this, frame.outlineWidth, frame.outlineHeight);
+  Shape1 = shell::makeOutline(this, frame.outlineWidth, frame.outlineHeight);
   Line1 = new platform::Line(this, 0, 480, 7560, 480, kRuleRed, 2);
 
   Label1 = new platform::Label(this, frame.title, kGreen, Comic(14.25, true));
   platform::PlaceTwips(Label1, frame.titleLeft, 0, frame.titleWidth, 405);
 
-  Command2 = shell::MakeDoneButton(this, 120, 120, 615, 285);
+  Command2 = shell::makeDoneButton(this, 120, 120, 615, 285);
   connect(Command2, &QPushButton::clicked, this, &SettingsPage::Command2_Click);
 }
 
@@ -85,11 +85,11 @@ void SettingsPage::SetTabOrder(std::initializer_list<QWidget*> order) {
 }
 
 void SettingsPage::Command2_Click() {
-  shell::CompletePage(frame_.page, [this] { platform::Unload(*this); });
+  shell::completePage(frame_.page, [this] { platform::Unload(*this); });
 }
 
 void SettingsPage::Form_Unload() {
-  config::WriteLines(config::Section(frame_.sectionTitle, SectionLines()));
+  config::writeLines(config::section(frame_.sectionTitle, SectionLines()));
 }
 
 QStringList OffOn() { return {QStringLiteral("Выкл"), QStringLiteral("Вкл")}; }

@@ -38,7 +38,7 @@ KeyboardWindow::KeyboardWindow() : platform::Form(StartUpPosition::Manual) {
   move(platform::TwipsToPixels(6330), platform::TwipsToPixels(75));
   platform::SetBackColor(this, kBlack);
 
-  Shape1 = shell::MakeOutline(this, 6540, 8400);
+  Shape1 = shell::makeOutline(this, 6540, 8400);
 
   Label1 = new platform::Label(this, QStringLiteral("Key:"), kBlue, Comic(12, true));
   platform::PlaceTwips(Label1, 600, 0, 525, 345);
@@ -51,7 +51,7 @@ KeyboardWindow::KeyboardWindow() : platform::Form(StartUpPosition::Manual) {
   platform::PlaceTwips(Command3, 1680, 360, 975, 315);
   Command1 = new platform::CommandButton(this, QStringLiteral("Запись "), kRed, Comic(12, false));
   platform::PlaceTwips(Command1, 5280, 360, 1095, 345);
-  Command2 = shell::MakeDoneButton(this, 5910, 50, 615, 285);
+  Command2 = shell::makeDoneButton(this, 5910, 50, 615, 285);
   connect(Command1, &QPushButton::clicked, this, &KeyboardWindow::Command1_Click);
   connect(Command3, &QPushButton::clicked, this, &KeyboardWindow::Command3_Click);
   connect(Command2, &QPushButton::clicked, this, &KeyboardWindow::Command2_Click);
@@ -80,7 +80,7 @@ KeyboardWindow::KeyboardWindow() : platform::Form(StartUpPosition::Manual) {
 }
 
 void KeyboardWindow::Form_Load() {
-  config::WriteLines(config::Section(u"Buy Weapons", {}));
+  config::writeLines(config::section(u"Buy Weapons", {}));
   Command1->setEnabled(false);
   for (const QString& name : KeyNameList()) List->AddItem(name);
   List->SetListIndex(-1);
@@ -97,7 +97,7 @@ void KeyboardWindow::Key_OLEDragDrop(int index, const platform::DataObject& drag
     return;
   }
   effect = platform::kDropEffectMove;
-  BoundKeyName = config::QuoteString() + List->List(List->ListIndex()) + config::QuoteString();
+  BoundKeyName = config::quote() + List->List(List->ListIndex()) + config::quote();
   Key[std::size_t(index)]->SetPicture(dragged.GetData(platform::kFormatBitmap).value<QImage>());
   SlotTexts[std::size_t(index)] = dragged.GetData(platform::kFormatText).toString();
 }
@@ -127,7 +127,7 @@ void KeyboardWindow::Command1_Click() {
   for (auto* slot : Key) slot->SetPicture(QImage());
   const int index = List->ListIndex();
   List->SetListIndex(index == List->ListCount() - 1 ? 0 : index + 1);
-  config::WriteLines({BuyBindLine(BoundKeyName, SlotTexts)});
+  config::writeLines({BuyBindLine(BoundKeyName, SlotTexts)});
   for (QString& text : SlotTexts) text.clear();
 }
 
@@ -135,7 +135,7 @@ void KeyboardWindow::Command3_Click() {
   const QString answer = platform::InputBox(QStringLiteral("New key"), QString());
   const auto characters = answer.toUcs4().size();
   if (characters > 1) {
-    shell::PlayClick(shell::RefuseSound);
+    shell::playCue(shell::RefuseCue);
   } else if (characters == 1) {
     List->AddItem(answer);
   }

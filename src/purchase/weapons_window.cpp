@@ -76,7 +76,7 @@ WeaponsWindow::WeaponsWindow() : platform::Form(StartUpPosition::Manual) {
   Label1 = new platform::Label(this, QStringLiteral("Weapons"), kTitleBlue, Comic(44.25, true));
   platform::PlaceTwips(Label1, 2040, 4440, 3750, 1230);
 
-  Command1 = shell::MakeDoneButton(this, 5445, 6160, 735, 285);
+  Command1 = shell::makeDoneButton(this, 5445, 6160, 735, 285);
   connect(Command1, &QPushButton::clicked, this, &WeaponsWindow::Command1_Click);
 
   RES.SetMaskColor(kPointerMask);

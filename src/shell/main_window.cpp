@@ -76,14 +76,14 @@ MainWindow::MainWindow() : platform::Form(StartUpPosition::CenterScreen) {
 
   for (MenuPage page : {MenuPage::Video, MenuPage::Sound, MenuPage::Player, MenuPage::Mouse,
                         MenuPage::Controls, MenuPage::Other, MenuPage::Purchase}) {
-    connect(MenuLabel(page), &platform::Label::Click, this, [page] { OpenPage(page); });
+    connect(menuLabel(page), &platform::Label::Click, this, [page] { openPage(page); });
   }
   connect(Command3, &platform::Label::Click, this, &MainWindow::Command3_Click);
   connect(this, &platform::Form::MouseDown, this, &MainWindow::ShowCredit);
   connect(Frame1, &platform::Panel::MouseDown, this, &MainWindow::ShowCredit);
 }
 
-platform::Label* MainWindow::MenuLabel(MenuPage page) const {
+platform::Label* MainWindow::menuLabel(MenuPage page) const {
   switch (page) {
     case MenuPage::Video:
       return Command5;
@@ -104,8 +104,8 @@ platform::Label* MainWindow::MenuLabel(MenuPage page) const {
 }
 
 void MainWindow::Form_Load() {
-  config::CreateConfigFile();
-  SeedFire(Fire);
+  config::createConfigFile();
+  seedFire(Fire);
 }
 
 void MainWindow::Form_Unload() { platform::End(); }
@@ -127,21 +127,19 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::ShowCredit(int button) {
   if (button != 2 || !MainWindowInUse) return;
   platform::MsgBox(kCreditText, 0, QString());
-  PlayClick(CreditSound);
+  playCue(CreditCue);
 }
 
 void MainWindow::Command3_Click() {
   if (!MainWindowInUse) return;
-  if (!config::SaveConfigFile()) return;
-  PlayClick(MenuSound);
+  if (!config::saveConfigFile()) return;
+  playCue(MenuCue);
   platform::Unload(*this);
 }
 
-void MainWindow::HoldFireLoop(bool hold) { fire_loop_held = hold; }
+void MainWindow::holdFireLoop(bool hold) { fire_loop_held = hold; }
 
-void MainWindow::Timer2_Timer() {
-  Command9->click();
-}
+void MainWindow::Timer2_Timer() { Command9->click(); }
 
 // Runs for the rest of the program, as fast as the machine allows: every click,
 // page, box and Save from now on is handled inside the DoEvents of some frame.
@@ -154,7 +152,7 @@ void MainWindow::Command9_Click() {
     // ending only records the request (tests), the loop stops with it.
     if (!self || IsUnloaded() || platform::EndRequested()) return;
     QImage& strip = Picture1->DrawingSurface();
-    DrawFireFrame(Fire, Rnd, reinterpret_cast<std::uint32_t*>(strip.bits()),
+    drawFireFrame(Fire, Rnd, reinterpret_cast<std::uint32_t*>(strip.bits()),
                   strip.bytesPerLine() / 4);
     ++fire_frames_;
     Picture1->Refresh();

@@ -33,20 +33,20 @@ class MainWindow : public platform::Form {
   platform::Label* Command1;       // Закупка оружия
   platform::Label* Command3;       // Сохранить
   platform::PictureBox* Picture1;  // the strip at the bottom
-  QTimer* Timer2;  // one tick, once the shown window handles events, starts the fire
-  QPushButton* Command9;    // never visible; its click runs the fire loop
+  QTimer* Timer2;         // one tick, once the shown window handles events, starts the fire
+  QPushButton* Command9;  // never visible; its click runs the fire loop
 
   FireGrid Fire;  // the strip's heat grid, seeded by the load
 
   // Frames of the fire drawn so far.
-  std::uint64_t FireFrames() const { return fire_frames_; }
+  std::uint64_t fireFrames() const { return fire_frames_; }
 
   // The fire loop never returns, and every later event runs inside it. Tests
   // that drive the window without it hold it back: pressing Command9 then
   // does nothing. The program never holds it.
-  static void HoldFireLoop(bool hold);
+  static void holdFireLoop(bool hold);
 
-  platform::Label* MenuLabel(MenuPage page) const;
+  platform::Label* menuLabel(MenuPage page) const;
 
   static const QString kCreditText;
 

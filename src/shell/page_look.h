@@ -18,9 +18,9 @@ inline constexpr std::uint32_t kDoneFace = 0x00FF0000;
 QFont ComicFont(double points, bool bold = false);
 
 // The outline framing a window, inset 15 twips, of the size its window gives (twips).
-platform::Shape* MakeOutline(QWidget* window, int width, int height);
+platform::Shape* makeOutline(QWidget* window, int width, int height);
 
 // "Done" at this place (twips): face 0x00FF0000, bold 9.75 pt.
-platform::CommandButton* MakeDoneButton(QWidget* window, int left, int top, int width, int height);
+platform::CommandButton* makeDoneButton(QWidget* window, int left, int top, int width, int height);
 
 }  // namespace shell

@@ -16,24 +16,24 @@ std::map<MenuPage, std::function<void()>>& Openers() {
 
 }  // namespace
 
-void SetPageOpener(MenuPage page, std::function<void()> show) { Openers()[page] = std::move(show); }
+void setPageOpener(MenuPage page, std::function<void()> show) { Openers()[page] = std::move(show); }
 
-void ClearPageOpeners() { Openers().clear(); }
+void clearPageOpeners() { Openers().clear(); }
 
-void OpenPage(MenuPage page) {
+void openPage(MenuPage page) {
   MainWindow& main = platform::The<MainWindow>();
-  if (!main.MainWindowInUse || !main.MenuLabel(page)->Enabled()) return;
+  if (!main.MainWindowInUse || !main.menuLabel(page)->Enabled()) return;
   const auto opener = Openers().find(page);
   if (opener == Openers().end()) return;  // not built yet
   opener->second();
   main.MainWindowInUse = false;
-  PlayClick(MenuSound);
+  playCue(MenuCue);
 }
 
-void CompletePage(MenuPage page, const std::function<void()>& unloadWindows) {
+void completePage(MenuPage page, const std::function<void()>& unloadWindows) {
   unloadWindows();
   MainWindow& main = platform::The<MainWindow>();
-  main.MenuLabel(page)->SetEnabled(false);
+  main.menuLabel(page)->SetEnabled(false);
   main.MainWindowInUse = true;
 }
 

@@ -14,10 +14,10 @@ QByteArray cueBytes;
 
 }  // namespace
 
-void PlayClick(int sound) {
+void playCue(Cue cue) {
   // Replacing the bytes here never pulls memory from under a sound still being
   // cut off.
-  const QString path = QStringLiteral(":/wav/%1").arg(sound);
+  const QString path = QStringLiteral(":/wav/%1").arg(int(cue));
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     platform::FatalError(QStringLiteral("ресурс не найден: ") + path);

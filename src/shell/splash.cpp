@@ -55,6 +55,6 @@ void SplashWindow::Form_Load() {
 
 void SplashWindow::Form_Unload() { platform::Show<MainWindow>(); }
 
-void StartUp() { platform::Load<SplashWindow>(); }
+void startUp() { platform::Load<SplashWindow>(); }
 
 }  // namespace shell

@@ -31,6 +31,6 @@ class SplashWindow : public platform::Form {
 };
 
 // Starts the program: the splash, whose load brings up the main window.
-void StartUp();
+void startUp();
 
 }  // namespace shell

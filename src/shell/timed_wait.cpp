@@ -8,7 +8,7 @@
 
 namespace shell {
 
-int WaitInterval(double seconds) {
+int waitInterval(double seconds) {
   // nearbyint rounds halves to even in the default rounding mode.
   const double ms = std::nearbyint(seconds * 1000.0);
   if (!(ms >= 0 && ms <= double(std::numeric_limits<int>::max()))) {
@@ -24,7 +24,7 @@ TimedWait::TimedWait(QWidget* parent) : QWidget(parent), Time(new QTimer(this)) 
 }
 
 void TimedWait::Wait(double seconds) {
-  const int ms = WaitInterval(seconds);
+  const int ms = waitInterval(seconds);
   if (ms == 0) return;
   waiting_ = true;
   Time->start(ms);

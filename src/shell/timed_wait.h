@@ -1,9 +1,8 @@
 // TimedWait: waits some seconds while the program keeps handling window events.
 #pragma once
 
-#include <QWidget>
-
 #include <QTimer>
+#include <QWidget>
 
 namespace shell {
 
@@ -27,6 +26,6 @@ class TimedWait : public QWidget {
 };
 
 // Seconds as the timer's whole milliseconds (halves to even).
-int WaitInterval(double seconds);
+int waitInterval(double seconds);
 
 }  // namespace shell

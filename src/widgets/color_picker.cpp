@@ -62,7 +62,7 @@ std::uint32_t ColorPicker::PreviewColor() const { return platform::RGB(R_, G_, B
 void ColorPicker::Step(std::int16_t& level, platform::TextBox* box, int by) {
   level = SteppedLevel(level, by > 0);
   // Written on every press, so a typed text gives way to the true level.
-  box->setText(config::NumberText(level));
+  box->setText(config::numberText(level));
   ShowSwatch();
 }
 

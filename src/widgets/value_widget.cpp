@@ -52,11 +52,11 @@ void ShowLimitMessage(LimitMessage message) {
 QString BoxText(const ValueRules& rules, std::int16_t counter) {
   switch (rules.text) {
     case ValueRules::Text::Whole:
-      return config::NumberText(counter);
+      return config::numberText(counter);
     case ValueRules::Text::Tenths:
-      return config::FractionText(counter / 10.0);
+      return config::fractionText(counter / 10.0);
     case ValueRules::Text::Percent:
-      return config::NumberText(counter) + QLatin1Char('%');
+      return config::numberText(counter) + QLatin1Char('%');
   }
   return QString();
 }
@@ -127,8 +127,8 @@ void ValueWidget::Text1_Change() {
 }
 
 QString ValueWidget::TText() const {
-  if (const auto* whole = std::get_if<std::int16_t>(&t_)) return config::NumberText(*whole);
-  return config::FractionText(std::get<double>(t_));
+  if (const auto* whole = std::get_if<std::int16_t>(&t_)) return config::numberText(*whole);
+  return config::fractionText(std::get<double>(t_));
 }
 
 }  // namespace widgets

@@ -70,14 +70,14 @@ void WizardTest::SetUp() {
   platform::ClearEndRequest();
   platform::SetEndHandler([this](int) { ++endRequests_; });
   // Running events would otherwise enter the endless fire loop; its own tests let it go.
-  shell::MainWindow::HoldFireLoop(true);
+  shell::MainWindow::holdFireLoop(true);
 }
 
 void WizardTest::TearDown() {
   platform::DestroyAllForms();
-  shell::MainWindow::HoldFireLoop(false);
-  shell::ClearPageOpeners();
-  config::CloseConfigFile();
+  shell::MainWindow::holdFireLoop(false);
+  shell::clearPageOpeners();
+  config::closeConfigFile();
   shell::resetCues();
   platform::SetEndHandler({});
   platform::ClearEndRequest();
