@@ -230,22 +230,22 @@ class FireLoopTest : public testing_support::WizardTest {
 
 TEST_F(FireLoopTest, LoadSeedsTheGridAndTheTimerStartsTheLoopOnce) {
   shell::MainWindow& w = Main();  // loaded, not shown: nothing ticks yet
-  EXPECT_EQ(w.Fire(0, 46), 50);
-  EXPECT_EQ(w.Fire(200, 50), 50);
-  EXPECT_EQ(w.Fire(100, 45), 0);
-  EXPECT_FALSE(w.Timer2->isActive());
-  EXPECT_EQ(w.Timer2->interval(), 1);
-  EXPECT_EQ(w.Command9->text(), QStringLiteral("Command9"));
+  EXPECT_EQ(w.fireGrid(0, 46), 50);
+  EXPECT_EQ(w.fireGrid(200, 50), 50);
+  EXPECT_EQ(w.fireGrid(100, 45), 0);
+  EXPECT_FALSE(w.fireStartTimer->isActive());
+  EXPECT_EQ(w.fireStartTimer->interval(), 1);
+  EXPECT_EQ(w.fireLoopButton->text(), QStringLiteral("Command9"));
 
   RunTheLoop({{10, [] { platform::End(); }}});
-  EXPECT_FALSE(w.Timer2->isActive());
-  EXPECT_FALSE(w.Command9->isVisible());
+  EXPECT_FALSE(w.fireStartTimer->isActive());
+  EXPECT_FALSE(w.fireLoopButton->isVisible());
   EXPECT_EQ(endRequests_, 1);
 
   // The strip shows exactly the frames the step draws from the seeded grid.
   const std::uint64_t frames = w.fireFrames();
   EXPECT_GE(frames, 10u);
-  QImage expected(w.Picture1->size(), QImage::Format_RGBX8888);
+  QImage expected(w.fireStrip->size(), QImage::Format_RGBX8888);
   expected.fill(Qt::black);
   FireGrid fire = Seeded();
   platform::Random random;
@@ -253,7 +253,7 @@ TEST_F(FireLoopTest, LoadSeedsTheGridAndTheTimerStartsTheLoopOnce) {
     shell::drawFireFrame(fire, random, reinterpret_cast<std::uint32_t*>(expected.bits()),
                          expected.bytesPerLine() / 4);
   }
-  EXPECT_EQ(w.Picture1->Picture(), expected);
+  EXPECT_EQ(w.fireStrip->Picture(), expected);
 }
 
 TEST_F(FireLoopTest, FlamesStandStillWhileTheCreditBoxIsOpen) {
@@ -261,13 +261,14 @@ TEST_F(FireLoopTest, FlamesStandStillWhileTheCreditBoxIsOpen) {
   QImage stripAtOpen, stripAtClose;
   dialogs_.whileBoxShown = [&](const testing_support::ShownBox&) {
     framesAtOpen = Main().fireFrames();
-    stripAtOpen = Main().Picture1->Picture().copy();
+    stripAtOpen = Main().fireStrip->Picture().copy();
     QTest::qWait(50);  // the box's own event loop
     framesAtClose = Main().fireFrames();
-    stripAtClose = Main().Picture1->Picture().copy();
+    stripAtClose = Main().fireStrip->Picture().copy();
   };
   RunTheLoop({
-      {3, [&] { QTest::mousePress(Main().Frame1, Qt::RightButton, Qt::NoModifier, QPoint(1, 1)); }},
+      {3,
+       [&] { QTest::mousePress(Main().menuPanel, Qt::RightButton, Qt::NoModifier, QPoint(1, 1)); }},
       {8, [] { platform::End(); }},
   });
   ASSERT_EQ(dialogs_.boxes.size(), 1u);
@@ -275,7 +276,7 @@ TEST_F(FireLoopTest, FlamesStandStillWhileTheCreditBoxIsOpen) {
   EXPECT_EQ(framesAtClose, framesAtOpen);
   EXPECT_EQ(stripAtClose, stripAtOpen);
   EXPECT_GE(Main().fireFrames(), framesAtOpen + 5);
-  EXPECT_NE(Main().Picture1->Picture(), stripAtOpen);
+  EXPECT_NE(Main().fireStrip->Picture(), stripAtOpen);
   EXPECT_EQ(Cues(), std::vector<int>{shell::CreditCue});
 }
 
@@ -286,13 +287,13 @@ TEST_F(FireLoopTest, PagesAndSaveWorkWhileItBurns) {
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
   };
   RunTheLoop({
-      {2, [&] { click(Main().Command6); }},
+      {2, [&] { click(Main().mouseLabel); }},
       {4, [&] { click(platform::The<pages::MousePage>().Command2); }},
       {6,
        [&] {
-         EXPECT_FALSE(Main().Command6->Enabled());
-         EXPECT_TRUE(Main().MainWindowInUse);
-         click(Main().Command3);
+         EXPECT_FALSE(Main().mouseLabel->Enabled());
+         EXPECT_TRUE(Main().isInUse());
+         click(Main().saveLabel);
        }},
   });
   EXPECT_EQ(endRequests_, 1);

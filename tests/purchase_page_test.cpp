@@ -61,7 +61,7 @@ class PurchasePageTest : public testing_support::WizardTest {
     shell::setPageOpener(shell::MenuPage::Purchase, purchase::ShowPurchasePage);
     platform::Show<shell::MainWindow>();
     fresh_ = TempFileBytes();
-    QTest::mouseClick(Main().Command1, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    QTest::mouseClick(Main().purchaseLabel, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
   }
   void TearDown() override {
     platform::SetDragRunner({});
@@ -469,8 +469,8 @@ TEST_F(PurchasePageTest, RoadOfOneKey) {
   QTest::mouseClick(Keys().Command2, Qt::LeftButton);
   platform::DoEvents();
   EXPECT_EQ(TempFileBytes(), fresh_ + kHeader + "bind \"F1\" \"1-1;4-2;reset\"\r\n");
-  EXPECT_FALSE(Main().Command1->Enabled());
-  EXPECT_TRUE(Main().MainWindowInUse);
+  EXPECT_FALSE(Main().purchaseLabel->Enabled());
+  EXPECT_TRUE(Main().isInUse());
   EXPECT_EQ(Cues(), std::vector<int>{shell::MenuCue});
 }
 
@@ -482,10 +482,10 @@ TEST_F(PurchasePageTest, DoneOfTheWeaponsWindowClosesBoth) {
   EXPECT_TRUE(weapons.isNull());
   EXPECT_TRUE(keys.isNull());
   EXPECT_EQ(TempFileBytes(), fresh_ + kHeader);
-  EXPECT_FALSE(Main().Command1->Enabled());
-  EXPECT_TRUE(Main().MainWindowInUse);
+  EXPECT_FALSE(Main().purchaseLabel->Enabled());
+  EXPECT_TRUE(Main().isInUse());
   // The label stays grey: the page does not open again.
-  QTest::mouseClick(Main().Command1, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+  QTest::mouseClick(Main().purchaseLabel, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
   EXPECT_EQ(TempFileBytes(), fresh_ + kHeader);
 }
 

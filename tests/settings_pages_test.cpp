@@ -114,7 +114,7 @@ class SettingsPagesTest : public testing_support::WizardTest {
 };
 
 TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
-  Click(Main().Command8);  // Игрока
+  Click(Main().playerLabel);  // Игрока
   pages::PlayerPage& player = platform::The<pages::PlayerPage>();
   EXPECT_EQ(player.Label6->text(), QStringLiteral("Скорость смешения игрока влево и вправо"));
   Up(player.SPEED2, 40);  // to the limit: the page writes 800
@@ -122,7 +122,7 @@ TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
   player.Combo3->SetListIndex(0);
   Click(player.Command2);
 
-  Click(Main().Command5);  // Видео
+  Click(Main().videoLabel);  // Видео
   pages::VideoPage& video = platform::The<pages::VideoPage>();
   EXPECT_EQ(video.Label2.size(), 12);
   EXPECT_EQ(video.Label2[7]->text(), QString::fromUtf8("Поддержка \xD0\x9C\xD0\x9C\xD0\xA5"));
@@ -133,7 +133,7 @@ TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
   video.Combo6->SetListIndex(2);
   Click(video.Command2);
 
-  Click(Main().Command7);  // Аудио
+  Click(Main().soundLabel);  // Аудио
   pages::SoundPage& sound = platform::The<pages::SoundPage>();
   EXPECT_EQ(sound.Volume1->Text1->Text(), QStringLiteral("0%"));
   Up(sound.Volume1, 37);
@@ -141,9 +141,9 @@ TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
   Click(sound.Command2);
 
   EXPECT_EQ(dialogs_.boxes.size(), 1u);  // SPEED's limit message
-  EXPECT_FALSE(Main().Command5->Enabled());
-  EXPECT_FALSE(Main().Command7->Enabled());
-  EXPECT_FALSE(Main().Command8->Enabled());
+  EXPECT_FALSE(Main().videoLabel->Enabled());
+  EXPECT_FALSE(Main().soundLabel->Enabled());
+  EXPECT_FALSE(Main().playerLabel->Enabled());
   EXPECT_EQ(
       TempFileBytes(),
       fresh_ +
@@ -168,21 +168,21 @@ TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
 }
 
 TEST_F(SettingsPagesTest, StartingIndexes) {
-  Click(Main().Command5);
+  Click(Main().videoLabel);
   pages::VideoPage& v = platform::The<pages::VideoPage>();
   EXPECT_EQ((std::vector<int>{v.Combo1->ListIndex(), v.Combo3->ListIndex(), v.Combo4->ListIndex(),
                               v.Combo5->ListIndex(), v.Combo6->ListIndex(), v.Combo7->ListIndex(),
                               v.Combo8->ListIndex()}),
             (std::vector<int>{0, 1, 1, 1, 0, 1, 1}));
   Click(v.Command2);
-  Click(Main().Command7);
+  Click(Main().soundLabel);
   pages::SoundPage& s = platform::The<pages::SoundPage>();
   EXPECT_EQ((std::vector<int>{s.Combo1->ListIndex(), s.Combo2->ListIndex(), s.Combo3->ListIndex(),
                               s.Combo4->ListIndex()}),
             (std::vector<int>{1, 0, 0, 1}));
   EXPECT_EQ(s.Combo2->List(0), QStringLiteral("Да"));
   Click(s.Command2);
-  Click(Main().Command8);
+  Click(Main().playerLabel);
   pages::PlayerPage& p = platform::The<pages::PlayerPage>();
   EXPECT_EQ((std::vector<int>{p.Combo1->ListIndex(), p.Combo2->ListIndex(), p.Combo3->ListIndex()}),
             (std::vector<int>{1, 0, 1}));
@@ -222,7 +222,7 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
     std::function<Stops()> order;
   };
   const Walk walks[] = {
-      {"video", &shell::MainWindow::Command5,
+      {"video", &shell::MainWindow::videoLabel,
        [] {
          pages::VideoPage& p = platform::The<pages::VideoPage>();
          Stops s;
@@ -239,7 +239,7 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
                             {"Done", p.Command2}});
          return s;
        }},
-      {"mouse", &shell::MainWindow::Command6,
+      {"mouse", &shell::MainWindow::mouseLabel,
        [] {
          pages::MousePage& p = platform::The<pages::MousePage>();
          Stops s;
@@ -253,7 +253,7 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
                             {"Done", p.Command2}});
          return s;
        }},
-      {"sound", &shell::MainWindow::Command7,
+      {"sound", &shell::MainWindow::soundLabel,
        [] {
          pages::SoundPage& p = platform::The<pages::SoundPage>();
          Stops s;
@@ -263,7 +263,7 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
          s.insert(s.end(), {{"Combo3", p.Combo3}, {"Combo4", p.Combo4}, {"Done", p.Command2}});
          return s;
        }},
-      {"player", &shell::MainWindow::Command8,
+      {"player", &shell::MainWindow::playerLabel,
        [] {
          pages::PlayerPage& p = platform::The<pages::PlayerPage>();
          Stops s{{"Combo1", p.Combo1}, {"Combo2", p.Combo2}};
@@ -273,7 +273,7 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
          s.insert(s.end(), {{"Combo3", p.Combo3}, {"Done", p.Command2}});
          return s;
        }},
-      {"other", &shell::MainWindow::Command4,
+      {"other", &shell::MainWindow::otherLabel,
        [] {
          pages::OtherPage& p = platform::The<pages::OtherPage>();
          Stops s{
@@ -330,15 +330,15 @@ TEST_F(EveryPageTest, OpenListsShowTheirOwnColours) {
     pages::SettingsPage& (*window)();
   };
   const Page menus[] = {
-      {"video", &shell::MainWindow::Command5,
+      {"video", &shell::MainWindow::videoLabel,
        []() -> pages::SettingsPage& { return platform::The<pages::VideoPage>(); }},
-      {"mouse", &shell::MainWindow::Command6,
+      {"mouse", &shell::MainWindow::mouseLabel,
        []() -> pages::SettingsPage& { return platform::The<pages::MousePage>(); }},
-      {"sound", &shell::MainWindow::Command7,
+      {"sound", &shell::MainWindow::soundLabel,
        []() -> pages::SettingsPage& { return platform::The<pages::SoundPage>(); }},
-      {"player", &shell::MainWindow::Command8,
+      {"player", &shell::MainWindow::playerLabel,
        []() -> pages::SettingsPage& { return platform::The<pages::PlayerPage>(); }},
-      {"other", &shell::MainWindow::Command4,
+      {"other", &shell::MainWindow::otherLabel,
        []() -> pages::SettingsPage& { return platform::The<pages::OtherPage>(); }},
   };
   const QColor black(0, 0, 0), text(0, 0, 0xC0);

@@ -92,7 +92,7 @@ void Menu(platform::Label* label) { Click(label, Qt::LeftButton, QPoint(2, 2)); 
 // The player's steps; each runs from inside the fire loop, a little after the one before.
 std::vector<std::function<void()>> Script() {
   return {
-      [] { Menu(Main().Command4); },  // Остальные
+      [] { Menu(Main().otherLabel); },  // Остальные
       [] {
         pages::OtherPage& p = The<pages::OtherPage>();
         Type(p.Text1, QStringLiteral("Вася"));
@@ -101,7 +101,7 @@ std::vector<std::function<void()>> Script() {
         Click(p.COLOR1->SpinR, Qt::LeftButton, QPoint(4, p.COLOR1->SpinR->height() - 3));
         Click(p.Command2);
       },
-      [] { Menu(Main().Command1); },  // Закупка оружия
+      [] { Menu(Main().purchaseLabel); },  // Закупка оружия
       [] {
         The<purchase::WeaponsWindow>().Option1->Click();        // pistols
         The<purchase::KeyboardWindow>().List->SetListIndex(0);  // F1
@@ -111,14 +111,14 @@ std::vector<std::function<void()>> Script() {
       [] { DropWeapon(15, 7); },
       [] { Click(The<purchase::KeyboardWindow>().Command1); },  // Запись
       [] { Click(The<purchase::KeyboardWindow>().Command2); },  // Done
-      [] { Menu(Main().Command6); },                            // Мышки
+      [] { Menu(Main().mouseLabel); },                          // Мышки
       [] {
         pages::MousePage& p = The<pages::MousePage>();
         SpinUp(p.SEN1, 15);
         p.Combo3->SetListIndex(1);
         Click(p.Command2);
       },
-      [] { Menu(Main().Command2); },  // Управление
+      [] { Menu(Main().controlsLabel); },  // Управление
       [] { ArmBox(0); },
       [] { QTest::keyClick(The<bindings::ControlsPage>().windowHandle(), Qt::Key_A); },
       [] { ArmBox(8); },
@@ -129,27 +129,27 @@ std::vector<std::function<void()>> Script() {
                           Qt::NoModifier, BoxInView(55));
       },
       [] { Click(The<bindings::ControlsPage>().Command2); },
-      [] { Menu(Main().Command7); },  // Аудио
+      [] { Menu(Main().soundLabel); },  // Аудио
       [] {
         pages::SoundPage& p = The<pages::SoundPage>();
         SpinUp(p.Volume1, 50);
         p.Combo1->SetListIndex(0);
         Click(p.Command2);
       },
-      [] { Menu(Main().Command5); },  // Видео
+      [] { Menu(Main().videoLabel); },  // Видео
       [] {
         pages::VideoPage& p = The<pages::VideoPage>();
         SpinUp(p.UPDW1, 2);
         p.Combo8->SetListIndex(0);
         Click(p.Command2);
       },
-      [] { Menu(Main().Command8); },  // Игрока
+      [] { Menu(Main().playerLabel); },  // Игрока
       [] {
         pages::PlayerPage& p = The<pages::PlayerPage>();
         SpinDown(p.SPEED2, 5);
         Click(p.Command2);
       },
-      [] { Menu(Main().Command3); },  // Сохранить: the program ends here
+      [] { Menu(Main().saveLabel); },  // Сохранить: the program ends here
   };
 }
 

@@ -66,17 +66,17 @@ void Click(QWidget* widget) {
 // Some frames of flames on the strip, as the held-back loop would draw them.
 void BurnAWhile(shell::MainWindow& main) {
   platform::Random random;
-  QImage& strip = main.Picture1->DrawingSurface();
+  QImage& strip = main.fireStrip->DrawingSurface();
   auto next = [&random] { return random.Next(); };
   for (int frame = 0; frame < 80; ++frame) {
-    shell::fireFrame(main.Fire, next, [&strip](int x, int y, std::uint32_t bgr) {
+    shell::fireFrame(main.fireGrid, next, [&strip](int x, int y, std::uint32_t bgr) {
       if (x < strip.width() && y < strip.height()) {
         strip.setPixelColor(
             x, y, QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)));
       }
     });
   }
-  main.Picture1->Refresh();
+  main.fireStrip->Refresh();
 }
 
 }  // namespace
@@ -126,43 +126,43 @@ int main(int argc, char** argv) {
     platform::Label* label;
     std::function<void()> grabAndClose;
   } pages[] = {
-      {main.Command5,
+      {main.videoLabel,
        [] {
          auto& p = platform::The<pages::VideoPage>();
          Save(p, QStringLiteral("VideoPage"));
          Click(p.Command2);
        }},
-      {main.Command7,
+      {main.soundLabel,
        [] {
          auto& p = platform::The<pages::SoundPage>();
          Save(p, QStringLiteral("SoundPage"));
          Click(p.Command2);
        }},
-      {main.Command8,
+      {main.playerLabel,
        [] {
          auto& p = platform::The<pages::PlayerPage>();
          Save(p, QStringLiteral("PlayerPage"));
          Click(p.Command2);
        }},
-      {main.Command6,
+      {main.mouseLabel,
        [] {
          auto& p = platform::The<pages::MousePage>();
          Save(p, QStringLiteral("MousePage"));
          Click(p.Command2);
        }},
-      {main.Command2,
+      {main.controlsLabel,
        [] {
          auto& p = platform::The<bindings::ControlsPage>();
          Save(p, QStringLiteral("ControlsPage"));
          Click(p.Command2);
        }},
-      {main.Command4,
+      {main.otherLabel,
        [] {
          auto& p = platform::The<pages::OtherPage>();
          Save(p, QStringLiteral("OtherPage"));
          Click(p.Command2);
        }},
-      {main.Command1,
+      {main.purchaseLabel,
        [] {
          auto& weapons = platform::The<purchase::WeaponsWindow>();
          auto& keys = platform::The<purchase::KeyboardWindow>();
@@ -176,7 +176,7 @@ int main(int argc, char** argv) {
   };
   for (const auto& page : pages) {
     Click(page.label);
-    if (main.MainWindowInUse) {
+    if (main.isInUse()) {
       std::fprintf(stderr, "%s did not open its page\n", qPrintable(page.label->text()));
       ++failures;
       continue;

@@ -9,24 +9,24 @@
 namespace shell {
 namespace {
 
-std::map<MenuPage, std::function<void()>>& Openers() {
+std::map<MenuPage, std::function<void()>>& openers() {
   static std::map<MenuPage, std::function<void()>> openers;
   return openers;
 }
 
 }  // namespace
 
-void setPageOpener(MenuPage page, std::function<void()> show) { Openers()[page] = std::move(show); }
+void setPageOpener(MenuPage page, std::function<void()> show) { openers()[page] = std::move(show); }
 
-void clearPageOpeners() { Openers().clear(); }
+void clearPageOpeners() { openers().clear(); }
 
 void openPage(MenuPage page) {
   MainWindow& main = platform::The<MainWindow>();
-  if (!main.MainWindowInUse || !main.menuLabel(page)->Enabled()) return;
-  const auto opener = Openers().find(page);
-  if (opener == Openers().end()) return;  // not built yet
+  if (!main.isInUse() || !main.menuLabel(page)->Enabled()) return;
+  const auto opener = openers().find(page);
+  if (opener == openers().end()) return;  // not built yet
   opener->second();
-  main.MainWindowInUse = false;
+  main.setInUse(false);
   playCue(MenuCue);
 }
 
@@ -34,7 +34,7 @@ void completePage(MenuPage page, const std::function<void()>& unloadWindows) {
   unloadWindows();
   MainWindow& main = platform::The<MainWindow>();
   main.menuLabel(page)->SetEnabled(false);
-  main.MainWindowInUse = true;
+  main.setInUse(true);
 }
 
 }  // namespace shell

@@ -26,7 +26,7 @@ class ControlsPageTest : public testing_support::WizardTest {
     shell::setPageOpener(shell::MenuPage::Controls, [] { platform::Show<ControlsPage>(); });
     platform::Show<shell::MainWindow>();
     fresh_ = TempFileBytes();
-    QTest::mouseClick(Main().Command2, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    QTest::mouseClick(Main().controlsLabel, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Page()));
     sound_.played.clear();
   }
@@ -326,8 +326,8 @@ TEST_F(ControlsPageTest, DoneWritesTheSectionInBoxOrder) {
                                  "bind \"Mouse2\" \"+attack\"\r\n"
                                  "bind \"F5\" \"timeleft\"\r\n");
   EXPECT_EQ(Cues(), std::vector<int>{shell::DisarmCue});  // the armed box's focus loss
-  EXPECT_FALSE(Main().Command2->Enabled());
-  EXPECT_TRUE(Main().MainWindowInUse);
+  EXPECT_FALSE(Main().controlsLabel->Enabled());
+  EXPECT_TRUE(Main().isInUse());
 }
 
 }  // namespace
