@@ -292,8 +292,8 @@ TEST_F(LayoutTest, Splash) {
   EXPECT_EQ(s.geometry(), PxRect(4680, 3075, 6120, 4665));
   EXPECT_EQ(s.palette().color(QPalette::Window), Bgr(0x00800000));
   CheckAll({
-      {"Pic", s.Pic, 120, 120, 5895, 4455, Sys(QPalette::Base)},
-      {"WaiT1", s.WaiT1, 840, 2880, 735, 975},
+      {"pictureBox", s.pictureBox, 120, 120, 5895, 4455, Sys(QPalette::Base)},
+      {"timedWait", s.timedWait, 840, 2880, 735, 975},
   });
 }
 

@@ -29,26 +29,26 @@ TEST_F(TimedWaitTest, ZeroHandlesNoEventAndAWaitRunsThemAll) {
   shell::TimedWait wait(&host);
   bool ran = false;
   QTimer::singleShot(0, [&] { ran = true; });
-  wait.Wait(0.0004);
+  wait.wait(0.0004);
   EXPECT_FALSE(ran);
-  EXPECT_FALSE(wait.Time->isActive());
+  EXPECT_FALSE(wait.timer->isActive());
 
   for (int round = 0; round < 2; ++round) {  // a second call works the same way
     SCOPED_TRACE(round);
     QElapsedTimer clock;
     clock.start();
-    wait.Wait(0.5);
+    wait.wait(0.5);
     EXPECT_TRUE(ran);
     EXPECT_GE(clock.elapsed(), 480);
     EXPECT_LT(clock.elapsed(), 1500);
-    EXPECT_FALSE(wait.Time->isActive());
+    EXPECT_FALSE(wait.timer->isActive());
   }
 }
 
 TEST_F(TimedWaitTest, RefusedInterval) {
   QWidget host;
   shell::TimedWait wait(&host);
-  EXPECT_EXIT(wait.Wait(-1), ::testing::ExitedWithCode(1), "время ожидания");
+  EXPECT_EXIT(wait.wait(-1), ::testing::ExitedWithCode(1), "время ожидания");
 }
 
 // The start-up as a player sees it.

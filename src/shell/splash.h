@@ -15,8 +15,8 @@ class SplashWindow : public platform::Form {
  public:
   SplashWindow();
 
-  platform::PictureBox* Pic;
-  TimedWait* WaiT1;
+  platform::PictureBox* pictureBox;
+  TimedWait* timedWait;
 
   // The picture the window shows.
   const QImage& picture() const { return picture_; }

@@ -17,20 +17,20 @@ int waitInterval(double seconds) {
   return int(ms);
 }
 
-TimedWait::TimedWait(QWidget* parent) : QWidget(parent), Time(new QTimer(this)) {
-  Time->setTimerType(Qt::PreciseTimer);
-  Time->setSingleShot(true);
-  connect(Time, &QTimer::timeout, this, &TimedWait::Time_Timer);
+TimedWait::TimedWait(QWidget* parent) : QWidget(parent), timer(new QTimer(this)) {
+  timer->setTimerType(Qt::PreciseTimer);
+  timer->setSingleShot(true);
+  connect(timer, &QTimer::timeout, this, &TimedWait::onTimeout);
 }
 
-void TimedWait::Wait(double seconds) {
+void TimedWait::wait(double seconds) {
   const int ms = waitInterval(seconds);
   if (ms == 0) return;
   waiting_ = true;
-  Time->start(ms);
+  timer->start(ms);
   while (waiting_) platform::DoEvents();
 }
 
-void TimedWait::Time_Timer() { waiting_ = false; }
+void TimedWait::onTimeout() { waiting_ = false; }
 
 }  // namespace shell

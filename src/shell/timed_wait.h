@@ -15,12 +15,12 @@ class TimedWait : public QWidget {
   // Returns after about `seconds`; every event that arrives meanwhile runs
   // first. The seconds become whole milliseconds, a half going to the even
   // neighbour, so less than half a millisecond handles no event at all.
-  void Wait(double seconds);
+  void wait(double seconds);
 
-  QTimer* Time;
+  QTimer* timer;
 
  private:
-  void Time_Timer();
+  void onTimeout();
 
   bool waiting_ = false;
 };
