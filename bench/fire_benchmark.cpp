@@ -29,7 +29,7 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
-void fireFrame(benchmark::State& state) {
+void fireFrameBenchmark(benchmark::State& state) {
   constexpr int kWidth = 207, kHeight = 57;  // the strip in pixels
   std::vector<std::uint32_t> strip(std::size_t(kWidth) * kHeight, 0xFF000000u);
   shell::FireGrid fire;
@@ -50,7 +50,7 @@ void fireFrame(benchmark::State& state) {
   state.counters["frames_per_s"] =
       benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
 }
-BENCHMARK(fireFrame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(fireFrameBenchmark)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

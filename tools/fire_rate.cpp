@@ -16,7 +16,7 @@
 
 namespace {
 
-long long WallMicroseconds() {
+long long wallMicroseconds() {
   return std::chrono::duration_cast<std::chrono::microseconds>(
              std::chrono::system_clock::now().time_since_epoch())
       .count();
@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
     platform::Label* label = main.menuLabel(page);
     QObject::connect(label, &platform::Label::Click, [label, &main] {
       std::printf("click %s at %lld us, frame %llu\n", label->text().toUtf8().constData(),
-                  WallMicroseconds(), static_cast<unsigned long long>(main.fireFrames()));
+                  wallMicroseconds(), static_cast<unsigned long long>(main.fireFrames()));
       std::fflush(stdout);
     });
   }

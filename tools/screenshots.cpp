@@ -183,7 +183,7 @@ int main(int argc, char** argv) {
     }
     page.grabAndClose();
   }
-  Save(main, QStringLiteral("Form4_done"));
+  Save(main, QStringLiteral("MainWindow_done"));
   platform::SetSoundOutput(nullptr);
   platform::DestroyAllForms();
   return failures == 0 ? 0 : 1;
