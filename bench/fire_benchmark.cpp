@@ -29,19 +29,19 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
-void FireFrame(benchmark::State& state) {
+void fireFrameBenchmark(benchmark::State& state) {
   constexpr int kWidth = 207, kHeight = 57;  // the strip in pixels
   std::vector<std::uint32_t> strip(std::size_t(kWidth) * kHeight, 0xFF000000u);
   shell::FireGrid fire;
-  shell::SeedFire(fire);
+  shell::seedFire(fire);
   platform::Random random;
   // Let the flames rise first, so the frames measured are the steady ones.
   for (int frame = 0; frame < 200; ++frame)
-    shell::DrawFireFrame(fire, random, strip.data(), kWidth);
+    shell::drawFireFrame(fire, random, strip.data(), kWidth);
 
   const std::uint64_t before = allocations.load();
   for (auto _ : state) {
-    shell::DrawFireFrame(fire, random, strip.data(), kWidth);
+    shell::drawFireFrame(fire, random, strip.data(), kWidth);
     benchmark::DoNotOptimize(strip.data());
     benchmark::ClobberMemory();
   }
@@ -50,7 +50,7 @@ void FireFrame(benchmark::State& state) {
   state.counters["frames_per_s"] =
       benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
 }
-BENCHMARK(FireFrame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(fireFrameBenchmark)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "config/config_text.h"
-#include "config/mod.h"
 #include "platform/dialogs.h"
 #include "support/expected_template.h"
 #include "support/wizard_test.h"
@@ -32,7 +31,7 @@ QByteArray ExpectedFreshFile() {
 class ConfigFileTest : public testing_support::WizardTest {};
 
 TEST_F(ConfigFileTest, FreshFileIsTemplateAndOneEmptyLine) {
-  config::CreateConfigFile();
+  config::createConfigFile();
   const QByteArray bytes = TempFileBytes();
   EXPECT_EQ(bytes, ExpectedFreshFile());
   EXPECT_EQ(bytes.size(), 3857 + 2);
@@ -42,23 +41,21 @@ TEST_F(ConfigFileTest, FreshFileIsTemplateAndOneEmptyLine) {
 }
 
 TEST_F(ConfigFileTest, LinesReachTheFileAtOnceInCodePage1251) {
-  config::CreateConfigFile();
-  config::WriteLines(config::Section(u"Othen Setting", {config::ValueLine(u"name", u"Игрок")}));
+  config::createConfigFile();
+  config::writeLines(config::section(u"Othen Setting", {config::valueLine(u"name", u"Игрок")}));
   // Read while the stream is still open: nothing waits in a buffer.
   EXPECT_EQ(TempFileBytes(),
             ExpectedFreshFile() + "\r\n// [ Othen Setting ] \r\nname \"\xC8\xE3\xF0\xEE\xEA\"\r\n");
-  MOD::CfgStream->WriteBlankLines(1);
-  EXPECT_TRUE(TempFileBytes().endsWith("\"\r\n\r\n"));
 }
 
 TEST_F(ConfigFileTest, EachStartReplacesTheFileAndKeepsItPrivate) {
   WriteFile(TempFilePath(), QByteArray(10000, 'x'));
   ::chmod(QFile::encodeName(TempFilePath()).constData(), 0666);
-  config::CreateConfigFile();
+  config::createConfigFile();
   EXPECT_EQ(TempFileBytes(), ExpectedFreshFile());
-  config::WriteLines({QStringLiteral("late line")});
-  MOD::Reset();
-  config::CreateConfigFile();
+  config::writeLines({QStringLiteral("late line")});
+  config::closeConfigFile();
+  config::createConfigFile();
   EXPECT_EQ(TempFileBytes(), ExpectedFreshFile());
 
   struct stat st {};
@@ -78,13 +75,13 @@ TEST_F(ConfigFileTest, FullDiskNeverLeavesACutLine) {
       {
         qputenv("TMPDIR", qgetenv("VESMIR_FULL_DISK_DIR"));
         std::signal(SIGXFSZ, SIG_IGN);
-        config::CreateConfigFile();
+        config::createConfigFile();
         rlimit limit{};
         ::getrlimit(RLIMIT_FSIZE, &limit);
         limit.rlim_cur = kRoom;
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        config::WriteLines(
-            config::Section(u"Video Setting", {config::ValueLine(u"gl_lightholes", u"1")}));
+        config::writeLines(
+            config::section(u"Video Setting", {config::valueLine(u"gl_lightholes", u"1")}));
       },
       ::testing::ExitedWithCode(1), "cfg\\.cfg");
   qunsetenv("VESMIR_FULL_DISK_DIR");
@@ -97,8 +94,7 @@ class SaveTest : public ConfigFileTest {
  protected:
   void SaveAs(const QString& path) {
     dialogs_.saveAnswers.push_back(path);
-    platform::CommonDialog dialog;
-    EXPECT_TRUE(config::SaveConfigFile(dialog)) << path.toStdString();
+    EXPECT_TRUE(config::saveConfigFile()) << path.toStdString();
     EXPECT_TRUE(dialogs_.boxes.empty());
   }
   // What the folder holds besides cfg.cfg and the named files: nothing, hidden or not.
@@ -112,7 +108,7 @@ class SaveTest : public ConfigFileTest {
 };
 
 TEST_F(SaveTest, ThroughALinkWritesTheFileItNames) {
-  config::CreateConfigFile();
+  config::createConfigFile();
   const QString target = InTemp(QStringLiteral("real.cfg"));
   WriteFile(target, "old");
   ::chmod(QFile::encodeName(target).constData(), 0640);
@@ -134,7 +130,7 @@ TEST_F(SaveTest, ThroughALinkWritesTheFileItNames) {
 }
 
 TEST_F(SaveTest, NamesUpToTheLongestTheSystemTakes) {
-  config::CreateConfigFile();
+  config::createConfigFile();
   const QString names[] = {
       QString(244, QLatin1Char('a')) + QStringLiteral(".cfg"),  // 248 bytes
       QString(251, QLatin1Char('b')) + QStringLiteral(".cfg"),  // 255 bytes
@@ -157,7 +153,7 @@ TEST_F(RefusedTempFile, SymbolicLinkIsNotFollowed) {
   const QString target = InTemp(QStringLiteral("precious.txt"));
   WriteFile(target, "keep me");
   ASSERT_TRUE(QFile::link(target, TempFilePath()));
-  EXPECT_EXIT(config::CreateConfigFile(), ::testing::ExitedWithCode(1),
+  EXPECT_EXIT(config::createConfigFile(), ::testing::ExitedWithCode(1),
               "cfg\\.cfg.*символическая ссылка");
   EXPECT_EQ(ReadFile(target), "keep me");
   EXPECT_TRUE(QFileInfo(TempFilePath()).isSymLink());
@@ -195,7 +191,7 @@ TEST_F(RefusedTempFile, OtherKinds) {
     QFile::remove(TempFilePath());
     ::rmdir(QFile::encodeName(TempFilePath()));
     c.make(TempFilePath());
-    EXPECT_EXIT(config::CreateConfigFile(), ::testing::ExitedWithCode(1), c.reason);
+    EXPECT_EXIT(config::createConfigFile(), ::testing::ExitedWithCode(1), c.reason);
     // Nothing was emptied or changed.
     if (QFileInfo(TempFilePath()).isFile()) {
       EXPECT_EQ(ReadFile(TempFilePath()), "theirs");

@@ -14,39 +14,39 @@ struct LineCase {
 
 TEST(ConfigText, LinesAndNumbers) {
   const LineCase cases[] = {
-      {"value line", config::ValueLine(u"gamma", 1), "gamma \"1\""},
-      {"negative whole", config::ValueLine(u"x", -12), "x \"-12\""},
-      {"no selection", config::ValueLine(u"k", -1), "k \"-1\""},
-      {"first item", config::ValueLine(u"k", 0), "k \"0\""},
-      {"text value", config::ValueLine(u"m_pitch", u"0.022"), "m_pitch \"0.022\""},
-      {"empty value", config::ValueLine(u"name", u""), "name \"\""},
-      {"header", config::SectionHeaderLine(u"Commands"), "// [ Commands ] "},
-      {"header", config::SectionHeaderLine(u"Othen Setting"), "// [ Othen Setting ] "},
-      {"whole fraction", config::FractionText(10.0), "10"},
-      {"tenths", config::FractionText(3 * 0.1), "0.3"},
-      {"hundredths", config::FractionText(7 * 0.01), "0.07"},
-      {"sum of tenths", config::FractionText(0.1 + 0.2), "0.3"},
-      {"negative", config::FractionText(-1.5), "-1.5"},
-      {"zero", config::FractionText(-0.0), "0"},
-      {"15 digits", config::FractionText(1.0 / 3.0), "0.333333333333333"},
-      {"integer text", config::NumberText(-32768), "-32768"},
+      {"value line", config::valueLine(u"gamma", 1), "gamma \"1\""},
+      {"negative whole", config::valueLine(u"x", -12), "x \"-12\""},
+      {"no selection", config::valueLine(u"k", -1), "k \"-1\""},
+      {"first item", config::valueLine(u"k", 0), "k \"0\""},
+      {"text value", config::valueLine(u"m_pitch", u"0.022"), "m_pitch \"0.022\""},
+      {"empty value", config::valueLine(u"name", u""), "name \"\""},
+      {"header", config::sectionHeaderLine(u"Commands"), "// [ Commands ] "},
+      {"header", config::sectionHeaderLine(u"Othen Setting"), "// [ Othen Setting ] "},
+      {"whole fraction", config::fractionText(10.0), "10"},
+      {"tenths", config::fractionText(3 * 0.1), "0.3"},
+      {"hundredths", config::fractionText(7 * 0.01), "0.07"},
+      {"sum of tenths", config::fractionText(0.1 + 0.2), "0.3"},
+      {"negative", config::fractionText(-1.5), "-1.5"},
+      {"zero", config::fractionText(-0.0), "0"},
+      {"15 digits", config::fractionText(1.0 / 3.0), "0.333333333333333"},
+      {"integer text", config::numberText(-32768), "-32768"},
   };
   for (const LineCase& c : cases) {
     EXPECT_EQ(c.made, QString::fromUtf8(c.expected)) << c.what;
   }
-  EXPECT_EQ(config::SectionHeaderLine(u"Commands").size(), 16);
-  EXPECT_EQ(config::ValueLine(u"gamma", 1).size(), 9);
+  EXPECT_EQ(config::sectionHeaderLine(u"Commands").size(), 16);
+  EXPECT_EQ(config::valueLine(u"gamma", 1).size(), 9);
 }
 
 TEST(ConfigText, SectionStartsWithEmptyLineAndHeader) {
   EXPECT_EQ(
-      config::Section(u"Mouse Setting", {QStringLiteral("+mlook")}),
+      config::section(u"Mouse Setting", {QStringLiteral("+mlook")}),
       (QStringList{QString(), QStringLiteral("// [ Mouse Setting ] "), QStringLiteral("+mlook")}));
 }
 
 TEST(ConfigText, StringTable) {
-  EXPECT_EQ(config::QuoteString(), QStringLiteral("\""));
-  EXPECT_EQ(config::ResetQuoteString(), QStringLiteral("reset\""));
+  EXPECT_EQ(config::quote(), QStringLiteral("\""));
+  EXPECT_EQ(config::buyLineEnd(), QStringLiteral("reset\""));
 }
 
 TEST(AnsiText, CodePage1251) {

@@ -22,8 +22,8 @@
 
 namespace {
 
-using shell::FireColor;
-using shell::FireFrame;
+using shell::fireColor;
+using shell::fireFrame;
 using shell::FireGrid;
 
 constexpr std::uint32_t kPaleYellow = 0x0080FFFF;
@@ -47,7 +47,7 @@ struct ScriptedRandom {
 template <class Random>
 std::vector<Pixel> Frame(FireGrid& fire, Random& random) {
   std::vector<Pixel> pixels;
-  FireFrame(fire, random, [&](int column, int row, std::uint32_t bgr) {
+  fireFrame(fire, random, [&](int column, int row, std::uint32_t bgr) {
     pixels.push_back({column, row, bgr});
   });
   return pixels;
@@ -55,7 +55,7 @@ std::vector<Pixel> Frame(FireGrid& fire, Random& random) {
 
 FireGrid Seeded() {
   FireGrid fire;
-  shell::SeedFire(fire);
+  shell::seedFire(fire);
   return fire;
 }
 
@@ -64,7 +64,7 @@ TEST(FireStep, SeedingHeatsOnlyTheFiveBottomRows) {
   for (int y = 0; y < shell::kFireRows; ++y) {
     for (int x = 0; x < shell::kFireColumns; ++x) fire(x, y) = 7;
   }
-  shell::SeedFire(fire);
+  shell::seedFire(fire);
   for (int y = 0; y < shell::kFireRows; ++y) {
     for (int x = 0; x < shell::kFireColumns; ++x) {
       ASSERT_EQ(fire(x, y), y >= 46 ? 50 : 0) << x << "," << y;
@@ -78,7 +78,7 @@ TEST(FireStep, ColourOfEachHeat) {
       {0, 0x00000000},  {1, 0x0002050A},  {3, 0x00080F1E},   {10, 0x001A3366},
       {25, 0x004080FF}, {48, 0x007AF5FF}, {50, kPaleYellow}, {255, 0x00FFFFFF},
   };
-  for (auto [heat, bgr] : cases) EXPECT_EQ(FireColor(std::uint8_t(heat)), bgr) << heat;
+  for (auto [heat, bgr] : cases) EXPECT_EQ(fireColor(std::uint8_t(heat)), bgr) << heat;
 }
 
 TEST(FireStep, CoolingNeverGoesBelowZero) {
@@ -92,10 +92,10 @@ TEST(FireStep, CoolingNeverGoesBelowZero) {
   for (int x = 0; x < 5; ++x) {
     EXPECT_EQ(fire(x, 10), cooled[x]) << x;
     EXPECT_EQ(pixels[std::size_t((50 - 10) * 201 + x)],
-              (Pixel{x, 10, FireColor(std::uint8_t(cooled[x]))}));
+              (Pixel{x, 10, fireColor(std::uint8_t(cooled[x]))}));
   }
   // The bottom rows are drawn after cooling and then reset.
-  EXPECT_EQ(pixels[0], (Pixel{0, 50, FireColor(48)}));
+  EXPECT_EQ(pixels[0], (Pixel{0, 50, fireColor(48)}));
   EXPECT_EQ(fire(0, 50), 50);
 }
 
@@ -128,7 +128,7 @@ TEST(FireStep, FirstFrameBurnsPaleYellowAtTheBottom) {
   const std::vector<Pixel> pixels = Frame(fire, random);
   ASSERT_EQ(pixels.size(), 47u * 201u);
   // The bottom row is drawn from 50 cooled by 0, 1 or 2.
-  const std::set<std::uint32_t> bottom = {FireColor(48), FireColor(49), kPaleYellow};
+  const std::set<std::uint32_t> bottom = {fireColor(48), fireColor(49), kPaleYellow};
   int paleYellow = 0;
   for (int x = 0; x < 201; ++x) {
     ASSERT_TRUE(bottom.count(pixels[std::size_t(x)].bgr)) << x;
@@ -170,7 +170,7 @@ TEST(FireStep, DrawingLeavesTheRestOfTheStripAlone) {
   std::vector<std::uint32_t> strip(std::size_t(kWidth) * kHeight, kUntouched);
   FireGrid fire = Seeded();
   platform::Random random;
-  for (int frame = 0; frame < 30; ++frame) shell::DrawFireFrame(fire, random, strip.data(), kWidth);
+  for (int frame = 0; frame < 30; ++frame) shell::drawFireFrame(fire, random, strip.data(), kWidth);
   for (int y = 0; y < kHeight; ++y) {
     for (int x = 0; x < kWidth; ++x) {
       const std::uint32_t pixel = strip[std::size_t(y) * kWidth + std::size_t(x)];
@@ -189,8 +189,8 @@ class FireLoopTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {
     WizardTest::SetUp();
-    shell::MainWindow::HoldFireLoop(false);
-    shell::SetPageOpener(shell::MenuPage::Mouse, [] { platform::Show<pages::MousePage>(); });
+    shell::MainWindow::holdFireLoop(false);
+    shell::setPageOpener(shell::MenuPage::Mouse, [] { platform::Show<pages::MousePage>(); });
   }
   shell::MainWindow& Main() { return platform::The<shell::MainWindow>(); }
 
@@ -215,7 +215,7 @@ class FireLoopTest : public testing_support::WizardTest {
         platform::End();
         return;
       }
-      if (next < script.size() && Main().FireFrames() >= script[next].frame) {
+      if (next < script.size() && Main().fireFrames() >= script[next].frame) {
         script[next++].action();
       }
     });
@@ -230,53 +230,54 @@ class FireLoopTest : public testing_support::WizardTest {
 
 TEST_F(FireLoopTest, LoadSeedsTheGridAndTheTimerStartsTheLoopOnce) {
   shell::MainWindow& w = Main();  // loaded, not shown: nothing ticks yet
-  EXPECT_EQ(w.Fire(0, 46), 50);
-  EXPECT_EQ(w.Fire(200, 50), 50);
-  EXPECT_EQ(w.Fire(100, 45), 0);
-  EXPECT_FALSE(w.Timer2->Enabled());
-  EXPECT_EQ(w.Timer2->Interval(), 1);
-  EXPECT_EQ(w.Command9->text(), QStringLiteral("Command9"));
+  EXPECT_EQ(w.fireGrid(0, 46), 50);
+  EXPECT_EQ(w.fireGrid(200, 50), 50);
+  EXPECT_EQ(w.fireGrid(100, 45), 0);
+  EXPECT_FALSE(w.fireStartTimer->isActive());
+  EXPECT_EQ(w.fireStartTimer->interval(), 1);
+  EXPECT_EQ(w.fireLoopButton->text(), QStringLiteral("Command9"));
 
   RunTheLoop({{10, [] { platform::End(); }}});
-  EXPECT_FALSE(w.Timer2->Enabled());
-  EXPECT_FALSE(w.Command9->isVisible());
+  EXPECT_FALSE(w.fireStartTimer->isActive());
+  EXPECT_FALSE(w.fireLoopButton->isVisible());
   EXPECT_EQ(endRequests_, 1);
 
   // The strip shows exactly the frames the step draws from the seeded grid.
-  const std::uint64_t frames = w.FireFrames();
+  const std::uint64_t frames = w.fireFrames();
   EXPECT_GE(frames, 10u);
-  QImage expected(w.Picture1->size(), QImage::Format_RGBX8888);
+  QImage expected(w.fireStrip->size(), QImage::Format_RGBX8888);
   expected.fill(Qt::black);
   FireGrid fire = Seeded();
   platform::Random random;
   for (std::uint64_t f = 0; f < frames; ++f) {
-    shell::DrawFireFrame(fire, random, reinterpret_cast<std::uint32_t*>(expected.bits()),
+    shell::drawFireFrame(fire, random, reinterpret_cast<std::uint32_t*>(expected.bits()),
                          expected.bytesPerLine() / 4);
   }
-  EXPECT_EQ(w.Picture1->Picture(), expected);
+  EXPECT_EQ(w.fireStrip->Picture(), expected);
 }
 
 TEST_F(FireLoopTest, FlamesStandStillWhileTheCreditBoxIsOpen) {
   std::uint64_t framesAtOpen = 0, framesAtClose = 0;
   QImage stripAtOpen, stripAtClose;
   dialogs_.whileBoxShown = [&](const testing_support::ShownBox&) {
-    framesAtOpen = Main().FireFrames();
-    stripAtOpen = Main().Picture1->Picture().copy();
+    framesAtOpen = Main().fireFrames();
+    stripAtOpen = Main().fireStrip->Picture().copy();
     QTest::qWait(50);  // the box's own event loop
-    framesAtClose = Main().FireFrames();
-    stripAtClose = Main().Picture1->Picture().copy();
+    framesAtClose = Main().fireFrames();
+    stripAtClose = Main().fireStrip->Picture().copy();
   };
   RunTheLoop({
-      {3, [&] { QTest::mousePress(Main().Frame1, Qt::RightButton, Qt::NoModifier, QPoint(1, 1)); }},
+      {3,
+       [&] { QTest::mousePress(Main().menuPanel, Qt::RightButton, Qt::NoModifier, QPoint(1, 1)); }},
       {8, [] { platform::End(); }},
   });
   ASSERT_EQ(dialogs_.boxes.size(), 1u);
   EXPECT_GE(framesAtOpen, 3u);
   EXPECT_EQ(framesAtClose, framesAtOpen);
   EXPECT_EQ(stripAtClose, stripAtOpen);
-  EXPECT_GE(Main().FireFrames(), framesAtOpen + 5);
-  EXPECT_NE(Main().Picture1->Picture(), stripAtOpen);
-  EXPECT_EQ(Cues(), std::vector<int>{shell::CreditSound});
+  EXPECT_GE(Main().fireFrames(), framesAtOpen + 5);
+  EXPECT_NE(Main().fireStrip->Picture(), stripAtOpen);
+  EXPECT_EQ(Cues(), std::vector<int>{shell::CreditCue});
 }
 
 TEST_F(FireLoopTest, PagesAndSaveWorkWhileItBurns) {
@@ -286,19 +287,19 @@ TEST_F(FireLoopTest, PagesAndSaveWorkWhileItBurns) {
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
   };
   RunTheLoop({
-      {2, [&] { click(Main().Command6); }},
+      {2, [&] { click(Main().mouseLabel); }},
       {4, [&] { click(platform::The<pages::MousePage>().doneButton); }},
       {6,
        [&] {
-         EXPECT_FALSE(Main().Command6->Enabled());
-         EXPECT_TRUE(Main().MainWindowInUse);
-         click(Main().Command3);
+         EXPECT_FALSE(Main().mouseLabel->Enabled());
+         EXPECT_TRUE(Main().isInUse());
+         click(Main().saveLabel);
        }},
   });
   EXPECT_EQ(endRequests_, 1);
   EXPECT_TRUE(!shown_ || shown_->IsUnloaded());
   EXPECT_TRUE(testing_support::ReadFile(saved).contains("// [ Mouse Setting ] \r\n"));
-  EXPECT_EQ(Cues(), (std::vector<int>{shell::MenuSound, shell::MenuSound}));
+  EXPECT_EQ(Cues(), (std::vector<int>{shell::MenuCue, shell::MenuCue}));
 }
 
 TEST_F(FireLoopTest, ClosingTheWindowEndsTheLoop) {

@@ -285,7 +285,7 @@ class LayoutTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {
     WizardTest::SetUp();
-    app::RegisterPages();
+    app::registerPages();
     platform::Show<shell::MainWindow>();
   }
   shell::MainWindow& Main() { return platform::The<shell::MainWindow>(); }
@@ -303,8 +303,8 @@ TEST_F(LayoutTest, Splash) {
   EXPECT_EQ(s.geometry(), PxRect(4680, 3075, 6120, 4665));
   EXPECT_EQ(s.palette().color(QPalette::Window), Bgr(0x00800000));
   CheckAll({
-      {"Pic", s.Pic, 120, 120, 5895, 4455, Sys(QPalette::Base)},
-      {"WaiT1", s.WaiT1, 840, 2880, 735, 975},
+      {"pictureBox", s.pictureBox, 120, 120, 5895, 4455, Sys(QPalette::Base)},
+      {"timedWait", s.timedWait, 840, 2880, 735, 975},
   });
 }
 
@@ -313,10 +313,10 @@ TEST_F(LayoutTest, MainWindow) {
   CheckWindow(w, 3045, 4485);
   const QColor red = Bgr(0x000000FF), blue = Bgr(0x00C00000);
   const auto x = Width::Exact;
-  QWidget* f = w.Frame1;
+  QWidget* f = w.menuPanel;
   CheckAll({
-      {"Frame1",
-       w.Frame1,
+      {"menuPanel",
+       w.menuPanel,
        240,
        120,
        2655,
@@ -328,19 +328,43 @@ TEST_F(LayoutTest, MainWindow) {
        false,
        Width::Exact,
        &w},
-      {"Label1", w.Label1, 240, 0, 1605, 405, {}, red, Font::Comic, 14.25, true, x, f},
-      {"Command5", w.Command5, 600, 480, 690, 345, {}, blue, Font::Comic, 12, false, x, f},
-      {"Command7", w.Command7, 555, 840, 735, 345, {}, blue, Font::Comic, 12, false, x, f},
-      {"Command8", w.Command8, 600, 1200, 810, 345, {}, blue, Font::Comic, 12, false, x, f},
-      {"Command6", w.Command6, 600, 1560, 870, 345, {}, blue, Font::Comic, 12, false, x, f},
+      {"titleCaption", w.titleCaption, 240, 0, 1605, 405, {}, red, Font::Comic, 14.25, true, x, f},
+      {"videoLabel", w.videoLabel, 600, 480, 690, 345, {}, blue, Font::Comic, 12, false, x, f},
+      {"soundLabel", w.soundLabel, 555, 840, 735, 345, {}, blue, Font::Comic, 12, false, x, f},
+      {"playerLabel", w.playerLabel, 600, 1200, 810, 345, {}, blue, Font::Comic, 12, false, x, f},
+      {"mouseLabel", w.mouseLabel, 600, 1560, 870, 345, {}, blue, Font::Comic, 12, false, x, f},
       // Two pixels wider than the face it was drawn for needs: the bundled face
       // draws this word wider.
-      {"Command2", w.Command2, 600, 1920, 1380, 345, {}, blue, Font::Comic, 12, false, x, f},
-      {"Command4", w.Command4, 600, 2280, 1275, 345, {}, blue, Font::Comic, 12, false, x, f},
-      {"Command1", w.Command1, 600, 2640, 1830, 345, {}, blue, Font::Comic, 12, false, x, f},
-      {"Command3", w.Command3, 240, 3120, 1440, 405, {}, red, Font::Comic, 14.25, true, x, f},
-      {"Picture1",
-       w.Picture1,
+      {"controlsLabel",
+       w.controlsLabel,
+       600,
+       1920,
+       1380,
+       345,
+       {},
+       blue,
+       Font::Comic,
+       12,
+       false,
+       x,
+       f},
+      {"otherLabel", w.otherLabel, 600, 2280, 1275, 345, {}, blue, Font::Comic, 12, false, x, f},
+      {"purchaseLabel",
+       w.purchaseLabel,
+       600,
+       2640,
+       1830,
+       345,
+       {},
+       blue,
+       Font::Comic,
+       12,
+       false,
+       x,
+       f},
+      {"saveLabel", w.saveLabel, 240, 3120, 1440, 405, {}, red, Font::Comic, 14.25, true, x, f},
+      {"fireStrip",
+       w.fireStrip,
        0,
        3720,
        3105,
@@ -352,15 +376,27 @@ TEST_F(LayoutTest, MainWindow) {
        false,
        Width::Exact,
        &w},
-      {"Command9", w.Command9, 3840, 240, 255, 255, {}, {}, Font::None, 0, false, Width::Exact, &w},
+      {"fireLoopButton",
+       w.fireLoopButton,
+       3840,
+       240,
+       255,
+       255,
+       {},
+       {},
+       Font::None,
+       0,
+       false,
+       Width::Exact,
+       &w},
   });
-  EXPECT_EQ(w.Command9->text(), QStringLiteral("Command9"));
-  EXPECT_TRUE(w.Command9->isHidden());
-  EXPECT_FALSE(w.rect().intersects(w.Command9->geometry()));
+  EXPECT_EQ(w.fireLoopButton->text(), QStringLiteral("Command9"));
+  EXPECT_TRUE(w.fireLoopButton->isHidden());
+  EXPECT_FALSE(w.rect().intersects(w.fireLoopButton->geometry()));
 }
 
 TEST_F(LayoutTest, VideoPage) {
-  Open(Main().Command5);
+  Open(Main().videoLabel);
   pages::VideoPage& p = platform::The<pages::VideoPage>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
@@ -388,7 +424,7 @@ TEST_F(LayoutTest, VideoPage) {
 }
 
 TEST_F(LayoutTest, MousePage) {
-  Open(Main().Command6);
+  Open(Main().mouseLabel);
   pages::MousePage& p = platform::The<pages::MousePage>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
@@ -414,7 +450,7 @@ TEST_F(LayoutTest, MousePage) {
 }
 
 TEST_F(LayoutTest, SoundPage) {
-  Open(Main().Command7);
+  Open(Main().soundLabel);
   pages::SoundPage& p = platform::The<pages::SoundPage>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
@@ -436,7 +472,7 @@ TEST_F(LayoutTest, SoundPage) {
 }
 
 TEST_F(LayoutTest, PlayerPage) {
-  Open(Main().Command8);
+  Open(Main().playerLabel);
   pages::PlayerPage& p = platform::The<pages::PlayerPage>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
@@ -459,7 +495,7 @@ TEST_F(LayoutTest, PlayerPage) {
 }
 
 TEST_F(LayoutTest, OtherPage) {
-  Open(Main().Command4);
+  Open(Main().otherLabel);
   pages::OtherPage& p = platform::The<pages::OtherPage>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
@@ -565,7 +601,7 @@ BoxPlace PlaceOfBox(int box) {
 }
 
 TEST_F(LayoutTest, ControlsPage) {
-  Open(Main().Command2);
+  Open(Main().controlsLabel);
   bindings::ControlsPage& p = platform::The<bindings::ControlsPage>();
   ASSERT_TRUE(p.isVisible());
   CheckWindow(p, 7350, 8550);
@@ -629,7 +665,7 @@ TEST_F(LayoutTest, ControlsPage) {
 }
 
 TEST_F(LayoutTest, WeaponsWindow) {
-  Open(Main().Command1);
+  Open(Main().purchaseLabel);
   purchase::WeaponsWindow& w = platform::The<purchase::WeaponsWindow>();
   ASSERT_TRUE(w.isVisible());
   EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);
@@ -686,7 +722,7 @@ TEST_F(LayoutTest, WeaponsWindow) {
 }
 
 TEST_F(LayoutTest, KeyboardWindow) {
-  Open(Main().Command1);
+  Open(Main().purchaseLabel);
   purchase::KeyboardWindow& k = platform::The<purchase::KeyboardWindow>();
   ASSERT_TRUE(k.isVisible());
   EXPECT_TRUE(k.windowFlags() & Qt::FramelessWindowHint);

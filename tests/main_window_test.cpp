@@ -27,7 +27,7 @@ class TestPage : public platform::Form {
   TestPage() : platform::Form(StartUpPosition::CenterScreen) {
     Done = new QPushButton(QStringLiteral("Done"), this);
     connect(Done, &QPushButton::clicked, this,
-            [this] { shell::CompletePage(kPage, [this] { platform::Unload(*this); }); });
+            [this] { shell::completePage(kPage, [this] { platform::Unload(*this); }); });
   }
   QPushButton* Done;
   static inline int loads = 0;
@@ -35,7 +35,7 @@ class TestPage : public platform::Form {
  protected:
   void Form_Load() override { ++loads; }
   void Form_Unload() override {
-    config::WriteLines(config::Section(
+    config::writeLines(config::section(
         kPage == MenuPage::Mouse ? u"Mouse Setting" : u"Video Setting", {QStringLiteral("line")}));
   }
 };
@@ -48,8 +48,8 @@ class MainWindowTest : public testing_support::WizardTest {
     WizardTest::SetUp();
     MousePage::loads = 0;
     VideoPage::loads = 0;
-    shell::SetPageOpener(MenuPage::Mouse, [] { platform::Show<MousePage>(); });
-    shell::SetPageOpener(MenuPage::Video, [] { platform::Show<VideoPage>(); });
+    shell::setPageOpener(MenuPage::Mouse, [] { platform::Show<MousePage>(); });
+    shell::setPageOpener(MenuPage::Video, [] { platform::Show<VideoPage>(); });
     platform::Show<MainWindow>();
     fresh_ = ReadFile(TempFilePath());
   }
@@ -69,22 +69,24 @@ TEST_F(MainWindowTest, KindOfWindowAndCaptions) {
   EXPECT_EQ(w.minimumSize(), w.maximumSize());
 
   const std::pair<platform::Label*, const char*> captions[] = {
-      {w.Label1, "Настройки:"},  {w.Command5, "Видео"},          {w.Command7, "Аудио"},
-      {w.Command8, "Игрока"},    {w.Command6, "Мышки"},          {w.Command2, "Управление"},
-      {w.Command4, "Остальные"}, {w.Command1, "Закупка оружия"}, {w.Command3, "Сохранить"},
+      {w.titleCaption, "Настройки:"}, {w.videoLabel, "Видео"},
+      {w.soundLabel, "Аудио"},        {w.playerLabel, "Игрока"},
+      {w.mouseLabel, "Мышки"},        {w.controlsLabel, "Управление"},
+      {w.otherLabel, "Остальные"},    {w.purchaseLabel, "Закупка оружия"},
+      {w.saveLabel, "Сохранить"},
   };
   for (const auto& [label, text] : captions) EXPECT_EQ(label->text(), QString::fromUtf8(text));
 }
 
 TEST_F(MainWindowTest, OpeningAPageTakesTheMenuAway) {
-  Click(Main().Command6);
+  Click(Main().mouseLabel);
   EXPECT_TRUE(platform::The<MousePage>().isVisible());
-  EXPECT_FALSE(Main().MainWindowInUse);
-  EXPECT_EQ(Cues(), std::vector<int>{shell::MenuSound});
+  EXPECT_FALSE(Main().isInUse());
+  EXPECT_EQ(Cues(), std::vector<int>{shell::MenuCue});
 
   // A second page cannot be opened, Save does nothing, the window stays.
-  Click(Main().Command5);
-  Click(Main().Command3);
+  Click(Main().videoLabel);
+  Click(Main().saveLabel);
   Main().close();
   EXPECT_EQ(VideoPage::loads, 0);
   EXPECT_EQ(dialogs_.saveDialogsShown, 0);
@@ -93,36 +95,36 @@ TEST_F(MainWindowTest, OpeningAPageTakesTheMenuAway) {
 }
 
 TEST_F(MainWindowTest, APageIsLeftOnlyThroughItsDone) {
-  Click(Main().Command6);
+  Click(Main().mouseLabel);
   MousePage& page = platform::The<MousePage>();
   EXPECT_FALSE(page.close());  // the system's close command (Alt+F4) is refused
   EXPECT_TRUE(page.isVisible());
-  EXPECT_FALSE(Main().MainWindowInUse);
+  EXPECT_FALSE(Main().isInUse());
   EXPECT_EQ(TempFileBytes(), Fresh());
 }
 
 TEST_F(MainWindowTest, DoneWritesTheSectionAndGreysTheLabel) {
-  Click(Main().Command6);
+  Click(Main().mouseLabel);
   Click(platform::The<MousePage>().Done);
   EXPECT_EQ(TempFileBytes(), Fresh() + "\r\n// [ Mouse Setting ] \r\nline\r\n");
-  EXPECT_TRUE(Main().MainWindowInUse);
-  EXPECT_FALSE(Main().Command6->Enabled());
-  EXPECT_EQ(Main().Command6->palette().color(QPalette::WindowText), QColor(0x80, 0x80, 0x80));
+  EXPECT_TRUE(Main().isInUse());
+  EXPECT_FALSE(Main().mouseLabel->Enabled());
+  EXPECT_EQ(Main().mouseLabel->palette().color(QPalette::WindowText), QColor(0x80, 0x80, 0x80));
   EXPECT_EQ(Cues().size(), 1u);  // Done is silent
 
   // The greyed label does nothing; another page still opens.
-  Click(Main().Command6);
+  Click(Main().mouseLabel);
   EXPECT_EQ(MousePage::loads, 1);
   EXPECT_EQ(Cues().size(), 1u);
-  EXPECT_TRUE(Main().Command5->Enabled());
-  Click(Main().Command5);
+  EXPECT_TRUE(Main().videoLabel->Enabled());
+  Click(Main().videoLabel);
   EXPECT_TRUE(platform::The<VideoPage>().isVisible());
 }
 
 TEST_F(MainWindowTest, SectionsFollowTheOrderOfCompletion) {
-  Click(Main().Command6);
+  Click(Main().mouseLabel);
   Click(platform::The<MousePage>().Done);
-  Click(Main().Command5);
+  Click(Main().videoLabel);
   Click(platform::The<VideoPage>().Done);
   EXPECT_EQ(TempFileBytes(), Fresh() +
                                  "\r\n// [ Mouse Setting ] \r\nline\r\n"
@@ -130,13 +132,13 @@ TEST_F(MainWindowTest, SectionsFollowTheOrderOfCompletion) {
 }
 
 TEST_F(MainWindowTest, LabelOfAPageNotBuiltDoesNothing) {
-  Click(Main().Command2);
-  EXPECT_TRUE(Main().MainWindowInUse);
+  Click(Main().controlsLabel);
+  EXPECT_TRUE(Main().isInUse());
   EXPECT_TRUE(Cues().empty());
 }
 
 TEST_F(MainWindowTest, UnloadedPageIsDeletedOnceItsHandlerHasReturned) {
-  Click(Main().Command6);
+  Click(Main().mouseLabel);
   QPointer<MousePage> page = &platform::The<MousePage>();
   Click(page->Done);
   EXPECT_FALSE(page->isVisible());
@@ -147,7 +149,7 @@ TEST_F(MainWindowTest, UnloadedPageIsDeletedOnceItsHandlerHasReturned) {
 TEST_F(MainWindowTest, CreditBoxOnRightClickOfBackgroundOrPanel) {
   std::vector<int> cuesWhileOpen;
   dialogs_.whileBoxShown = [&](const testing_support::ShownBox&) { cuesWhileOpen = Cues(); };
-  for (QWidget* where : {static_cast<QWidget*>(&Main()), static_cast<QWidget*>(Main().Frame1)}) {
+  for (QWidget* where : {static_cast<QWidget*>(&Main()), static_cast<QWidget*>(Main().menuPanel)}) {
     SCOPED_TRACE(where->metaObject()->className());
     dialogs_.boxes.clear();
     sound_.played.clear();
@@ -157,7 +159,7 @@ TEST_F(MainWindowTest, CreditBoxOnRightClickOfBackgroundOrPanel) {
     EXPECT_EQ(dialogs_.boxes[0].title, std::optional<QString>(QString()));
     EXPECT_EQ(dialogs_.boxes[0].buttons, 0);
     EXPECT_TRUE(cuesWhileOpen.empty());  // the sound waits for OK
-    EXPECT_EQ(Cues(), std::vector<int>{shell::CreditSound});
+    EXPECT_EQ(Cues(), std::vector<int>{shell::CreditCue});
   }
 }
 
@@ -167,23 +169,27 @@ TEST_F(MainWindowTest, NoCreditBoxElsewhere) {
     Qt::MouseButton button;
   };
   const Press presses[] = {
-      {Main().Label1, Qt::RightButton},   {Main().Command6, Qt::RightButton},
-      {Main().Command3, Qt::RightButton}, {Main().Picture1, Qt::RightButton},
-      {&Main(), Qt::LeftButton},          {&Main(), Qt::MiddleButton},
-      {Main().Frame1, Qt::LeftButton},    {Main().Frame1, Qt::MiddleButton},
+      {Main().titleCaption, Qt::RightButton},
+      {Main().mouseLabel, Qt::RightButton},
+      {Main().saveLabel, Qt::RightButton},
+      {Main().fireStrip, Qt::RightButton},
+      {&Main(), Qt::LeftButton},
+      {&Main(), Qt::MiddleButton},
+      {Main().menuPanel, Qt::LeftButton},
+      {Main().menuPanel, Qt::MiddleButton},
   };
   for (const Press& p : presses) QTest::mousePress(p.where, p.button, Qt::NoModifier, QPoint(1, 1));
   EXPECT_TRUE(dialogs_.boxes.empty());
   EXPECT_TRUE(Cues().empty());
 
   // Nor while a page is open.
-  Click(Main().Command6);
+  Click(Main().mouseLabel);
   QTest::mousePress(&Main(), Qt::RightButton, Qt::NoModifier, QPoint(1, 1));
   EXPECT_TRUE(dialogs_.boxes.empty());
 }
 
 TEST_F(MainWindowTest, ClosingEndsTheProgramAndKeepsTheFile) {
-  Click(Main().Command6);
+  Click(Main().mouseLabel);
   Click(platform::The<MousePage>().Done);
   const QByteArray written = TempFileBytes();
   Main().close();
@@ -193,16 +199,16 @@ TEST_F(MainWindowTest, ClosingEndsTheProgramAndKeepsTheFile) {
 
 // Save: the dialog, the copy, the cue and the end.
 TEST_F(MainWindowTest, SaveCopiesTheFileAndEnds) {
-  Click(Main().Command6);
+  Click(Main().mouseLabel);
   Click(platform::The<MousePage>().Done);
   const QString chosen = InTemp(QStringLiteral("my"));  // no extension is added
   dialogs_.saveAnswers.push_back(chosen);
-  Click(Main().Command3);
-  EXPECT_EQ(dialogs_.saveFlags, 6);
-  EXPECT_EQ(dialogs_.saveFilter, QStringLiteral("(*.cfg)|*.cfg"));
+  Click(Main().saveLabel);
+  EXPECT_FALSE(dialogs_.saveOptions.testFlag(QFileDialog::DontConfirmOverwrite));
+  EXPECT_EQ(dialogs_.saveNameFilters, QStringList{QStringLiteral("(*.cfg)")});
   EXPECT_EQ(ReadFile(chosen), Fresh() + "\r\n// [ Mouse Setting ] \r\nline\r\n");
   EXPECT_EQ(ReadFile(chosen), TempFileBytes());
-  EXPECT_EQ(Cues(), (std::vector<int>{shell::MenuSound, shell::MenuSound}));
+  EXPECT_EQ(Cues(), (std::vector<int>{shell::MenuCue, shell::MenuCue}));
   EXPECT_EQ(endRequests_, 1);
 }
 
@@ -210,25 +216,25 @@ TEST_F(MainWindowTest, SaveReplacesAnExistingFile) {
   const QString chosen = InTemp(QStringLiteral("old.cfg"));
   testing_support::WriteFile(chosen, QByteArray(50000, 'o'));
   dialogs_.saveAnswers.push_back(chosen);
-  Click(Main().Command3);
+  Click(Main().saveLabel);
   EXPECT_EQ(ReadFile(chosen), Fresh());
   EXPECT_EQ(endRequests_, 1);
 }
 
 TEST_F(MainWindowTest, CancelledSaveChangesNothingAndALaterSaveHasTheLaterPages) {
   dialogs_.saveAnswers.push_back(std::nullopt);
-  Click(Main().Command3);
+  Click(Main().saveLabel);
   EXPECT_EQ(dialogs_.saveDialogsShown, 1);
   EXPECT_TRUE(Cues().empty());
   EXPECT_EQ(endRequests_, 0);
-  EXPECT_TRUE(Main().MainWindowInUse);
+  EXPECT_TRUE(Main().isInUse());
   EXPECT_TRUE(dialogs_.boxes.empty());
 
-  Click(Main().Command6);
+  Click(Main().mouseLabel);
   Click(platform::The<MousePage>().Done);
   const QString chosen = InTemp(QStringLiteral("later.cfg"));
   dialogs_.saveAnswers.push_back(chosen);
-  Click(Main().Command3);
+  Click(Main().saveLabel);
   EXPECT_EQ(ReadFile(chosen), Fresh() + "\r\n// [ Mouse Setting ] \r\nline\r\n");
   EXPECT_EQ(endRequests_, 1);
 }
@@ -250,7 +256,7 @@ TEST_F(MainWindowTest, FailedSaveIsReportedAndCanBeTriedAgain) {
     SCOPED_TRACE(c.reason);
     dialogs_.boxes.clear();
     dialogs_.saveAnswers.push_back(c.path);
-    Click(Main().Command3);
+    Click(Main().saveLabel);
     ASSERT_EQ(dialogs_.boxes.size(), 1u);
     EXPECT_TRUE(dialogs_.boxes[0].prompt.contains(c.path));
     EXPECT_TRUE(dialogs_.boxes[0].prompt.contains(QString::fromUtf8(c.reason)));
@@ -258,7 +264,7 @@ TEST_F(MainWindowTest, FailedSaveIsReportedAndCanBeTriedAgain) {
     EXPECT_FALSE(dialogs_.boxes[0].title.has_value());  // the application's title
     EXPECT_TRUE(Cues().empty());
     EXPECT_EQ(endRequests_, 0);
-    EXPECT_TRUE(Main().MainWindowInUse);
+    EXPECT_TRUE(Main().isInUse());
   }
   EXPECT_TRUE(QFileInfo(folder).isDir());
   // No half-written file was left behind.
@@ -266,14 +272,14 @@ TEST_F(MainWindowTest, FailedSaveIsReportedAndCanBeTriedAgain) {
             (QStringList{QStringLiteral("cfg.cfg"), QStringLiteral("good.cfg")}));
 
   dialogs_.saveAnswers.push_back(good);
-  Click(Main().Command3);
+  Click(Main().saveLabel);
   EXPECT_EQ(ReadFile(good), Fresh());
   EXPECT_EQ(endRequests_, 1);
 }
 
 TEST_F(MainWindowTest, SaveWhenTheTemporaryFileHasGoneIsAFatalError) {
   QFile::remove(TempFilePath());
-  EXPECT_EXIT(Click(Main().Command3), ::testing::ExitedWithCode(1),
+  EXPECT_EXIT(Click(Main().saveLabel), ::testing::ExitedWithCode(1),
               "cfg\\.cfg.*нет такого файла или папки");
 }
 

@@ -50,9 +50,9 @@ class MousePageTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {
     WizardTest::SetUp();
-    shell::SetPageOpener(shell::MenuPage::Mouse, [] { platform::Show<pages::MousePage>(); });
+    shell::setPageOpener(shell::MenuPage::Mouse, [] { platform::Show<pages::MousePage>(); });
     platform::Show<shell::MainWindow>();
-    QTest::mouseClick(platform::The<shell::MainWindow>().Command6, Qt::LeftButton, Qt::NoModifier,
+    QTest::mouseClick(platform::The<shell::MainWindow>().mouseLabel, Qt::LeftButton, Qt::NoModifier,
                       QPoint(2, 2));
   }
   pages::MousePage& Page() { return platform::The<pages::MousePage>(); }
@@ -123,8 +123,8 @@ TEST_F(MousePageTest, DoneWritesTheSectionAfterTheTemplate) {
                                  "m_filter \"1\"\r\nm_pitch \"-0.022\"\r\nm_yaw \"0.022\"\r\n"
                                  "lookstrafe \"0\"\r\n-mlook\r\nm_forward \"1\"\r\n"
                                  "m_side \"0.8\"\r\nlookspring \"0\"\r\ndefault_fov \"110\"\r\n");
-  EXPECT_FALSE(platform::The<shell::MainWindow>().Command6->Enabled());
-  EXPECT_TRUE(platform::The<shell::MainWindow>().MainWindowInUse);
+  EXPECT_FALSE(platform::The<shell::MainWindow>().mouseLabel->Enabled());
+  EXPECT_TRUE(platform::The<shell::MainWindow>().isInUse());
 }
 
 }  // namespace

@@ -143,10 +143,10 @@ class OtherPageTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {
     WizardTest::SetUp();
-    shell::SetPageOpener(shell::MenuPage::Other, [] { platform::Show<pages::OtherPage>(); });
+    shell::setPageOpener(shell::MenuPage::Other, [] { platform::Show<pages::OtherPage>(); });
     platform::Show<shell::MainWindow>();
     fresh_ = TempFileBytes();
-    QTest::mouseClick(platform::The<shell::MainWindow>().Command4, Qt::LeftButton, Qt::NoModifier,
+    QTest::mouseClick(platform::The<shell::MainWindow>().otherLabel, Qt::LeftButton, Qt::NoModifier,
                       QPoint(2, 2));
   }
   QByteArray fresh_;
@@ -189,7 +189,7 @@ TEST_F(OtherPageTest, TypedCyrillicReachesTheFileInCodePage1251) {
                 "crosshair \"1\"\r\ncl_showfps \"0\"\r\nrate \"4200\"\r\n"
                 "setinfo _vgui_menus \"0\"\r\nsetinfo vgui_menus \"0\"\r\n"
                 "con_color \"0 235 235\"\r\n");
-  EXPECT_FALSE(platform::The<shell::MainWindow>().Command4->Enabled());
+  EXPECT_FALSE(platform::The<shell::MainWindow>().otherLabel->Enabled());
 }
 
 // A name and a server name pasted with line breaks: each stays one line in the

@@ -13,7 +13,6 @@
 #include <QTimer>
 #include <stdexcept>
 
-#include "config/mod.h"
 #include "platform/dialogs.h"
 #include "platform/forms.h"
 #include "platform/inputs.h"
@@ -165,30 +164,28 @@ TEST(Sounds, BrokenWaveHeaders) {
 class SoundCueTest : public testing_support::WizardTest {};
 
 TEST_F(SoundCueTest, PlayClickKeepsTheBytesOfTheLastCue) {
-  shell::PlayClick(shell::ArmSound);
-  shell::PlayClick(shell::MenuSound);
+  shell::playCue(shell::ArmCue);
+  shell::playCue(shell::MenuCue);
   EXPECT_EQ(Cues(), (std::vector<int>{1, 4}));
-  EXPECT_EQ(testing_support::CueNumber(MOD::SoundBytes), 4);
+  EXPECT_EQ(testing_support::CueNumber(shell::lastCueBytes()), 4);
 }
 
 TEST(Sounds, WithoutADeviceEveryCueIsSilentAndQuick) {
   platform::SetSoundOutput(nullptr);
   QElapsedTimer clock;
   clock.start();
-  for (int n = 1; n <= 5; ++n) shell::PlayClick(n);
+  for (int n = 1; n <= 5; ++n) shell::playCue(shell::Cue(n));
   EXPECT_LT(clock.elapsed(), 3000);
 }
 
-TEST(Dialogs, SaveAsSetUp) {
-  EXPECT_EQ(platform::QtNameFilters(QStringLiteral("(*.cfg)|*.cfg")),
-            QStringList{QStringLiteral("(*.cfg)")});
-  EXPECT_EQ(platform::QtNameFilters(QStringLiteral("Text|*.txt|All|*.*")),
-            (QStringList{QStringLiteral("Text (*.txt)"), QStringLiteral("All (*.*)")}));
-  for (int flags : {6, 4}) {
+TEST(Dialogs, SaveDialogSetUp) {
+  for (QFileDialog::Options options :
+       {QFileDialog::Options(), QFileDialog::Options(QFileDialog::DontConfirmOverwrite)}) {
     QFileDialog dialog;
-    platform::ConfigureSaveDialog(dialog, flags, QStringLiteral("(*.cfg)|*.cfg"));
+    platform::configureSaveDialog(dialog, {QStringLiteral("(*.cfg)")}, options);
     EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
-    EXPECT_EQ(dialog.testOption(QFileDialog::DontConfirmOverwrite), flags == 4);
+    EXPECT_EQ(dialog.testOption(QFileDialog::DontConfirmOverwrite),
+              options.testFlag(QFileDialog::DontConfirmOverwrite));
     EXPECT_TRUE(dialog.defaultSuffix().isEmpty());
     EXPECT_EQ(dialog.nameFilters(), QStringList{QStringLiteral("(*.cfg)")});
   }

@@ -58,10 +58,10 @@ class PurchasePageTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {
     WizardTest::SetUp();
-    shell::SetPageOpener(shell::MenuPage::Purchase, purchase::showPurchasePage);
+    shell::setPageOpener(shell::MenuPage::Purchase, purchase::showPurchasePage);
     platform::Show<shell::MainWindow>();
     fresh_ = TempFileBytes();
-    QTest::mouseClick(mainWindow().Command1, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    QTest::mouseClick(mainWindow().purchaseLabel, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
   }
   void TearDown() override {
     platform::setDragRunner({});
@@ -183,7 +183,7 @@ TEST_F(PurchasePageTest, KeyboardWindowLoad) {
   for (auto* slot : k.keySlots) EXPECT_FALSE(slot->isEnabled());  // before any tick too
   // The header stands in the file from the load on.
   EXPECT_EQ(written(), kHeader);
-  EXPECT_EQ(Cues(), std::vector<int>{shell::MenuSound});
+  EXPECT_EQ(Cues(), std::vector<int>{shell::MenuCue});
 }
 
 TEST_F(PurchasePageTest, DragDataOfAPicture) {
@@ -442,7 +442,7 @@ TEST_F(PurchasePageTest, AddAsksAndRefusesLongNames) {
   dialogs_.inputAnswers = {QStringLiteral("ab")};
   QTest::mouseClick(keyboardWindow().addKeyButton, Qt::LeftButton);
   EXPECT_EQ(keyboardWindow().keyList->count(), 35);
-  EXPECT_EQ(Cues(), (std::vector<int>{shell::MenuSound, shell::RefuseSound}));
+  EXPECT_EQ(Cues(), (std::vector<int>{shell::MenuCue, shell::RefuseCue}));
   dialogs_.inputAnswers = {QString()};  // also what a cancelled box gives
   QTest::mouseClick(keyboardWindow().addKeyButton, Qt::LeftButton);
   EXPECT_EQ(keyboardWindow().keyList->count(), 35);
@@ -474,9 +474,9 @@ TEST_F(PurchasePageTest, RoadOfOneKey) {
   QTest::mouseClick(keyboardWindow().doneButton, Qt::LeftButton);
   platform::DoEvents();
   EXPECT_EQ(TempFileBytes(), fresh_ + kHeader + "bind \"F1\" \"1-1;4-2;reset\"\r\n");
-  EXPECT_FALSE(mainWindow().Command1->Enabled());
-  EXPECT_TRUE(mainWindow().MainWindowInUse);
-  EXPECT_EQ(Cues(), std::vector<int>{shell::MenuSound});
+  EXPECT_FALSE(mainWindow().purchaseLabel->Enabled());
+  EXPECT_TRUE(mainWindow().isInUse());
+  EXPECT_EQ(Cues(), std::vector<int>{shell::MenuCue});
 }
 
 TEST_F(PurchasePageTest, DoneOfTheWeaponsWindowClosesBoth) {
@@ -487,10 +487,10 @@ TEST_F(PurchasePageTest, DoneOfTheWeaponsWindowClosesBoth) {
   EXPECT_TRUE(weapons.isNull());
   EXPECT_TRUE(keys.isNull());
   EXPECT_EQ(TempFileBytes(), fresh_ + kHeader);
-  EXPECT_FALSE(mainWindow().Command1->Enabled());
-  EXPECT_TRUE(mainWindow().MainWindowInUse);
+  EXPECT_FALSE(mainWindow().purchaseLabel->Enabled());
+  EXPECT_TRUE(mainWindow().isInUse());
   // The label stays grey: the page does not open again.
-  QTest::mouseClick(mainWindow().Command1, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+  QTest::mouseClick(mainWindow().purchaseLabel, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
   EXPECT_EQ(TempFileBytes(), fresh_ + kHeader);
 }
 

@@ -94,9 +94,9 @@ class SettingsPagesTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {
     WizardTest::SetUp();
-    shell::SetPageOpener(shell::MenuPage::Video, [] { platform::Show<pages::VideoPage>(); });
-    shell::SetPageOpener(shell::MenuPage::Sound, [] { platform::Show<pages::SoundPage>(); });
-    shell::SetPageOpener(shell::MenuPage::Player, [] { platform::Show<pages::PlayerPage>(); });
+    shell::setPageOpener(shell::MenuPage::Video, [] { platform::Show<pages::VideoPage>(); });
+    shell::setPageOpener(shell::MenuPage::Sound, [] { platform::Show<pages::SoundPage>(); });
+    shell::setPageOpener(shell::MenuPage::Player, [] { platform::Show<pages::PlayerPage>(); });
     platform::Show<shell::MainWindow>();
     fresh_ = TempFileBytes();
   }
@@ -115,7 +115,7 @@ class SettingsPagesTest : public testing_support::WizardTest {
 };
 
 TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
-  click(Main().Command8);  // Игрока
+  click(Main().playerLabel);  // Игрока
   pages::PlayerPage& player = platform::The<pages::PlayerPage>();
   EXPECT_EQ(player.sideSpeedCaption->text(),
             QStringLiteral("Скорость смешения игрока влево и вправо"));
@@ -124,7 +124,7 @@ TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
   player.rightHandList->SetListIndex(0);
   click(player.doneButton);
 
-  click(Main().Command5);  // Видео
+  click(Main().videoLabel);  // Видео
   pages::VideoPage& video = platform::The<pages::VideoPage>();
   EXPECT_EQ(video.rowCaptions.size(), 12);
   EXPECT_EQ(video.rowCaptions[7]->text(), QString::fromUtf8("Поддержка \xD0\x9C\xD0\x9C\xD0\xA5"));
@@ -135,7 +135,7 @@ TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
   video.smokeRealismList->SetListIndex(2);
   click(video.doneButton);
 
-  click(Main().Command7);  // Аудио
+  click(Main().soundLabel);  // Аудио
   pages::SoundPage& sound = platform::The<pages::SoundPage>();
   EXPECT_EQ(sound.volumeValue->valueBox->Text(), QStringLiteral("0%"));
   pressUp(sound.volumeValue, 37);
@@ -143,9 +143,9 @@ TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
   click(sound.doneButton);
 
   EXPECT_EQ(dialogs_.boxes.size(), 1u);  // the speed's limit message
-  EXPECT_FALSE(Main().Command5->Enabled());
-  EXPECT_FALSE(Main().Command7->Enabled());
-  EXPECT_FALSE(Main().Command8->Enabled());
+  EXPECT_FALSE(Main().videoLabel->Enabled());
+  EXPECT_FALSE(Main().soundLabel->Enabled());
+  EXPECT_FALSE(Main().playerLabel->Enabled());
   EXPECT_EQ(
       TempFileBytes(),
       fresh_ +
@@ -170,7 +170,7 @@ TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
 }
 
 TEST_F(SettingsPagesTest, StartingIndexes) {
-  click(Main().Command5);
+  click(Main().videoLabel);
   pages::VideoPage& v = platform::The<pages::VideoPage>();
   EXPECT_EQ((std::vector<int>{v.crosshairList->ListIndex(), v.hiModelsList->ListIndex(),
                               v.dynamicLightList->ListIndex(), v.mmxList->ListIndex(),
@@ -178,14 +178,14 @@ TEST_F(SettingsPagesTest, StartingIndexes) {
                               v.mode3dfxList->ListIndex()}),
             (std::vector<int>{0, 1, 1, 1, 0, 1, 1}));
   click(v.doneButton);
-  click(Main().Command7);
+  click(Main().soundLabel);
   pages::SoundPage& s = platform::The<pages::SoundPage>();
   EXPECT_EQ((std::vector<int>{s.hiSoundList->ListIndex(), s.load8bitList->ListIndex(),
                               s.effects3dList->ListIndex(), s.voiceMessagesList->ListIndex()}),
             (std::vector<int>{1, 0, 0, 1}));
   EXPECT_EQ(s.load8bitList->List(0), QStringLiteral("Да"));
   click(s.doneButton);
-  click(Main().Command8);
+  click(Main().playerLabel);
   pages::PlayerPage& p = platform::The<pages::PlayerPage>();
   EXPECT_EQ((std::vector<int>{p.bobList->ListIndex(), p.observerCrosshairList->ListIndex(),
                               p.rightHandList->ListIndex()}),
@@ -197,7 +197,7 @@ class EveryPageTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {
     WizardTest::SetUp();
-    app::RegisterPages();
+    app::registerPages();
     platform::Show<shell::MainWindow>();
   }
   shell::MainWindow& Main() { return platform::The<shell::MainWindow>(); }
@@ -226,7 +226,7 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
     std::function<Stops()> order;
   };
   const Walk walks[] = {
-      {"video", &shell::MainWindow::Command5,
+      {"video", &shell::MainWindow::videoLabel,
        [] {
          pages::VideoPage& p = platform::The<pages::VideoPage>();
          Stops s;
@@ -245,7 +245,7 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
                             {"doneButton", p.doneButton}});
          return s;
        }},
-      {"mouse", &shell::MainWindow::Command6,
+      {"mouse", &shell::MainWindow::mouseLabel,
        [] {
          pages::MousePage& p = platform::The<pages::MousePage>();
          Stops s;
@@ -259,7 +259,7 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
                             {"doneButton", p.doneButton}});
          return s;
        }},
-      {"sound", &shell::MainWindow::Command7,
+      {"sound", &shell::MainWindow::soundLabel,
        [] {
          pages::SoundPage& p = platform::The<pages::SoundPage>();
          Stops s;
@@ -271,7 +271,7 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
                             {"doneButton", p.doneButton}});
          return s;
        }},
-      {"player", &shell::MainWindow::Command8,
+      {"player", &shell::MainWindow::playerLabel,
        [] {
          pages::PlayerPage& p = platform::The<pages::PlayerPage>();
          Stops s{{"bobList", p.bobList}, {"observerCrosshairList", p.observerCrosshairList}};
@@ -281,7 +281,7 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
          s.insert(s.end(), {{"rightHandList", p.rightHandList}, {"doneButton", p.doneButton}});
          return s;
        }},
-      {"other", &shell::MainWindow::Command4,
+      {"other", &shell::MainWindow::otherLabel,
        [] {
          pages::OtherPage& p = platform::The<pages::OtherPage>();
          Stops s{{"nameBox", p.nameBox},
@@ -340,15 +340,15 @@ TEST_F(EveryPageTest, OpenListsShowTheirOwnColours) {
     pages::SettingsPage& (*window)();
   };
   const Page menus[] = {
-      {"video", &shell::MainWindow::Command5,
+      {"video", &shell::MainWindow::videoLabel,
        []() -> pages::SettingsPage& { return platform::The<pages::VideoPage>(); }},
-      {"mouse", &shell::MainWindow::Command6,
+      {"mouse", &shell::MainWindow::mouseLabel,
        []() -> pages::SettingsPage& { return platform::The<pages::MousePage>(); }},
-      {"sound", &shell::MainWindow::Command7,
+      {"sound", &shell::MainWindow::soundLabel,
        []() -> pages::SettingsPage& { return platform::The<pages::SoundPage>(); }},
-      {"player", &shell::MainWindow::Command8,
+      {"player", &shell::MainWindow::playerLabel,
        []() -> pages::SettingsPage& { return platform::The<pages::PlayerPage>(); }},
-      {"other", &shell::MainWindow::Command4,
+      {"other", &shell::MainWindow::otherLabel,
        []() -> pages::SettingsPage& { return platform::The<pages::OtherPage>(); }},
   };
   const QColor black(0, 0, 0), text(0, 0, 0xC0);

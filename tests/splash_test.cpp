@@ -19,7 +19,7 @@ TEST(TimedWait, SecondsBecomeWholeMillisecondsHalvesToEven) {
       {0, 0},      {0.0004, 0}, {0.0005, 0}, {0.0015, 2},
       {0.0025, 2}, {0.0026, 3}, {0.5, 500},  {1, 1000},
   };
-  for (auto [seconds, ms] : cases) EXPECT_EQ(shell::WaitInterval(seconds), ms) << seconds;
+  for (auto [seconds, ms] : cases) EXPECT_EQ(shell::waitInterval(seconds), ms) << seconds;
 }
 
 class TimedWaitTest : public testing_support::WizardTest {};
@@ -29,27 +29,26 @@ TEST_F(TimedWaitTest, ZeroHandlesNoEventAndAWaitRunsThemAll) {
   shell::TimedWait wait(&host);
   bool ran = false;
   QTimer::singleShot(0, [&] { ran = true; });
-  wait.Wait(0.0004);
+  wait.wait(0.0004);
   EXPECT_FALSE(ran);
-  EXPECT_FALSE(wait.Time->Enabled());
+  EXPECT_FALSE(wait.timer->isActive());
 
   for (int round = 0; round < 2; ++round) {  // a second call works the same way
     SCOPED_TRACE(round);
     QElapsedTimer clock;
     clock.start();
-    wait.Wait(0.5);
+    wait.wait(0.5);
     EXPECT_TRUE(ran);
     EXPECT_GE(clock.elapsed(), 480);
     EXPECT_LT(clock.elapsed(), 1500);
-    EXPECT_EQ(wait.Time->Interval(), 0);
-    EXPECT_FALSE(wait.Time->Enabled());
+    EXPECT_FALSE(wait.timer->isActive());
   }
 }
 
 TEST_F(TimedWaitTest, RefusedInterval) {
   QWidget host;
   shell::TimedWait wait(&host);
-  EXPECT_EXIT(wait.Wait(-1), ::testing::ExitedWithCode(1), "время ожидания");
+  EXPECT_EXIT(wait.wait(-1), ::testing::ExitedWithCode(1), "время ожидания");
 }
 
 // The start-up as a player sees it.
@@ -84,7 +83,7 @@ TEST_F(StartUpTest, SplashForASecondThenTheMainWindowWithTheFileReady) {
   qApp->installEventFilter(&watch);
   probe.start();
   clock.start();
-  shell::StartUp();
+  shell::startUp();
   qApp->removeEventFilter(&watch);
 
   EXPECT_TRUE(splashSeen);
@@ -107,8 +106,7 @@ TEST_F(StartUpTest, SplashForASecondThenTheMainWindowWithTheFileReady) {
 
 TEST_F(StartUpTest, SplashShowsItsPicture) {
   shell::SplashWindow splash;
-  EXPECT_EQ(splash.BMP.Count(), 1);
-  const QImage& picture = splash.BMP.ListImage(1);
+  const QImage& picture = splash.picture();
   EXPECT_EQ(picture.size(), QSize(400, 300));
   EXPECT_EQ(picture.pixelColor(0, 0), QColor(0, 0, 0));
   EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);

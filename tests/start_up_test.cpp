@@ -17,8 +17,8 @@
 #include "app/pages.h"
 #include "config/config_file.h"
 #include "config/config_text.h"
-#include "config/mod.h"
 #include "platform/forms.h"
+#include "shell/sound_cues.h"
 #include "shell/splash.h"
 #include "support/wizard_test.h"
 
@@ -50,8 +50,8 @@ enum class Answer { Ok, CloseCommand };
   });
   player.start();
   QTimer::singleShot(5000, [] { std::_Exit(3); });  // still running with the box answered
-  app::RegisterPages();
-  shell::StartUp();
+  app::registerPages();
+  shell::startUp();
   for (;;) platform::DoEvents();
 }
 
@@ -71,7 +71,8 @@ class RefusedStartUp : public ::testing::Test {
   }
   void TearDown() override {
     if (!inProgramProcess_) qunsetenv(kFolderVariable);
-    MOD::Reset();
+    config::closeConfigFile();
+    shell::resetCues();
     qputenv("TMPDIR", temporaryFolder_);
   }
   QString In(const QString& name) const { return QDir(folder_).filePath(name); }
@@ -111,9 +112,9 @@ TEST_F(RefusedStartUp, SecondCopyOnTheSameFolderLeavesTheFirstCopysFileAlone) {
   if (!inProgramProcess_) {
     // The first copy, running here: the template and a section so far.
     qputenv("TMPDIR", QFile::encodeName(folder_));
-    config::CreateConfigFile();
-    config::WriteLines(
-        config::Section(u"Mouse Setting", {config::ValueLine(u"sensitivity", u"3")}));
+    config::createConfigFile();
+    config::writeLines(
+        config::section(u"Mouse Setting", {config::valueLine(u"sensitivity", u"3")}));
     first = ReadFile(In(QStringLiteral("cfg.cfg")));
     ASSERT_FALSE(first.isEmpty());
   }
@@ -121,7 +122,7 @@ TEST_F(RefusedStartUp, SecondCopyOnTheSameFolderLeavesTheFirstCopysFileAlone) {
               "cfg\\.cfg.*файл занят другой запущенной копией");
   EXPECT_EQ(ReadFile(In(QStringLiteral("cfg.cfg"))), first);
   // The first copy goes on writing after its own last line.
-  config::WriteLines({QStringLiteral("+mlook")});
+  config::writeLines({QStringLiteral("+mlook")});
   EXPECT_EQ(ReadFile(In(QStringLiteral("cfg.cfg"))), first + "+mlook\r\n");
 }
 

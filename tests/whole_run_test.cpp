@@ -93,7 +93,7 @@ void Menu(platform::Label* label) { Click(label, Qt::LeftButton, QPoint(2, 2)); 
 // The player's steps; each runs from inside the fire loop, a little after the one before.
 std::vector<std::function<void()>> Script() {
   return {
-      [] { Menu(Main().Command4); },  // Остальные
+      [] { Menu(Main().otherLabel); },  // Остальные
       [] {
         pages::OtherPage& p = The<pages::OtherPage>();
         Type(p.nameBox, QStringLiteral("Вася"));
@@ -103,7 +103,7 @@ std::vector<std::function<void()>> Script() {
               QPoint(4, p.consoleColorPicker->redArrows->height() - 3));
         Click(p.doneButton);
       },
-      [] { Menu(Main().Command1); },  // Закупка оружия
+      [] { Menu(Main().purchaseLabel); },  // Закупка оружия
       [] {
         The<purchase::WeaponsWindow>().classOption(1)->click();       // pistols
         The<purchase::KeyboardWindow>().keyList->setCurrentIndex(0);  // F1
@@ -113,14 +113,14 @@ std::vector<std::function<void()>> Script() {
       [] { DropWeapon(15, 7); },
       [] { Click(The<purchase::KeyboardWindow>().writeButton); },  // Запись
       [] { Click(The<purchase::KeyboardWindow>().doneButton); },   // Done
-      [] { Menu(Main().Command6); },                               // Мышки
+      [] { Menu(Main().mouseLabel); },                             // Мышки
       [] {
         pages::MousePage& p = The<pages::MousePage>();
         SpinUp(p.sensitivityValue, 15);
         p.yawReverseList->SetListIndex(1);
         Click(p.doneButton);
       },
-      [] { Menu(Main().Command2); },  // Управление
+      [] { Menu(Main().controlsLabel); },  // Управление
       [] { ArmBox(0); },
       [] { QTest::keyClick(The<bindings::ControlsPage>().windowHandle(), Qt::Key_A); },
       [] { ArmBox(8); },
@@ -131,27 +131,27 @@ std::vector<std::function<void()>> Script() {
                           Qt::NoModifier, BoxInView(55));
       },
       [] { Click(The<bindings::ControlsPage>().Command2); },
-      [] { Menu(Main().Command7); },  // Аудио
+      [] { Menu(Main().soundLabel); },  // Аудио
       [] {
         pages::SoundPage& p = The<pages::SoundPage>();
         SpinUp(p.volumeValue, 50);
         p.hiSoundList->SetListIndex(0);
         Click(p.doneButton);
       },
-      [] { Menu(Main().Command5); },  // Видео
+      [] { Menu(Main().videoLabel); },  // Видео
       [] {
         pages::VideoPage& p = The<pages::VideoPage>();
         SpinUp(p.gammaValue, 2);
         p.mode3dfxList->SetListIndex(0);
         Click(p.doneButton);
       },
-      [] { Menu(Main().Command8); },  // Игрока
+      [] { Menu(Main().playerLabel); },  // Игрока
       [] {
         pages::PlayerPage& p = The<pages::PlayerPage>();
         SpinDown(p.forwardSpeedValue, 5);
         Click(p.doneButton);
       },
-      [] { Menu(Main().Command3); },  // Сохранить: the program ends here
+      [] { Menu(Main().saveLabel); },  // Сохранить: the program ends here
   };
 }
 
@@ -167,8 +167,8 @@ std::vector<std::function<void()>> Script() {
   platform::SetSoundOutput(&sound);
   platform::setDragRunner(DeliverToSlot);
 
-  app::RegisterPages();
-  shell::StartUp();
+  app::registerPages();
+  shell::startUp();
 
   static std::vector<std::function<void()>> steps = Script();
   static std::size_t next = 0;

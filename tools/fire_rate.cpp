@@ -16,7 +16,7 @@
 
 namespace {
 
-long long WallMicroseconds() {
+long long wallMicroseconds() {
   return std::chrono::duration_cast<std::chrono::microseconds>(
              std::chrono::system_clock::now().time_since_epoch())
       .count();
@@ -27,18 +27,18 @@ long long WallMicroseconds() {
 int main(int argc, char** argv) {
   platform::Application app(argc, argv);
   const int seconds = argc > 1 ? std::atoi(argv[1]) : 5;
-  app::RegisterPages();
-  shell::StartUp();
+  app::registerPages();
+  shell::startUp();
 
   shell::MainWindow& main = platform::The<shell::MainWindow>();
   for (shell::MenuPage page :
        {shell::MenuPage::Video, shell::MenuPage::Sound, shell::MenuPage::Player,
         shell::MenuPage::Mouse, shell::MenuPage::Controls, shell::MenuPage::Other,
         shell::MenuPage::Purchase}) {
-    platform::Label* label = main.MenuLabel(page);
+    platform::Label* label = main.menuLabel(page);
     QObject::connect(label, &platform::Label::Click, [label, &main] {
       std::printf("click %s at %lld us, frame %llu\n", label->text().toUtf8().constData(),
-                  WallMicroseconds(), static_cast<unsigned long long>(main.FireFrames()));
+                  wallMicroseconds(), static_cast<unsigned long long>(main.fireFrames()));
       std::fflush(stdout);
     });
   }
@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
   int elapsed = 0;
   auto started = std::chrono::steady_clock::now();
   QObject::connect(&second, &QTimer::timeout, [&] {
-    const std::uint64_t now = main.FireFrames();
+    const std::uint64_t now = main.fireFrames();
     if (elapsed == 0) {
       first = now;
       started = std::chrono::steady_clock::now();

@@ -66,17 +66,17 @@ void Click(QWidget* widget) {
 // Some frames of flames on the strip, as the held-back loop would draw them.
 void BurnAWhile(shell::MainWindow& main) {
   platform::Random random;
-  QImage& strip = main.Picture1->DrawingSurface();
+  QImage& strip = main.fireStrip->DrawingSurface();
   auto next = [&random] { return random.Next(); };
   for (int frame = 0; frame < 80; ++frame) {
-    shell::FireFrame(main.Fire, next, [&strip](int x, int y, std::uint32_t bgr) {
+    shell::fireFrame(main.fireGrid, next, [&strip](int x, int y, std::uint32_t bgr) {
       if (x < strip.width() && y < strip.height()) {
         strip.setPixelColor(
             x, y, QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)));
       }
     });
   }
-  main.Picture1->Refresh();
+  main.fireStrip->Refresh();
 }
 
 }  // namespace
@@ -103,8 +103,8 @@ int main(int argc, char** argv) {
   }
   Silence silence;
   platform::SetSoundOutput(&silence);
-  shell::MainWindow::HoldFireLoop(true);
-  app::RegisterPages();
+  shell::MainWindow::holdFireLoop(true);
+  app::registerPages();
 
   // The splash is grabbed while it waits its second.
   QTimer::singleShot(500, [] {
@@ -114,7 +114,7 @@ int main(int argc, char** argv) {
       }
     }
   });
-  shell::StartUp();
+  shell::startUp();
   platform::DoEvents();
 
   shell::MainWindow& main = platform::The<shell::MainWindow>();
@@ -126,43 +126,43 @@ int main(int argc, char** argv) {
     platform::Label* label;
     std::function<void()> grabAndClose;
   } pages[] = {
-      {main.Command5,
+      {main.videoLabel,
        [] {
          auto& p = platform::The<pages::VideoPage>();
          Save(p, QStringLiteral("VideoPage"));
          Click(p.doneButton);
        }},
-      {main.Command7,
+      {main.soundLabel,
        [] {
          auto& p = platform::The<pages::SoundPage>();
          Save(p, QStringLiteral("SoundPage"));
          Click(p.doneButton);
        }},
-      {main.Command8,
+      {main.playerLabel,
        [] {
          auto& p = platform::The<pages::PlayerPage>();
          Save(p, QStringLiteral("PlayerPage"));
          Click(p.doneButton);
        }},
-      {main.Command6,
+      {main.mouseLabel,
        [] {
          auto& p = platform::The<pages::MousePage>();
          Save(p, QStringLiteral("MousePage"));
          Click(p.doneButton);
        }},
-      {main.Command2,
+      {main.controlsLabel,
        [] {
          auto& p = platform::The<bindings::ControlsPage>();
          Save(p, QStringLiteral("ControlsPage"));
          Click(p.Command2);
        }},
-      {main.Command4,
+      {main.otherLabel,
        [] {
          auto& p = platform::The<pages::OtherPage>();
          Save(p, QStringLiteral("OtherPage"));
          Click(p.doneButton);
        }},
-      {main.Command1,
+      {main.purchaseLabel,
        [] {
          auto& weapons = platform::The<purchase::WeaponsWindow>();
          auto& keys = platform::The<purchase::KeyboardWindow>();
@@ -176,14 +176,14 @@ int main(int argc, char** argv) {
   };
   for (const auto& page : pages) {
     Click(page.label);
-    if (main.MainWindowInUse) {
+    if (main.isInUse()) {
       std::fprintf(stderr, "%s did not open its page\n", qPrintable(page.label->text()));
       ++failures;
       continue;
     }
     page.grabAndClose();
   }
-  Save(main, QStringLiteral("Form4_done"));
+  Save(main, QStringLiteral("MainWindow_done"));
   platform::SetSoundOutput(nullptr);
   platform::DestroyAllForms();
   return failures == 0 ? 0 : 1;

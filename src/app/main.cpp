@@ -4,7 +4,7 @@
 
 int main(int argc, char** argv) {
   platform::Application app(argc, argv);
-  app::RegisterPages();
-  shell::StartUp();
+  app::registerPages();
+  shell::startUp();
   return app.exec();
 }

@@ -12,15 +12,15 @@
 
 namespace app {
 
-void RegisterPages() {
+void registerPages() {
   using shell::MenuPage;
-  shell::SetPageOpener(MenuPage::Video, [] { platform::Show<pages::VideoPage>(); });
-  shell::SetPageOpener(MenuPage::Sound, [] { platform::Show<pages::SoundPage>(); });
-  shell::SetPageOpener(MenuPage::Player, [] { platform::Show<pages::PlayerPage>(); });
-  shell::SetPageOpener(MenuPage::Mouse, [] { platform::Show<pages::MousePage>(); });
-  shell::SetPageOpener(MenuPage::Controls, [] { platform::Show<bindings::ControlsPage>(); });
-  shell::SetPageOpener(MenuPage::Other, [] { platform::Show<pages::OtherPage>(); });
-  shell::SetPageOpener(MenuPage::Purchase, purchase::showPurchasePage);
+  shell::setPageOpener(MenuPage::Video, [] { platform::Show<pages::VideoPage>(); });
+  shell::setPageOpener(MenuPage::Sound, [] { platform::Show<pages::SoundPage>(); });
+  shell::setPageOpener(MenuPage::Player, [] { platform::Show<pages::PlayerPage>(); });
+  shell::setPageOpener(MenuPage::Mouse, [] { platform::Show<pages::MousePage>(); });
+  shell::setPageOpener(MenuPage::Controls, [] { platform::Show<bindings::ControlsPage>(); });
+  shell::setPageOpener(MenuPage::Other, [] { platform::Show<pages::OtherPage>(); });
+  shell::setPageOpener(MenuPage::Purchase, purchase::showPurchasePage);
 }
 
 }  // namespace app

@@ -3,6 +3,6 @@
 namespace app {
 
 // Tells the menu how each built page is shown.
-void RegisterPages();
+void registerPages();
 
 }  // namespace app

@@ -106,9 +106,8 @@ int GroupOfAction(int action) {
 int RowOfAction(int action) { return action - ActionGroups[GroupOfAction(action)].firstAction; }
 
 QString CommandBindLine(const QString& keyName, const QString& command) {
-  return QStringLiteral("bind ") + config::QuoteString() + ConsoleKeyName(keyName) +
-         config::QuoteString() + QStringLiteral(" ") + config::QuoteString() + command +
-         config::QuoteString();
+  return QStringLiteral("bind ") + config::quote() + ConsoleKeyName(keyName) + config::quote() +
+         QStringLiteral(" ") + config::quote() + command + config::quote();
 }
 
 QStringList CommandsSection(const std::array<QString, kBoxCount>& boxTexts) {

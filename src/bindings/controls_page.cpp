@@ -42,7 +42,7 @@ ControlsPage::ControlsPage() : platform::Form(StartUpPosition::CenterScreen) {
   setFixedSize(platform::TwipsToPixels(kPageWidth), platform::TwipsToPixels(kPageHeight));
   platform::SetBackColor(this, kBlack);
 
-  Shape1 = shell::MakeOutline(this, 7320, 8520);
+  Shape1 = shell::makeOutline(this, 7320, 8520);
 
   Label10 = Header(this, QStringLiteral("Action"), 1080, 870);
   Label2 = Header(this, QStringLiteral("Key"), 4005, 510);
@@ -105,7 +105,7 @@ ControlsPage::ControlsPage() : platform::Form(StartUpPosition::CenterScreen) {
   platform::PlaceTwips(V, 6960, 600, 255, kBarHeight);
   connect(V, &platform::ScrollBar::Change, this, &ControlsPage::V_Change);
 
-  Command2 = shell::MakeDoneButton(this, 120, 120, 615, 285);
+  Command2 = shell::makeDoneButton(this, 120, 120, 615, 285);
   connect(Command2, &QPushButton::clicked, this, &ControlsPage::Command2_Click);
 }
 
@@ -134,7 +134,7 @@ void ControlsPage::Label1_DblClick(int index) {
   box->SetText(QString());
   box->SetBackColor(kArmedBack);
   box->SetFocus();
-  shell::PlayClick(shell::ArmSound);
+  shell::playCue(shell::ArmCue);
 }
 
 void ControlsPage::Text1_KeyDown(int index, int keyCode) {
@@ -150,7 +150,7 @@ void ControlsPage::Text1_Change(int index) {
   const QString text = Text1[index]->Text();
   if (IsCaptureEndingName(text)) {
     Text1[index]->SetEnabled(false);
-    shell::PlayClick(shell::DisarmSound);
+    shell::playCue(shell::DisarmCue);
   }
   // One name, one box: the box that held it before loses it.
   if (text.isEmpty()) return;
@@ -161,23 +161,23 @@ void ControlsPage::Text1_Change(int index) {
 
 void ControlsPage::Text1_KeyUp(int index) {
   Text1[index]->SetEnabled(false);
-  shell::PlayClick(shell::DisarmSound);
+  shell::playCue(shell::DisarmCue);
 }
 
 void ControlsPage::Text1_LostFocus(int index) {
   Text1[index]->SetEnabled(false);
   Text1[index]->SetBackColor(kIdleBack);
-  shell::PlayClick(shell::DisarmSound);
+  shell::playCue(shell::DisarmCue);
 }
 
 void ControlsPage::Command2_Click() {
-  shell::CompletePage(shell::MenuPage::Controls, [this] { platform::Unload(*this); });
+  shell::completePage(shell::MenuPage::Controls, [this] { platform::Unload(*this); });
 }
 
 void ControlsPage::Form_Unload() {
   std::array<QString, kBoxCount> texts;
   for (int i = 0; i < kBoxCount; ++i) texts[i] = Text1[i]->Text();
-  config::WriteLines(config::Section(u"Commands", CommandsSection(texts)));
+  config::writeLines(config::section(u"Commands", CommandsSection(texts)));
 }
 
 }  // namespace bindings

@@ -1,58 +1,50 @@
 #include "config/config_file.h"
 
+#include <QDir>
+#include <QFileDialog>
+#include <memory>
+
 #include "config/config_text.h"
-#include "config/mod.h"
+#include "config/private_file.h"
 #include "platform/dialogs.h"
 #include "platform/fatal.h"
-#include "platform/resources.h"
-
-namespace MOD {
-void Reset() {
-  CfgFile.reset();
-  CfgStream.reset();
-  CfgFso.reset();
-  SoundBytes.clear();
-  SoundResult = 0;
-}
-}  // namespace MOD
 
 namespace config {
 namespace {
 
-platform::FileSystem& Fso() {
-  if (!MOD::CfgFso) MOD::CfgFso = std::make_unique<platform::FileSystem>();
-  return *MOD::CfgFso;
-}
+// The temporary file, open all run.
+std::unique_ptr<LineWriter> stream;
 
 }  // namespace
 
-QString TemporaryConfigPath() {
-  platform::FileSystem& fso = Fso();
-  return fso.BuildPath(fso.GetSpecialFolder(platform::FileSystem::kTemporaryFolder),
-                       QString::fromLatin1(kTemporaryName));
+QString temporaryConfigPath() {
+  return QDir(temporaryFolder()).filePath(QString::fromLatin1(kTemporaryFileName));
 }
 
-void CreateConfigFile() {
-  MOD::CfgStream = Fso().CreateTextFile(TemporaryConfigPath(), true, false);
-  MOD::CfgStream->WriteLine(platform::LoadResString(kConfigTemplate));
+void createConfigFile() {
+  stream = createPrivateTextFile(temporaryConfigPath());
+  stream->writeLine(templateText());
 }
 
-void WriteLines(const QStringList& lines) {
-  if (!MOD::CfgStream) platform::FatalError(QStringLiteral("файл настроек не открыт"));
-  for (const QString& line : lines) MOD::CfgStream->WriteLine(line);
+void writeLines(const QStringList& lines) {
+  if (!stream) platform::FatalError(QStringLiteral("файл настроек не открыт"));
+  for (const QString& line : lines) stream->writeLine(line);
 }
 
-bool SaveConfigFile(platform::CommonDialog& dialog) {
-  MOD::CfgFile = Fso().GetFile(TemporaryConfigPath());
-  dialog.Flags = 6;  // ask before overwriting, hide the read-only box
-  dialog.Filter = QStringLiteral("(*.cfg)|*.cfg");
-  if (!dialog.ShowSave()) return false;
-  if (std::optional<QString> failure = MOD::CfgFile->Copy(dialog.FileName)) {
+bool saveConfigFile() {
+  const std::unique_ptr<OwnFile> source = openOwnFile(temporaryConfigPath());
+  // Qt's save dialog asks before overwriting unless told otherwise.
+  const std::optional<QString> chosen =
+      platform::CurrentDialogs().saveFileName({QStringLiteral("(*.cfg)")}, QFileDialog::Options());
+  if (!chosen) return false;
+  if (std::optional<QString> failure = source->copyTo(*chosen)) {
     platform::MsgBox(QStringLiteral("Не удалось сохранить настройки в файл\r%1\rПричина: %2")
-                         .arg(dialog.FileName, *failure));
+                         .arg(*chosen, *failure));
     return false;
   }
   return true;
 }
+
+void closeConfigFile() { stream.reset(); }
 
 }  // namespace config

@@ -1,34 +1,50 @@
 #include "config/config_text.h"
 
-#include "platform/resources.h"
+#include <QFile>
+
+#include "platform/fatal.h"
 
 namespace config {
+namespace {
 
-QString QuoteString() { return platform::LoadResString(kQuoteString); }
+// One of the program's own texts; one that is not there is a fatal error.
+QString resourceText(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    platform::FatalError(QStringLiteral("ресурс не найден: ") + path);
+  }
+  return QString::fromUtf8(file.readAll());
+}
 
-QString ResetQuoteString() { return platform::LoadResString(kResetQuoteString); }
+}  // namespace
 
-QString SectionHeaderLine(QStringView title) {
+QString templateText() { return resourceText(QStringLiteral(":/strings/101.txt")); }
+
+QString quote() { return resourceText(QStringLiteral(":/strings/103.txt")); }
+
+QString buyLineEnd() { return resourceText(QStringLiteral(":/strings/102.txt")); }
+
+QString sectionHeaderLine(QStringView title) {
   return QStringLiteral("// [ ") + title.toString() + QStringLiteral(" ] ");
 }
 
-QString ValueLine(QStringView keyword, QStringView value) {
-  return keyword.toString() + QLatin1Char(' ') + QuoteString() + value.toString() + QuoteString();
+QString valueLine(QStringView keyword, QStringView value) {
+  return keyword.toString() + QLatin1Char(' ') + quote() + value.toString() + quote();
 }
 
-QString ValueLine(QStringView keyword, long long value) {
-  return ValueLine(keyword, NumberText(value));
+QString valueLine(QStringView keyword, long long value) {
+  return valueLine(keyword, numberText(value));
 }
 
-QString NumberText(long long value) { return QString::number(value); }
+QString numberText(long long value) { return QString::number(value); }
 
-QString FractionText(double value) {
+QString fractionText(double value) {
   if (value == 0) return QStringLiteral("0");  // never "-0"
   return QString::number(value, 'g', 15);
 }
 
-QStringList Section(QStringView title, const QStringList& lines) {
-  QStringList out{QString(), SectionHeaderLine(title)};
+QStringList section(QStringView title, const QStringList& lines) {
+  QStringList out{QString(), sectionHeaderLine(title)};
   out += lines;
   return out;
 }

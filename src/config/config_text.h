@@ -7,29 +7,26 @@
 
 namespace config {
 
-// String table numbers.
-constexpr int kConfigTemplate = 101;
-constexpr int kResetQuoteString = 102;
-constexpr int kQuoteString = 103;
-
-QString QuoteString();       // one double quote
-QString ResetQuoteString();  // reset"
+// The lines the file starts with, as one text.
+QString templateText();
+QString quote();       // one double quote
+QString buyLineEnd();  // reset"
 
 // The header line of a section: "// [ " title " ] " (it ends with a blank).
-QString SectionHeaderLine(QStringView title);
+QString sectionHeaderLine(QStringView title);
 
 // keyword, one blank, then the value between two quotes.
-QString ValueLine(QStringView keyword, QStringView value);
-QString ValueLine(QStringView keyword, long long value);
+QString valueLine(QStringView keyword, QStringView value);
+QString valueLine(QStringView keyword, long long value);
 
 // A whole number in signed decimal (list positions too: none is "-1").
-QString NumberText(long long value);
+QString numberText(long long value);
 
 // A value with a fraction: at most 15 significant digits, no trailing zeros,
 // no separator for a whole value, and always the point, which the game reads.
-QString FractionText(double value);
+QString fractionText(double value);
 
 // A section as it is appended: one empty line, the header, then its lines.
-QStringList Section(QStringView title, const QStringList& lines);
+QStringList section(QStringView title, const QStringList& lines);
 
 }  // namespace config

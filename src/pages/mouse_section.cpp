@@ -12,19 +12,19 @@ QString reversedText(int index) {
 }  // namespace
 
 QStringList mouseSection(const MouseChoices& c) {
-  using config::ValueLine;
+  using config::valueLine;
   return {
-      ValueLine(u"sensitivity", c.sensitivity),
-      ValueLine(u"zoom_sensitivity_ratio", c.zoomSensitivity),
-      ValueLine(u"m_filter", c.filter),
-      ValueLine(u"m_pitch", reversedText(c.pitchReverse)),
-      ValueLine(u"m_yaw", reversedText(c.yawReverse)),
-      ValueLine(u"lookstrafe", c.lookStrafe),
+      valueLine(u"sensitivity", c.sensitivity),
+      valueLine(u"zoom_sensitivity_ratio", c.zoomSensitivity),
+      valueLine(u"m_filter", c.filter),
+      valueLine(u"m_pitch", reversedText(c.pitchReverse)),
+      valueLine(u"m_yaw", reversedText(c.yawReverse)),
+      valueLine(u"lookstrafe", c.lookStrafe),
       c.mouseLook == 0 ? QStringLiteral("-mlook") : QStringLiteral("+mlook"),
-      ValueLine(u"m_forward", u"1"),
-      ValueLine(u"m_side", u"0.8"),
-      ValueLine(u"lookspring", u"0"),
-      ValueLine(u"default_fov", u"110"),
+      valueLine(u"m_forward", u"1"),
+      valueLine(u"m_side", u"0.8"),
+      valueLine(u"lookspring", u"0"),
+      valueLine(u"default_fov", u"110"),
   };
 }
 

@@ -16,26 +16,26 @@ const Connection kConnections[8] = {
 };
 
 QStringList otherSection(const OtherChoices& c) {
-  using config::NumberText;
-  using config::ValueLine;
+  using config::numberText;
+  using config::valueLine;
   QStringList lines;
   // Typed text goes in as it stands: nothing trimmed, nothing escaped.
-  if (!c.name.isEmpty()) lines << ValueLine(u"name", c.name);
-  if (!c.serverName.isEmpty()) lines << ValueLine(u"hostname", c.serverName);
-  lines << ValueLine(u"developer", c.consoleMessages) << ValueLine(u"scr_conspeeder", u"99999")
-        << ValueLine(u"hud_capturemouse", u"1") << ValueLine(u"hud_centerid", c.centerId)
-        << ValueLine(u"hud_deathnotice_time", c.deathNoticeTime)
-        << ValueLine(u"hud_fastswitch", c.fastSwitch)
-        << ValueLine(u"hud_saytext_time", c.sayTextTime)
+  if (!c.name.isEmpty()) lines << valueLine(u"name", c.name);
+  if (!c.serverName.isEmpty()) lines << valueLine(u"hostname", c.serverName);
+  lines << valueLine(u"developer", c.consoleMessages) << valueLine(u"scr_conspeeder", u"99999")
+        << valueLine(u"hud_capturemouse", u"1") << valueLine(u"hud_centerid", c.centerId)
+        << valueLine(u"hud_deathnotice_time", c.deathNoticeTime)
+        << valueLine(u"hud_fastswitch", c.fastSwitch)
+        << valueLine(u"hud_saytext_time", c.sayTextTime)
         << (c.radar == 0 ? QStringLiteral("hideradar") : QStringLiteral("drawradar"))
-        << ValueLine(u"net_graph", c.netGraph) << ValueLine(u"sv_aim", c.autoAim)
-        << ValueLine(u"crosshair", c.zoomCrosshair) << ValueLine(u"cl_showfps", c.showFps);
+        << valueLine(u"net_graph", c.netGraph) << valueLine(u"sv_aim", c.autoAim)
+        << valueLine(u"crosshair", c.zoomCrosshair) << valueLine(u"cl_showfps", c.showFps);
   if (c.connection >= 0 && c.connection <= 7) {
-    lines << ValueLine(u"rate", QString::fromLatin1(kConnections[c.connection].rate));
+    lines << valueLine(u"rate", QString::fromLatin1(kConnections[c.connection].rate));
   }
-  lines << ValueLine(u"setinfo _vgui_menus", c.menu) << ValueLine(u"setinfo vgui_menus", u"0")
-        << ValueLine(u"con_color", NumberText(c.red) + QLatin1Char(' ') + NumberText(c.green) +
-                                       QLatin1Char(' ') + NumberText(c.blue));
+  lines << valueLine(u"setinfo _vgui_menus", c.menu) << valueLine(u"setinfo vgui_menus", u"0")
+        << valueLine(u"con_color", numberText(c.red) + QLatin1Char(' ') + numberText(c.green) +
+                                       QLatin1Char(' ') + numberText(c.blue));
   return lines;
 }
 

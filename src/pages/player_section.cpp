@@ -5,16 +5,16 @@
 namespace pages {
 
 QStringList playerSection(const PlayerChoices& c) {
-  using config::ValueLine;
+  using config::valueLine;
   return {
-      ValueLine(u"cl_bob", c.bob == 0 ? QStringLiteral("0") : QStringLiteral("0.01")),
-      ValueLine(u"cl_bobup", u"0.5"),
-      ValueLine(u"cl_bobcycle", u"0.8"),
-      ValueLine(u"cl_forwardspeed", c.forwardSpeed),
-      ValueLine(u"cl_backspeed", c.backSpeed),
-      ValueLine(u"cl_sidespeed", c.sideSpeed),
-      ValueLine(u"cl_righthand", c.rightHand),
-      ValueLine(u"cl_observercrosshair", c.observerCrosshair),
+      valueLine(u"cl_bob", c.bob == 0 ? QStringLiteral("0") : QStringLiteral("0.01")),
+      valueLine(u"cl_bobup", u"0.5"),
+      valueLine(u"cl_bobcycle", u"0.8"),
+      valueLine(u"cl_forwardspeed", c.forwardSpeed),
+      valueLine(u"cl_backspeed", c.backSpeed),
+      valueLine(u"cl_sidespeed", c.sideSpeed),
+      valueLine(u"cl_righthand", c.rightHand),
+      valueLine(u"cl_observercrosshair", c.observerCrosshair),
   };
 }
 

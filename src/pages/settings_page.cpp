@@ -30,7 +30,7 @@ SettingsPage::SettingsPage(const PageFrame& frame)
   setFixedSize(platform::TwipsToPixels(frame.width), platform::TwipsToPixels(frame.height));
   platform::SetBackColor(this, palette::kBlack);
 
-  outline = shell::MakeOutline(this, frame.outlineWidth, frame.outlineHeight);
+  outline = shell::makeOutline(this, frame.outlineWidth, frame.outlineHeight);
   titleRule =
       new widgets::Line(this, 0, kRuleTop, kRuleRight, kRuleTop, palette::kDarkRed, kRuleWidth);
 
@@ -38,7 +38,7 @@ SettingsPage::SettingsPage(const PageFrame& frame)
       new platform::Label(this, frame.title, palette::kGreen, fonts::comicFont(14.25, true));
   twips::place(titleCaption, {frame.titleLeft, 0, frame.titleWidth, kTitleHeight});
 
-  doneButton = shell::MakeDoneButton(this, kDoneButton.left, kDoneButton.top, kDoneButton.width,
+  doneButton = shell::makeDoneButton(this, kDoneButton.left, kDoneButton.top, kDoneButton.width,
                                      kDoneButton.height);
   connect(doneButton, &QPushButton::clicked, this, &SettingsPage::onDoneClicked);
 }
@@ -91,11 +91,11 @@ void SettingsPage::setTabChain(std::initializer_list<QWidget*> order) {
 }
 
 void SettingsPage::onDoneClicked() {
-  shell::CompletePage(frame_.page, [this] { platform::Unload(*this); });
+  shell::completePage(frame_.page, [this] { platform::Unload(*this); });
 }
 
 void SettingsPage::Form_Unload() {
-  config::WriteLines(config::Section(frame_.sectionTitle, sectionLines()));
+  config::writeLines(config::section(frame_.sectionTitle, sectionLines()));
 }
 
 QStringList offOn() { return {QStringLiteral("Выкл"), QStringLiteral("Вкл")}; }

@@ -63,9 +63,10 @@ class QtDialogs final : public Dialogs {
     return box.textValue();
   }
 
-  std::optional<QString> SaveAs(int flags, const QString& filter) override {
+  std::optional<QString> saveFileName(const QStringList& nameFilters,
+                                      QFileDialog::Options options) override {
     QFileDialog dialog;
-    ConfigureSaveDialog(dialog, flags, filter);
+    configureSaveDialog(dialog, nameFilters, options);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;
@@ -97,34 +98,12 @@ QString InputBox(const QString& prompt, const QString& title) {
   return OneLineText(CurrentDialogs().InputBox(prompt, title));
 }
 
-bool CommonDialog::ShowSave() {
-  std::optional<QString> chosen = CurrentDialogs().SaveAs(Flags, Filter);
-  if (!chosen) return false;
-  FileName = *chosen;
-  return true;
-}
-
-QStringList QtNameFilters(const QString& filter) {
-  const QStringList parts = filter.split(QLatin1Char('|'));
-  QStringList filters;
-  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-    const QString& description = parts[i];
-    const QString& pattern = parts[i + 1];
-    // Qt reads the patterns from the last parentheses of each entry.
-    if (description.endsWith(QLatin1Char('(') + pattern + QLatin1Char(')'))) {
-      filters << description;
-    } else {
-      filters << description + QStringLiteral(" (") + pattern + QLatin1Char(')');
-    }
-  }
-  return filters;
-}
-
-void ConfigureSaveDialog(QFileDialog& dialog, int flags, const QString& filter) {
+void configureSaveDialog(QFileDialog& dialog, const QStringList& nameFilters,
+                         QFileDialog::Options options) {
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setOption(QFileDialog::DontConfirmOverwrite, (flags & 2) == 0);
-  dialog.setNameFilters(QtNameFilters(filter));
+  dialog.setOptions(options);
+  dialog.setNameFilters(nameFilters);
   // A name typed without an extension is saved as typed.
   dialog.setDefaultSuffix(QString());
   dialog.setWindowTitle(QString());

@@ -2,6 +2,7 @@
 // answer them without a display.
 #pragma once
 
+#include <QFileDialog>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -31,10 +32,10 @@ class Dialogs {
   // The typed text, or an empty text when cancelled.
   virtual QString InputBox(const QString& prompt, const QString& title) = 0;
 
-  // Save As: flags as the common dialog takes them (2 ask before overwriting,
-  // 4 hide read-only), filter as "description|pattern|...". The chosen path,
-  // or nothing when cancelled.
-  virtual std::optional<QString> SaveAs(int flags, const QString& filter) = 0;
+  // Save As with these name filters ("description (pattern)") and options.
+  // The chosen path, or nothing when cancelled.
+  virtual std::optional<QString> saveFileName(const QStringList& nameFilters,
+                                              QFileDialog::Options options) = 0;
 };
 
 // The dialogs in use: Qt's own unless a test has put others in place.
@@ -46,25 +47,8 @@ void SetDialogs(Dialogs* dialogs);  // nullptr: back to Qt's
 void MsgBox(const QString& prompt, int buttons = 0, const std::optional<QString>& title = {});
 QString InputBox(const QString& prompt, const QString& title);
 
-// The save-file dialog control: set Flags, Filter, then ShowSave.
-class CommonDialog {
- public:
-  int Flags = 0;
-  QString Filter;
-  QString FileName;
+// Sets up a Qt file dialog for Save As with the given name filters and options.
+void configureSaveDialog(QFileDialog& dialog, const QStringList& nameFilters,
+                         QFileDialog::Options options);
 
-  // Shows Save As; false when the player cancelled (the platform's error 32755).
-  bool ShowSave();
-};
-
-// "description|pattern|..." as Qt's name filters ("description (pattern)").
-QStringList QtNameFilters(const QString& filter);
-
-}  // namespace platform
-
-class QFileDialog;
-
-namespace platform {
-// Sets up a Qt file dialog for Save As with the given flags and filter.
-void ConfigureSaveDialog(::QFileDialog& dialog, int flags, const QString& filter);
 }  // namespace platform

@@ -19,9 +19,9 @@ const QStringList& keyNames() {
 }
 
 QString buyBindLine(const QString& boundKeyName, const SlotTexts& slotTexts) {
-  QString line = QStringLiteral("bind ") + boundKeyName + QLatin1Char(' ') + config::QuoteString();
+  QString line = QStringLiteral("bind ") + boundKeyName + QLatin1Char(' ') + config::quote();
   for (const QString& text : slotTexts) line += text;
-  return line + config::ResetQuoteString();
+  return line + config::buyLineEnd();
 }
 
 }  // namespace purchase

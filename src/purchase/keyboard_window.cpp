@@ -48,7 +48,7 @@ KeyboardWindow::KeyboardWindow() : platform::Form(StartUpPosition::Manual) {
   move(platform::TwipsToPixels(kWindow.left), platform::TwipsToPixels(kWindow.top));
   platform::SetBackColor(this, palette::kBlack);
 
-  outline = shell::MakeOutline(this, kOutlineWidth, kOutlineHeight);
+  outline = shell::makeOutline(this, kOutlineWidth, kOutlineHeight);
 
   keyCaption = new platform::Label(this, QStringLiteral("Key:"), palette::kDarkBlue,
                                    fonts::comicFont(12, true));
@@ -64,7 +64,7 @@ KeyboardWindow::KeyboardWindow() : platform::Form(StartUpPosition::Manual) {
   writeButton = new platform::CommandButton(this, QStringLiteral("Запись "), palette::kRed,
                                             fonts::comicFont(12, false));
   twips::place(writeButton, kWriteButton);
-  doneButton = shell::MakeDoneButton(this, kDone.left, kDone.top, kDone.width, kDone.height);
+  doneButton = shell::makeDoneButton(this, kDone.left, kDone.top, kDone.width, kDone.height);
   connect(writeButton, &QPushButton::clicked, this, &KeyboardWindow::onWriteClicked);
   connect(addKeyButton, &QPushButton::clicked, this, &KeyboardWindow::onAddKeyClicked);
   connect(doneButton, &QPushButton::clicked, this, &KeyboardWindow::onDoneClicked);
@@ -93,15 +93,14 @@ KeyboardWindow::KeyboardWindow() : platform::Form(StartUpPosition::Manual) {
 }
 
 void KeyboardWindow::Form_Load() {
-  config::WriteLines(config::Section(u"Buy Weapons", {}));
+  config::writeLines(config::section(u"Buy Weapons", {}));
   writeButton->setEnabled(false);
   for (const QString& name : keyNames()) keyList->addItem(name);
   keyList->setCurrentIndex(-1);
 }
 
 void KeyboardWindow::onWeaponDropped(int slot, const QString& dragText, const QImage& picture) {
-  boundKeyName =
-      config::QuoteString() + keyList->itemText(keyList->currentIndex()) + config::QuoteString();
+  boundKeyName = config::quote() + keyList->itemText(keyList->currentIndex()) + config::quote();
   keySlots[std::size_t(slot)]->setPicture(picture);
   slotTexts[std::size_t(slot)] = dragText;
 }
@@ -131,7 +130,7 @@ void KeyboardWindow::onWriteClicked() {
   for (auto* slot : keySlots) slot->setPicture(QImage());
   const int index = keyList->currentIndex();
   keyList->setCurrentIndex(index == keyList->count() - 1 ? 0 : index + 1);
-  config::WriteLines({buyBindLine(boundKeyName, slotTexts)});
+  config::writeLines({buyBindLine(boundKeyName, slotTexts)});
   for (QString& text : slotTexts) text.clear();
 }
 
@@ -139,7 +138,7 @@ void KeyboardWindow::onAddKeyClicked() {
   const QString answer = platform::InputBox(QStringLiteral("New key"), QString());
   const auto characters = answer.toUcs4().size();
   if (characters > 1) {
-    shell::PlayClick(shell::RefuseSound);
+    shell::playCue(shell::RefuseCue);
   } else if (characters == 1) {
     keyList->addItem(answer);
   }

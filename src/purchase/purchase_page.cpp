@@ -13,7 +13,7 @@ void showPurchasePage() {
 }
 
 void completePurchasePage() {
-  shell::CompletePage(shell::MenuPage::Purchase, [] {
+  shell::completePage(shell::MenuPage::Purchase, [] {
     platform::Unload(platform::The<WeaponsWindow>());
     platform::Unload(platform::The<KeyboardWindow>());
   });

@@ -104,7 +104,7 @@ WeaponsWindow::WeaponsWindow() : platform::Form(StartUpPosition::Manual) {
                                      fonts::comicFont(44.25, true));
   twips::place(titleCaption, kTitle);
 
-  doneButton = shell::MakeDoneButton(this, kDone.left, kDone.top, kDone.width, kDone.height);
+  doneButton = shell::makeDoneButton(this, kDone.left, kDone.top, kDone.width, kDone.height);
   connect(doneButton, &QPushButton::clicked, this, &WeaponsWindow::onDoneClicked);
 
   sadPointer_ = pointerPicture(QStringLiteral("smiley_sad"));

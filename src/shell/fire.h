@@ -12,8 +12,8 @@ namespace shell {
 
 constexpr int kFireColumns = 201;  // x from 0 to 200
 constexpr int kFireRows = 51;      // y from 0 (top) to 50
-constexpr std::uint8_t FireSeed = 50;
-constexpr int kFireSeedTop = 46;  // rows 46 to 50 are reset to FireSeed
+constexpr std::uint8_t kFireSeed = 50;
+constexpr int kFireSeedTop = 46;  // rows 46 to 50 are reset to kFireSeed
 constexpr int kFireDrawnTop = 4;  // rows above it are never drawn
 // A cell's pixel moves right by up to 2, so the strip needs 203 columns.
 constexpr int kFireDrawnColumns = kFireColumns + 2;
@@ -27,12 +27,12 @@ class FireGrid {
   std::array<std::uint8_t, std::size_t(kFireColumns) * kFireRows> cells_{};
 };
 
-// Every cell 0, then the bottom rows at FireSeed.
-void SeedFire(FireGrid& fire);
+// Every cell 0, then the bottom rows at kFireSeed.
+void seedFire(FireGrid& fire);
 
 // 0x00BBGGRR of a cell of this heat: c = heat * 5.12 rounded down, then red 2c,
 // green c, blue c / 2 (halves to even), each part capped at 255.
-std::uint32_t FireColor(std::uint8_t heat);
+std::uint32_t fireColor(std::uint8_t heat);
 
 namespace detail {
 struct FireColorTable {
@@ -45,8 +45,8 @@ extern const FireColorTable kFireColors;
 // the bottom rows. random() gives numbers in [0, 1) as platform::UnitFraction,
 // three per cell (cooling, rise, jitter, in that order); plot(column, row, bgr)
 // draws one pixel. Allocates nothing.
-template <class Random, class Plot>
-void FireFrame(FireGrid& fire, Random& random, Plot&& plot) {
+template <class RandomSource, class Plot>
+void fireFrame(FireGrid& fire, RandomSource& random, Plot&& plot) {
   for (int y = kFireRows - 1; y >= kFireDrawnTop; --y) {
     for (int x = 0; x < kFireColumns; ++x) {
       std::uint8_t& cell = fire(x, y);
@@ -64,14 +64,14 @@ void FireFrame(FireGrid& fire, Random& random, Plot&& plot) {
     }
   }
   for (int x = 0; x < kFireColumns; ++x) {
-    for (int y = kFireSeedTop; y < kFireRows; ++y) fire(x, y) = FireSeed;
+    for (int y = kFireSeedTop; y < kFireRows; ++y) fire(x, y) = kFireSeed;
   }
 }
 
 // One frame drawn onto 32-bit pixels laid out red, green, blue, unused byte
 // (0xFFBBGGRR as a little-endian word), `stride` pixels a row; the rows and
 // columns the grid never reaches are left as they are.
-void DrawFireFrame(FireGrid& fire, platform::Random& random, std::uint32_t* pixels,
+void drawFireFrame(FireGrid& fire, platform::Random& random, std::uint32_t* pixels,
                    std::ptrdiff_t stride);
 
 }  // namespace shell

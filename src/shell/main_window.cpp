@@ -4,28 +4,50 @@
 #include <QPointer>
 
 #include "config/config_file.h"
+#include "platform/dialogs.h"
 #include "platform/units.h"
 #include "shell/sound_cues.h"
+#include "widgets/fonts.h"
+#include "widgets/palette.h"
+#include "widgets/twips.h"
 
 namespace shell {
 namespace {
 
-constexpr std::uint32_t kBlack = 0x00000000;
-constexpr std::uint32_t kRed = 0x000000FF;
-constexpr std::uint32_t kDarkBlue = 0x00C00000;
+// clang-format off
+constexpr int kWindowWidth = 3045;
+constexpr int kWindowHeight = 4485;
+constexpr twips::Rect kMenuPanel{240, 120, 2655, 3495};
+// In the menu panel:
+constexpr twips::Rect kTitle{240, 0, 1605, 405};
+constexpr twips::Rect kVideoLabel{600, 480, 690, 345};
+constexpr twips::Rect kSoundLabel{555, 840, 735, 345};
+constexpr twips::Rect kPlayerLabel{600, 1200, 810, 345};
+constexpr twips::Rect kMouseLabel{600, 1560, 870, 345};
+// 30 twips wider than Comic Sans MS needs: the bundled face draws this word
+// two pixels wider, and its last letter would be cut off.
+constexpr twips::Rect kControlsLabel{600, 1920, 1380, 345};
+constexpr twips::Rect kOtherLabel{600, 2280, 1275, 345};
+constexpr twips::Rect kPurchaseLabel{600, 2640, 1830, 345};
+constexpr twips::Rect kSaveLabel{240, 3120, 1440, 405};
+// It reaches a little past the right and bottom edges of the window.
+constexpr twips::Rect kFireStrip{0, 3720, 3105, 855};
+// Outside the client area.
+constexpr twips::Rect kFireLoopButton{3840, 240, 255, 255};
+// clang-format on
 
-bool fire_loop_held = false;
+bool fireLoopHeld = false;
 
-platform::Label* MakeLabel(QWidget* parent, const QString& caption, std::uint32_t color,
-                           double points, bool bold, int left, int top, int width, int height) {
-  auto* label = new platform::Label(
-      parent, caption, color, platform::MakeFont(QStringLiteral("Comic Sans MS"), points, bold));
-  platform::PlaceTwips(label, left, top, width, height);
+platform::Label* makeCaption(QWidget* parent, const QString& caption, const twips::Rect& place) {
+  auto* label = new platform::Label(parent, caption, palette::kRed, fonts::comicFont(14.25, true));
+  twips::place(label, place);
   return label;
 }
 
-platform::Label* MenuItem(QWidget* parent, const QString& caption, int left, int top, int width) {
-  return MakeLabel(parent, caption, kDarkBlue, 12, false, left, top, width, 345);
+platform::Label* makeMenuLabel(QWidget* parent, const QString& caption, const twips::Rect& place) {
+  auto* label = new platform::Label(parent, caption, palette::kDarkBlue, fonts::comicFont(12));
+  twips::place(label, place);
+  return label;
 }
 
 }  // namespace
@@ -37,71 +59,70 @@ MainWindow::MainWindow() : platform::Form(StartUpPosition::CenterScreen) {
   // A tool window: thin title bar with the close box only, no taskbar button.
   setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
-  setFixedSize(platform::TwipsToPixels(3045), platform::TwipsToPixels(4485));
-  platform::SetBackColor(this, kBlack);
+  setFixedSize(platform::TwipsToPixels(kWindowWidth), platform::TwipsToPixels(kWindowHeight));
+  platform::SetBackColor(this, palette::kBlack);
 
-  Frame1 = new platform::Panel(this, kBlack);
-  platform::PlaceTwips(Frame1, 240, 120, 2655, 3495);
+  menuPanel = new platform::Panel(this, palette::kBlack);
+  twips::place(menuPanel, kMenuPanel);
 
-  Label1 = MakeLabel(Frame1, QStringLiteral("Настройки:"), kRed, 14.25, true, 240, 0, 1605, 405);
-  Command5 = MenuItem(Frame1, QStringLiteral("Видео"), 600, 480, 690);
-  Command7 = MenuItem(Frame1, QStringLiteral("Аудио"), 555, 840, 735);
-  Command8 = MenuItem(Frame1, QStringLiteral("Игрока"), 600, 1200, 810);
-  Command6 = MenuItem(Frame1, QStringLiteral("Мышки"), 600, 1560, 870);
-  // 30 twips wider than Comic Sans MS needs: the bundled face draws this word
-  // two pixels wider, and its last letter would be cut off.
-  Command2 = MenuItem(Frame1, QStringLiteral("Управление"), 600, 1920, 1380);
-  Command4 = MenuItem(Frame1, QStringLiteral("Остальные"), 600, 2280, 1275);
-  Command1 = MenuItem(Frame1, QStringLiteral("Закупка оружия"), 600, 2640, 1830);
-  Command3 =
-      MakeLabel(Frame1, QStringLiteral("Сохранить"), kRed, 14.25, true, 240, 3120, 1440, 405);
+  titleCaption = makeCaption(menuPanel, QStringLiteral("Настройки:"), kTitle);
+  videoLabel = makeMenuLabel(menuPanel, QStringLiteral("Видео"), kVideoLabel);
+  soundLabel = makeMenuLabel(menuPanel, QStringLiteral("Аудио"), kSoundLabel);
+  playerLabel = makeMenuLabel(menuPanel, QStringLiteral("Игрока"), kPlayerLabel);
+  mouseLabel = makeMenuLabel(menuPanel, QStringLiteral("Мышки"), kMouseLabel);
+  controlsLabel = makeMenuLabel(menuPanel, QStringLiteral("Управление"), kControlsLabel);
+  otherLabel = makeMenuLabel(menuPanel, QStringLiteral("Остальные"), kOtherLabel);
+  purchaseLabel = makeMenuLabel(menuPanel, QStringLiteral("Закупка оружия"), kPurchaseLabel);
+  saveLabel = makeCaption(menuPanel, QStringLiteral("Сохранить"), kSaveLabel);
 
-  // It reaches a little past the right and bottom edges of the window.
-  Picture1 = new platform::PictureBox(this, kBlack);
-  platform::PlaceTwips(Picture1, 0, 3720, 3105, 855);
+  fireStrip = new platform::PictureBox(this, palette::kBlack);
+  twips::place(fireStrip, kFireStrip);
 
-  // Outside the client area and hidden, so only Timer2 ever presses it.
-  Command9 = new QPushButton(QStringLiteral("Command9"), this);
-  platform::PlaceTwips(Command9, 3840, 240, 255, 255);
-  Command9->hide();
-  connect(Command9, &QPushButton::clicked, this, &MainWindow::Command9_Click);
-  // Switched on when the window is first shown: a tick that came earlier, inside
+  // Hidden, so only the fire start timer ever presses it.
+  fireLoopButton = new QPushButton(QStringLiteral("Command9"), this);
+  twips::place(fireLoopButton, kFireLoopButton);
+  fireLoopButton->hide();
+  connect(fireLoopButton, &QPushButton::clicked, this, &MainWindow::runFireLoop);
+  // Started when the window is first shown: a tick that came earlier, inside
   // a box shown while the window loads, would start the loop under that box.
-  Timer2 = new platform::Timer(this, 1, false);
-  connect(Timer2, &platform::Timer::Tick, this, &MainWindow::Timer2_Timer);
+  fireStartTimer = new QTimer(this);
+  fireStartTimer->setTimerType(Qt::PreciseTimer);
+  fireStartTimer->setSingleShot(true);
+  fireStartTimer->setInterval(1);
+  connect(fireStartTimer, &QTimer::timeout, this, &MainWindow::onFireStartTimeout);
 
   for (MenuPage page : {MenuPage::Video, MenuPage::Sound, MenuPage::Player, MenuPage::Mouse,
                         MenuPage::Controls, MenuPage::Other, MenuPage::Purchase}) {
-    connect(MenuLabel(page), &platform::Label::Click, this, [page] { OpenPage(page); });
+    connect(menuLabel(page), &platform::Label::Click, this, [page] { openPage(page); });
   }
-  connect(Command3, &platform::Label::Click, this, &MainWindow::Command3_Click);
-  connect(this, &platform::Form::MouseDown, this, &MainWindow::ShowCredit);
-  connect(Frame1, &platform::Panel::MouseDown, this, &MainWindow::ShowCredit);
+  connect(saveLabel, &platform::Label::Click, this, &MainWindow::onSaveClicked);
+  connect(this, &platform::Form::MouseDown, this, &MainWindow::onBackgroundPressed);
+  connect(menuPanel, &platform::Panel::MouseDown, this, &MainWindow::onBackgroundPressed);
 }
 
-platform::Label* MainWindow::MenuLabel(MenuPage page) const {
+platform::Label* MainWindow::menuLabel(MenuPage page) const {
   switch (page) {
     case MenuPage::Video:
-      return Command5;
+      return videoLabel;
     case MenuPage::Sound:
-      return Command7;
+      return soundLabel;
     case MenuPage::Player:
-      return Command8;
+      return playerLabel;
     case MenuPage::Mouse:
-      return Command6;
+      return mouseLabel;
     case MenuPage::Controls:
-      return Command2;
+      return controlsLabel;
     case MenuPage::Other:
-      return Command4;
+      return otherLabel;
     case MenuPage::Purchase:
-      return Command1;
+      return purchaseLabel;
   }
   return nullptr;
 }
 
 void MainWindow::Form_Load() {
-  config::CreateConfigFile();
-  SeedFire(Fire);
+  config::createConfigFile();
+  seedFire(fireGrid);
 }
 
 void MainWindow::Form_Unload() { platform::End(); }
@@ -109,52 +130,50 @@ void MainWindow::Form_Unload() { platform::End(); }
 void MainWindow::showEvent(QShowEvent* event) {
   if (!shown_) {
     shown_ = true;
-    Timer2->SetEnabled(true);
+    fireStartTimer->start();
   }
   platform::Form::showEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
-  if (!MainWindowInUse) return;
+  if (!inUse_) return;
   platform::Unload(*this);
 }
 
-void MainWindow::ShowCredit(int button) {
-  if (button != 2 || !MainWindowInUse) return;
+// The right button on the background shows the credit.
+void MainWindow::onBackgroundPressed(int button) {
+  if (button != platform::VbButton(Qt::RightButton) || !inUse_) return;
   platform::MsgBox(kCreditText, 0, QString());
-  PlayClick(CreditSound);
+  playCue(CreditCue);
 }
 
-void MainWindow::Command3_Click() {
-  if (!MainWindowInUse) return;
-  if (!config::SaveConfigFile(CD)) return;
-  PlayClick(MenuSound);
+void MainWindow::onSaveClicked() {
+  if (!inUse_) return;
+  if (!config::saveConfigFile()) return;
+  playCue(MenuCue);
   platform::Unload(*this);
 }
 
-void MainWindow::HoldFireLoop(bool hold) { fire_loop_held = hold; }
+void MainWindow::holdFireLoop(bool hold) { fireLoopHeld = hold; }
 
-void MainWindow::Timer2_Timer() {
-  Timer2->SetEnabled(false);
-  Command9->click();
-}
+void MainWindow::onFireStartTimeout() { fireLoopButton->click(); }
 
 // Runs for the rest of the program, as fast as the machine allows: every click,
 // page, box and Save from now on is handled inside the DoEvents of some frame.
-void MainWindow::Command9_Click() {
-  if (fire_loop_held) return;
+void MainWindow::runFireLoop() {
+  if (fireLoopHeld) return;
   const QPointer<MainWindow> self(this);
   for (;;) {
     platform::DoEvents();
     // The program normally ends inside DoEvents and never comes back here; where
     // ending only records the request (tests), the loop stops with it.
     if (!self || IsUnloaded() || platform::EndRequested()) return;
-    QImage& strip = Picture1->DrawingSurface();
-    DrawFireFrame(Fire, Rnd, reinterpret_cast<std::uint32_t*>(strip.bits()),
+    QImage& strip = fireStrip->DrawingSurface();
+    drawFireFrame(fireGrid, random_, reinterpret_cast<std::uint32_t*>(strip.bits()),
                   strip.bytesPerLine() / 4);
-    ++fire_frames_;
-    Picture1->Refresh();
+    ++fireFrames_;
+    fireStrip->Refresh();
   }
 }
 

@@ -2,13 +2,12 @@
 #pragma once
 
 #include <QPushButton>
+#include <QTimer>
 #include <cstdint>
 
 #include "platform/controls.h"
-#include "platform/dialogs.h"
 #include "platform/forms.h"
 #include "platform/random.h"
-#include "platform/timer.h"
 #include "shell/fire.h"
 #include "shell/page_protocol.h"
 
@@ -21,34 +20,34 @@ class MainWindow : public platform::Form {
   MainWindow();
 
   // False while a page is open: no menu label reacts, the window cannot be closed.
-  bool MainWindowInUse = true;
+  bool isInUse() const { return inUse_; }
+  void setInUse(bool inUse) { inUse_ = inUse; }
 
-  platform::Panel* Frame1;
-  platform::Label* Label1;         // the title
-  platform::Label* Command5;       // Видео
-  platform::Label* Command7;       // Аудио
-  platform::Label* Command8;       // Игрока
-  platform::Label* Command6;       // Мышки
-  platform::Label* Command2;       // Управление
-  platform::Label* Command4;       // Остальные
-  platform::Label* Command1;       // Закупка оружия
-  platform::Label* Command3;       // Сохранить
-  platform::PictureBox* Picture1;  // the strip at the bottom
-  platform::CommonDialog CD;
-  platform::Timer* Timer2;  // one tick, once the shown window handles events, starts the fire
-  QPushButton* Command9;    // never visible; its click runs the fire loop
+  platform::Panel* menuPanel;
+  platform::Label* titleCaption;  // "Настройки:"
+  platform::Label* videoLabel;
+  platform::Label* soundLabel;
+  platform::Label* playerLabel;
+  platform::Label* mouseLabel;
+  platform::Label* controlsLabel;
+  platform::Label* otherLabel;
+  platform::Label* purchaseLabel;
+  platform::Label* saveLabel;
+  platform::PictureBox* fireStrip;  // the strip at the bottom
+  QTimer* fireStartTimer;       // one tick, once the shown window handles events, starts the fire
+  QPushButton* fireLoopButton;  // never visible; its click runs the fire loop
 
-  FireGrid Fire;  // the strip's heat grid, seeded by the load
+  FireGrid fireGrid;  // the strip's heat grid, seeded by the load
 
   // Frames of the fire drawn so far.
-  std::uint64_t FireFrames() const { return fire_frames_; }
+  std::uint64_t fireFrames() const { return fireFrames_; }
 
   // The fire loop never returns, and every later event runs inside it. Tests
-  // that drive the window without it hold it back: pressing Command9 then
-  // does nothing. The program never holds it.
-  static void HoldFireLoop(bool hold);
+  // that drive the window without it hold it back: pressing the fire loop
+  // button then does nothing. The program never holds it.
+  static void holdFireLoop(bool hold);
 
-  platform::Label* MenuLabel(MenuPage page) const;
+  platform::Label* menuLabel(MenuPage page) const;
 
   static const QString kCreditText;
 
@@ -59,13 +58,14 @@ class MainWindow : public platform::Form {
   void showEvent(QShowEvent* event) override;
 
  private:
-  void ShowCredit(int button);
-  void Command3_Click();
-  void Timer2_Timer();
-  void Command9_Click();
+  void onBackgroundPressed(int button);
+  void onSaveClicked();
+  void onFireStartTimeout();
+  void runFireLoop();
 
-  platform::Random Rnd;
-  std::uint64_t fire_frames_ = 0;
+  bool inUse_ = true;
+  platform::Random random_;
+  std::uint64_t fireFrames_ = 0;
   bool shown_ = false;
 };
 

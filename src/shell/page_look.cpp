@@ -1,22 +1,29 @@
 #include "shell/page_look.h"
 
-#include "platform/units.h"
 #include "widgets/fonts.h"
+#include "widgets/palette.h"
+#include "widgets/twips.h"
 
 namespace shell {
+namespace {
+
+constexpr int kOutlineInset = 15;  // twips from the window's top left corner
+constexpr int kOutlineWidth = 3;   // pixels
+
+}  // namespace
 
 QFont ComicFont(double points, bool bold) { return fonts::comicFont(points, bold); }
 
-platform::Shape* MakeOutline(QWidget* window, int width, int height) {
-  auto* outline = new platform::Shape(window, kOutlineBlue, 3);
-  platform::PlaceTwips(outline, 15, 15, width, height);
+platform::Shape* makeOutline(QWidget* window, int width, int height) {
+  auto* outline = new platform::Shape(window, palette::kDarkBlue, kOutlineWidth);
+  twips::place(outline, {kOutlineInset, kOutlineInset, width, height});
   return outline;
 }
 
-platform::CommandButton* MakeDoneButton(QWidget* window, int left, int top, int width, int height) {
-  auto* done =
-      new platform::CommandButton(window, QStringLiteral("Done"), kDoneFace, ComicFont(9.75, true));
-  platform::PlaceTwips(done, left, top, width, height);
+platform::CommandButton* makeDoneButton(QWidget* window, int left, int top, int width, int height) {
+  auto* done = new platform::CommandButton(window, QStringLiteral("Done"), palette::kBlue,
+                                           fonts::comicFont(9.75, true));
+  twips::place(done, {left, top, width, height});
   return done;
 }
 

@@ -9,32 +9,32 @@
 namespace shell {
 namespace {
 
-std::map<MenuPage, std::function<void()>>& Openers() {
+std::map<MenuPage, std::function<void()>>& openers() {
   static std::map<MenuPage, std::function<void()>> openers;
   return openers;
 }
 
 }  // namespace
 
-void SetPageOpener(MenuPage page, std::function<void()> show) { Openers()[page] = std::move(show); }
+void setPageOpener(MenuPage page, std::function<void()> show) { openers()[page] = std::move(show); }
 
-void ClearPageOpeners() { Openers().clear(); }
+void clearPageOpeners() { openers().clear(); }
 
-void OpenPage(MenuPage page) {
+void openPage(MenuPage page) {
   MainWindow& main = platform::The<MainWindow>();
-  if (!main.MainWindowInUse || !main.MenuLabel(page)->Enabled()) return;
-  const auto opener = Openers().find(page);
-  if (opener == Openers().end()) return;  // not built yet
+  if (!main.isInUse() || !main.menuLabel(page)->Enabled()) return;
+  const auto opener = openers().find(page);
+  if (opener == openers().end()) return;  // not built yet
   opener->second();
-  main.MainWindowInUse = false;
-  PlayClick(MenuSound);
+  main.setInUse(false);
+  playCue(MenuCue);
 }
 
-void CompletePage(MenuPage page, const std::function<void()>& unloadWindows) {
+void completePage(MenuPage page, const std::function<void()>& unloadWindows) {
   unloadWindows();
   MainWindow& main = platform::The<MainWindow>();
-  main.MenuLabel(page)->SetEnabled(false);
-  main.MainWindowInUse = true;
+  main.menuLabel(page)->SetEnabled(false);
+  main.setInUse(true);
 }
 
 }  // namespace shell

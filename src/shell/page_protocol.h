@@ -11,15 +11,15 @@ enum class MenuPage { Video, Sound, Player, Mouse, Controls, Other, Purchase };
 
 // How a page shows its window(s); a page with none set does nothing when its
 // label is clicked.
-void SetPageOpener(MenuPage page, std::function<void()> show);
-void ClearPageOpeners();
+void setPageOpener(MenuPage page, std::function<void()> show);
+void clearPageOpeners();
 
-// Opening half: show the page, take the main window out of use, MenuSound.
-void OpenPage(MenuPage page);
+// Opening half: show the page, take the main window out of use, MenuCue.
+void openPage(MenuPage page);
 
 // Closing half (the page's Done): `unloadWindows` unloads the page's window(s),
 // whose unload writes the section; then the label greys and the main window is
 // in use again.
-void CompletePage(MenuPage page, const std::function<void()>& unloadWindows);
+void completePage(MenuPage page, const std::function<void()>& unloadWindows);
 
 }  // namespace shell

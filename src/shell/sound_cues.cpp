@@ -1,16 +1,33 @@
 #include "shell/sound_cues.h"
 
-#include "config/mod.h"
-#include "platform/resources.h"
+#include <QFile>
+
+#include "platform/fatal.h"
 #include "platform/sound_output.h"
 
 namespace shell {
+namespace {
 
-void PlayClick(int sound) {
-  // The output shares these bytes while it plays, so replacing them here never
-  // pulls memory from under a sound still being cut off.
-  MOD::SoundBytes = platform::LoadResData(sound, QStringLiteral("Wav"));
-  MOD::SoundResult = platform::CurrentSoundOutput().PlayFromMemory(MOD::SoundBytes);
+// The cue being played; the output shares these bytes while it plays, so they
+// must outlive it.
+QByteArray cueBytes;
+
+}  // namespace
+
+void playCue(Cue cue) {
+  // Replacing the bytes here never pulls memory from under a sound still being
+  // cut off.
+  const QString path = QStringLiteral(":/wav/%1").arg(int(cue));
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    platform::FatalError(QStringLiteral("ресурс не найден: ") + path);
+  }
+  cueBytes = file.readAll();
+  platform::CurrentSoundOutput().PlayFromMemory(cueBytes);
 }
+
+const QByteArray& lastCueBytes() { return cueBytes; }
+
+void resetCues() { cueBytes.clear(); }
 
 }  // namespace shell

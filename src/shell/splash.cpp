@@ -1,43 +1,68 @@
 #include "shell/splash.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QPainter>
 
+#include "platform/fatal.h"
 #include "platform/units.h"
 #include "shell/main_window.h"
+#include "widgets/palette.h"
+#include "widgets/twips.h"
 
 namespace shell {
+namespace {
+
+// clang-format off
+constexpr twips::Rect kWindow{4680, 3075, 6120, 4665};  // a fixed place on the screen
+constexpr twips::Rect kPictureBox{120, 120, 5895, 4455};
+constexpr twips::Rect kTimedWait{840, 2880, 735, 975};
+// clang-format on
+
+// A picture of the program's own; one missing or damaged is a fatal error.
+QImage loadPicture(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    platform::FatalError(QStringLiteral("ресурс не найден: ") + path);
+  }
+  QImage image;
+  if (!image.loadFromData(file.readAll(), "BMP")) {
+    platform::FatalError(QStringLiteral("картинка повреждена: ") + path);
+  }
+  return image;
+}
+
+}  // namespace
 
 SplashWindow::SplashWindow() {
   setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
-  setFixedSize(platform::TwipsToPixels(6120), platform::TwipsToPixels(4665));
-  move(platform::TwipsToPixels(4680), platform::TwipsToPixels(3075));
-  platform::SetBackColor(this, 0x00800000);
-  picture_ = platform::LoadResPicture(QStringLiteral("splash"));
-  BMP.Add(picture_);
+  setFixedSize(platform::TwipsToPixels(kWindow.width), platform::TwipsToPixels(kWindow.height));
+  move(platform::TwipsToPixels(kWindow.left), platform::TwipsToPixels(kWindow.top));
+  platform::SetBackColor(this, palette::kNavy);
+  picture_ = loadPicture(QStringLiteral(":/pictures/splash.bmp"));
 
-  Pic = new platform::PictureBox(this, 0x00000000);
-  platform::PlaceTwips(Pic, 120, 120, 5895, 4455);
+  pictureBox = new platform::PictureBox(this, palette::kBlack);
+  twips::place(pictureBox, kPictureBox);
   // The system's window colour until the picture comes.
-  QPalette window = Pic->palette();
+  QPalette window = pictureBox->palette();
   window.setColor(QPalette::Window, QApplication::palette().color(QPalette::Base));
-  Pic->setPalette(window);
-  WaiT1 = new TimedWait(this);
-  platform::PlaceTwips(WaiT1, 840, 2880, 735, 975);
+  pictureBox->setPalette(window);
+  timedWait = new TimedWait(this);
+  twips::place(timedWait, kTimedWait);
 }
 
 void SplashWindow::paintEvent(QPaintEvent*) { QPainter(this).drawImage(0, 0, picture_); }
 
 void SplashWindow::Form_Load() {
-  Pic->SetPicture(BMP.ListImage(1));
+  pictureBox->SetPicture(picture_);
   platform::Show<SplashWindow>();
-  WaiT1->Wait(1);
+  timedWait->wait(1);
   platform::Load<MainWindow>();
   platform::Unload(*this);
 }
 
 void SplashWindow::Form_Unload() { platform::Show<MainWindow>(); }
 
-void StartUp() { platform::Load<SplashWindow>(); }
+void startUp() { platform::Load<SplashWindow>(); }
 
 }  // namespace shell

@@ -1,9 +1,10 @@
 // The start-up window: the picture for a second while the main window loads.
 #pragma once
 
+#include <QImage>
+
 #include "platform/controls.h"
 #include "platform/forms.h"
-#include "platform/resources.h"
 #include "shell/timed_wait.h"
 
 namespace shell {
@@ -14,9 +15,11 @@ class SplashWindow : public platform::Form {
  public:
   SplashWindow();
 
-  platform::PictureBox* Pic;
-  platform::ImageList BMP;
-  TimedWait* WaiT1;
+  platform::PictureBox* pictureBox;
+  TimedWait* timedWait;
+
+  // The picture the window shows.
+  const QImage& picture() const { return picture_; }
 
  protected:
   void Form_Load() override;
@@ -28,6 +31,6 @@ class SplashWindow : public platform::Form {
 };
 
 // Starts the program: the splash, whose load brings up the main window.
-void StartUp();
+void startUp();
 
 }  // namespace shell

@@ -8,7 +8,7 @@
 
 namespace shell {
 
-int WaitInterval(double seconds) {
+int waitInterval(double seconds) {
   // nearbyint rounds halves to even in the default rounding mode.
   const double ms = std::nearbyint(seconds * 1000.0);
   if (!(ms >= 0 && ms <= double(std::numeric_limits<int>::max()))) {
@@ -17,17 +17,20 @@ int WaitInterval(double seconds) {
   return int(ms);
 }
 
-TimedWait::TimedWait(QWidget* parent) : QWidget(parent), Time(new platform::Timer(this, 0, true)) {
-  connect(Time, &platform::Timer::Tick, this, &TimedWait::Time_Timer);
+TimedWait::TimedWait(QWidget* parent) : QWidget(parent), timer(new QTimer(this)) {
+  timer->setTimerType(Qt::PreciseTimer);
+  timer->setSingleShot(true);
+  connect(timer, &QTimer::timeout, this, &TimedWait::onTimeout);
 }
 
-void TimedWait::Wait(double seconds) {
-  Time->SetEnabled(true);
-  Time->SetInterval(WaitInterval(seconds));
-  while (Time->Interval() > 0) platform::DoEvents();
-  Time->SetEnabled(false);
+void TimedWait::wait(double seconds) {
+  const int ms = waitInterval(seconds);
+  if (ms == 0) return;
+  waiting_ = true;
+  timer->start(ms);
+  while (waiting_) platform::DoEvents();
 }
 
-void TimedWait::Time_Timer() { Time->SetInterval(0); }
+void TimedWait::onTimeout() { waiting_ = false; }
 
 }  // namespace shell

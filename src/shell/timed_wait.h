@@ -1,9 +1,8 @@
 // TimedWait: waits some seconds while the program keeps handling window events.
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
-
-#include "platform/timer.h"
 
 namespace shell {
 
@@ -16,15 +15,17 @@ class TimedWait : public QWidget {
   // Returns after about `seconds`; every event that arrives meanwhile runs
   // first. The seconds become whole milliseconds, a half going to the even
   // neighbour, so less than half a millisecond handles no event at all.
-  void Wait(double seconds);
+  void wait(double seconds);
 
-  platform::Timer* Time;
+  QTimer* timer;
 
  private:
-  void Time_Timer();
+  void onTimeout();
+
+  bool waiting_ = false;
 };
 
 // Seconds as the timer's whole milliseconds (halves to even).
-int WaitInterval(double seconds);
+int waitInterval(double seconds);
 
 }  // namespace shell

@@ -80,7 +80,7 @@ std::uint32_t ColorPicker::previewColor() const { return platform::RGB(red_, gre
 void ColorPicker::step(std::int16_t& level, platform::TextBox* box, int by) {
   level = steppedLevel(level, by > 0);
   // Written on every press, so a typed text gives way to the true level.
-  box->setText(config::NumberText(level));
+  box->setText(config::numberText(level));
   showSwatch();
 }
 

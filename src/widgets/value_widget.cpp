@@ -57,11 +57,11 @@ void showLimitMessage(LimitMessage message) {
 QString boxText(const ValueRules& rules, std::int16_t counter) {
   switch (rules.text) {
     case ValueRules::Text::Whole:
-      return config::NumberText(counter);
+      return config::numberText(counter);
     case ValueRules::Text::Tenths:
-      return config::FractionText(counter / 10.0);
+      return config::fractionText(counter / 10.0);
     case ValueRules::Text::Percent:
-      return config::NumberText(counter) + QLatin1Char('%');
+      return config::numberText(counter) + QLatin1Char('%');
   }
   return QString();
 }
@@ -132,8 +132,8 @@ void ValueWidget::onBoxTextChanged() {
 }
 
 QString ValueWidget::valueText() const {
-  if (const auto* whole = std::get_if<std::int16_t>(&value_)) return config::NumberText(*whole);
-  return config::FractionText(std::get<double>(value_));
+  if (const auto* whole = std::get_if<std::int16_t>(&value_)) return config::numberText(*whole);
+  return config::fractionText(std::get<double>(value_));
 }
 
 }  // namespace widgets

@@ -23,10 +23,10 @@ class ControlsPageTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {
     WizardTest::SetUp();
-    shell::SetPageOpener(shell::MenuPage::Controls, [] { platform::Show<ControlsPage>(); });
+    shell::setPageOpener(shell::MenuPage::Controls, [] { platform::Show<ControlsPage>(); });
     platform::Show<shell::MainWindow>();
     fresh_ = TempFileBytes();
-    QTest::mouseClick(Main().Command2, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    QTest::mouseClick(Main().controlsLabel, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Page()));
     sound_.played.clear();
   }
@@ -121,7 +121,7 @@ TEST_F(ControlsPageTest, DoubleClickArmsTheBox) {
   EXPECT_TRUE(Box(0)->isEnabled());
   EXPECT_TRUE(Box(0)->hasFocus());
   EXPECT_EQ(Box(0)->palette().color(QPalette::Base), kOrange);
-  EXPECT_EQ(Cues(), std::vector<int>{shell::ArmSound});
+  EXPECT_EQ(Cues(), std::vector<int>{shell::ArmCue});
 
   // A single click on an idle box does nothing.
   sound_.played.clear();
@@ -160,7 +160,7 @@ TEST_F(ControlsPageTest, KeyCaptureEndsAtTheRelease) {
   EXPECT_EQ(Box(0)->Text(), "a");
   EXPECT_FALSE(Box(0)->isEnabled());
   ASSERT_FALSE(Cues().empty());
-  EXPECT_EQ(Cues().back(), shell::DisarmSound);
+  EXPECT_EQ(Cues().back(), shell::DisarmCue);
   // The focus is left to the page, not to "Done": the next key presses nothing.
   EXPECT_FALSE(Page().Command2->hasFocus());
   EXPECT_TRUE(Idle(0));
@@ -243,7 +243,7 @@ TEST_F(ControlsPageTest, MouseButtonsCaptureAtThePress) {
     EXPECT_EQ(Box(2)->Text(), c.name);
     EXPECT_FALSE(Box(2)->isEnabled());
     ASSERT_FALSE(Cues().empty());
-    EXPECT_EQ(Cues().back(), shell::DisarmSound);
+    EXPECT_EQ(Cues().back(), shell::DisarmCue);
     Release(c.button, 2);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);  // no context menu
     EXPECT_EQ(Box(2)->Text(), c.name);
@@ -274,7 +274,7 @@ TEST_F(ControlsPageTest, ArmingAnotherBoxDisarmsTheFirst) {
   EXPECT_EQ(Box(1)->palette().color(QPalette::Base), kOrange);
   std::vector<int> cues = Cues();
   std::sort(cues.begin(), cues.end());
-  EXPECT_EQ(cues, (std::vector<int>{shell::ArmSound, shell::DisarmSound}));
+  EXPECT_EQ(cues, (std::vector<int>{shell::ArmCue, shell::DisarmCue}));
 }
 
 TEST_F(ControlsPageTest, ANameStandsInOneBoxOnly) {
@@ -325,9 +325,9 @@ TEST_F(ControlsPageTest, DoneWritesTheSectionInBoxOrder) {
                                  "bind \"Space\" \"+jump\"\r\n"
                                  "bind \"Mouse2\" \"+attack\"\r\n"
                                  "bind \"F5\" \"timeleft\"\r\n");
-  EXPECT_EQ(Cues(), std::vector<int>{shell::DisarmSound});  // the armed box's focus loss
-  EXPECT_FALSE(Main().Command2->Enabled());
-  EXPECT_TRUE(Main().MainWindowInUse);
+  EXPECT_EQ(Cues(), std::vector<int>{shell::DisarmCue});  // the armed box's focus loss
+  EXPECT_FALSE(Main().controlsLabel->Enabled());
+  EXPECT_TRUE(Main().isInUse());
 }
 
 }  // namespace

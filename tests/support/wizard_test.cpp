@@ -6,11 +6,12 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "config/mod.h"
+#include "config/config_file.h"
 #include "platform/forms.h"
 #include "platform/resources.h"
 #include "shell/main_window.h"
 #include "shell/page_protocol.h"
+#include "shell/sound_cues.h"
 
 namespace testing_support {
 
@@ -38,10 +39,11 @@ QString FakeDialogs::InputBox(const QString&, const QString&) {
   return answer;
 }
 
-std::optional<QString> FakeDialogs::SaveAs(int flags, const QString& filter) {
+std::optional<QString> FakeDialogs::saveFileName(const QStringList& nameFilters,
+                                                 QFileDialog::Options options) {
   ++saveDialogsShown;
-  saveFlags = flags;
-  saveFilter = filter;
+  saveOptions = options;
+  saveNameFilters = nameFilters;
   if (saveAnswers.empty()) return std::nullopt;
   std::optional<QString> answer = saveAnswers.front();
   saveAnswers.pop_front();
@@ -68,14 +70,15 @@ void WizardTest::SetUp() {
   platform::ClearEndRequest();
   platform::SetEndHandler([this](int) { ++endRequests_; });
   // Running events would otherwise enter the endless fire loop; its own tests let it go.
-  shell::MainWindow::HoldFireLoop(true);
+  shell::MainWindow::holdFireLoop(true);
 }
 
 void WizardTest::TearDown() {
   platform::DestroyAllForms();
-  shell::MainWindow::HoldFireLoop(false);
-  shell::ClearPageOpeners();
-  MOD::Reset();
+  shell::MainWindow::holdFireLoop(false);
+  shell::clearPageOpeners();
+  config::closeConfigFile();
+  shell::resetCues();
   platform::SetEndHandler({});
   platform::ClearEndRequest();
   platform::SetSoundOutput(nullptr);

@@ -31,7 +31,8 @@ class FakeDialogs : public platform::Dialogs {
  public:
   void MsgBox(const QString& prompt, int buttons, const std::optional<QString>& title) override;
   QString InputBox(const QString& prompt, const QString& title) override;
-  std::optional<QString> SaveAs(int flags, const QString& filter) override;
+  std::optional<QString> saveFileName(const QStringList& nameFilters,
+                                      QFileDialog::Options options) override;
 
   std::vector<ShownBox> boxes;
   std::function<void(const ShownBox&)> whileBoxShown;  // runs as if the box were open
@@ -40,8 +41,8 @@ class FakeDialogs : public platform::Dialogs {
   int modalMs = 0;
   std::deque<std::optional<QString>> saveAnswers;  // nothing: cancel
   std::deque<QString> inputAnswers;
-  int saveFlags = -1;
-  QString saveFilter;
+  QFileDialog::Options saveOptions;
+  QStringList saveNameFilters;
   int saveDialogsShown = 0;
 };
 

@@ -1,4 +1,4 @@
-#include "platform/files.h"
+#include "config/private_file.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -16,12 +16,12 @@
 #include "platform/ansi_text.h"
 #include "platform/fatal.h"
 
-namespace platform {
+namespace config {
 namespace {
 
-QByteArray Native(const QString& path) { return QFile::encodeName(path); }
+QByteArray nativePath(const QString& path) { return QFile::encodeName(path); }
 
-bool WriteAll(int fd, const char* data, qsizetype size) {
+bool writeAll(int fd, const char* data, qsizetype size) {
   while (size > 0) {
     const ssize_t done = ::write(fd, data, std::size_t(size));
     if (done < 0) {
@@ -36,29 +36,29 @@ bool WriteAll(int fd, const char* data, qsizetype size) {
 
 // Refuses what must not be written through or read: anything but one regular
 // file of this user's.
-std::optional<QString> CheckOwnRegularFile(int fd) {
+std::optional<QString> checkOwnRegularFile(int fd) {
   struct stat st {};
-  if (::fstat(fd, &st) != 0) return SystemErrorText(errno);
+  if (::fstat(fd, &st) != 0) return systemErrorText(errno);
   if (!S_ISREG(st.st_mode)) return QStringLiteral("это не обычный файл");
   if (st.st_uid != ::geteuid()) return QStringLiteral("файл принадлежит другому пользователю");
   if (st.st_nlink != 1) return QStringLiteral("у файла есть другие имена (жёсткие ссылки)");
   return std::nullopt;
 }
 
-QString OpenFailure(int error) {
+QString openFailure(int error) {
   if (error == ELOOP) return QStringLiteral("это символическая ссылка");
-  return SystemErrorText(error);
+  return systemErrorText(error);
 }
 
 // Where the path is a folder to write into, a missing entry is the folder.
-QString FolderFailure(int error) {
+QString folderFailure(int error) {
   if (error == ENOENT) return QStringLiteral("такой папки нет");
-  return SystemErrorText(error);
+  return systemErrorText(error);
 }
 
 // The file a chain of symbolic links ends at (the path itself when it is no
 // link), so that saving onto a link writes the file it names, as editors do.
-std::optional<QString> LinkedFile(const QString& path) {
+std::optional<QString> linkedFile(const QString& path) {
   QString at = path;
   for (int hops = 0; QFileInfo(at).isSymLink(); ++hops) {
     if (hops == 40) return std::nullopt;
@@ -69,7 +69,7 @@ std::optional<QString> LinkedFile(const QString& path) {
 
 // The hidden name a new file is written under beside `name`: the name itself
 // if that leaves room, else as much of it as fits, cut before a character.
-QByteArray HiddenName(QByteArray name, const QByteArray& folder) {
+QByteArray hiddenName(QByteArray name, const QByteArray& folder) {
   static constexpr char kHeadAndTail[] = "..XXXXXX";
   long longest = ::pathconf(folder.constData(), _PC_NAME_MAX);
   if (longest <= 0) longest = NAME_MAX;
@@ -81,7 +81,7 @@ QByteArray HiddenName(QByteArray name, const QByteArray& folder) {
   return "." + name + ".XXXXXX";
 }
 
-std::optional<QByteArray> ReadWhole(int fd) {
+std::optional<QByteArray> readWhole(int fd) {
   QByteArray bytes;
   char chunk[65536];
   off_t at = 0;
@@ -97,7 +97,7 @@ std::optional<QByteArray> ReadWhole(int fd) {
   }
 }
 
-mode_t NewFileMode() {
+mode_t newFileMode() {
   const mode_t mask = ::umask(0);
   ::umask(mask);
   return 0666 & ~mask;
@@ -105,7 +105,7 @@ mode_t NewFileMode() {
 
 }  // namespace
 
-QString SystemErrorText(int error) {
+QString systemErrorText(int error) {
   switch (error) {
     case ENOENT:
       return QStringLiteral("нет такого файла или папки");
@@ -134,71 +134,63 @@ QString SystemErrorText(int error) {
   }
 }
 
-TextStream::TextStream(int fd, QString path) : fd_(fd), path_(std::move(path)) {}
+LineWriter::LineWriter(int fd, QString path) : fd_(fd), path_(std::move(path)) {}
 
-TextStream::~TextStream() { ::close(fd_); }
+LineWriter::~LineWriter() { ::close(fd_); }
 
-void TextStream::WriteLine(QStringView text) {
-  QByteArray bytes = ToAnsi(text);
+void LineWriter::writeLine(QStringView text) {
+  QByteArray bytes = platform::ToAnsi(text);
   bytes.append("\r\n");
-  Write(bytes);
+  write(bytes);
 }
 
-void TextStream::WriteBlankLines(int count) {
-  QByteArray bytes;
-  for (int i = 0; i < count; ++i) bytes.append("\r\n");
-  Write(bytes);
-}
-
-void TextStream::Write(const QByteArray& bytes) {
+void LineWriter::write(const QByteArray& bytes) {
   const off_t end = ::lseek(fd_, 0, SEEK_END);
-  if (WriteAll(fd_, bytes.constData(), bytes.size())) return;
+  if (writeAll(fd_, bytes.constData(), bytes.size())) return;
   const int error = errno;
   // A line reaches the file whole or not at all: what a full disk let through is
   // taken back.
   if (end >= 0) ::ftruncate(fd_, end);
-  FatalError(
-      QStringLiteral("не удалось записать в файл %1: %2").arg(path_, SystemErrorText(error)));
+  platform::FatalError(
+      QStringLiteral("не удалось записать в файл %1: %2").arg(path_, systemErrorText(error)));
 }
 
-FileObject::FileObject(int fd, QString path) : fd_(fd), path_(std::move(path)) {}
+OwnFile::OwnFile(int fd, QString path) : fd_(fd), path_(std::move(path)) {}
 
-FileObject::~FileObject() { ::close(fd_); }
+OwnFile::~OwnFile() { ::close(fd_); }
 
-std::optional<QString> FileObject::Copy(const QString& destination) const {
-  const std::optional<QByteArray> bytes = ReadWhole(fd_);
-  if (!bytes) return SystemErrorText(errno);
+std::optional<QString> OwnFile::copyTo(const QString& destination) const {
+  const std::optional<QByteArray> bytes = readWhole(fd_);
+  if (!bytes) return systemErrorText(errno);
 
-  const std::optional<QString> linked = LinkedFile(destination);
-  if (!linked) return SystemErrorText(ELOOP);
-  const QByteArray target = Native(*linked);
+  const std::optional<QString> linked = linkedFile(destination);
+  if (!linked) return systemErrorText(ELOOP);
+  const QByteArray target = nativePath(*linked);
   struct stat existing {};
   const bool exists = ::stat(target.constData(), &existing) == 0;
-  if (exists && S_ISDIR(existing.st_mode)) return SystemErrorText(EISDIR);
+  if (exists && S_ISDIR(existing.st_mode)) return systemErrorText(EISDIR);
 
   // Written beside the destination, then renamed over it in one step.
   const QFileInfo where(*linked);
-  const QByteArray folder = Native(where.absolutePath());
-  QByteArray temp = folder + "/" + HiddenName(Native(where.fileName()), folder);
+  const QByteArray folder = nativePath(where.absolutePath());
+  QByteArray temp = folder + "/" + hiddenName(nativePath(where.fileName()), folder);
   const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-  if (fd < 0) return FolderFailure(errno);
+  if (fd < 0) return folderFailure(errno);
   int error = 0;
-  if (!WriteAll(fd, bytes->constData(), bytes->size())) error = errno;
-  if (error == 0 && ::fchmod(fd, exists ? (existing.st_mode & 07777) : NewFileMode()) != 0)
+  if (!writeAll(fd, bytes->constData(), bytes->size())) error = errno;
+  if (error == 0 && ::fchmod(fd, exists ? (existing.st_mode & 07777) : newFileMode()) != 0)
     error = errno;
   if (error == 0 && ::fsync(fd) != 0) error = errno;
   if (::close(fd) != 0 && error == 0) error = errno;
   if (error == 0 && ::rename(temp.constData(), target.constData()) != 0) error = errno;
   if (error != 0) {
     ::unlink(temp.constData());
-    return FolderFailure(error);
+    return folderFailure(error);
   }
   return std::nullopt;
 }
 
-QString FileSystem::GetSpecialFolder(int which) const {
-  if (which != kTemporaryFolder)
-    FatalError(QStringLiteral("неизвестная особая папка %1").arg(which));
+QString temporaryFolder() {
   // The folder Qt would name, but one that is missing is reported: Qt's answer
   // for it is empty, and the file would land in the current folder.
   QString named = qEnvironmentVariable("TMPDIR");
@@ -206,38 +198,30 @@ QString FileSystem::GetSpecialFolder(int which) const {
   const QString folder = QFileInfo(named).absoluteFilePath();
   struct stat st {};
   std::optional<QString> refused;
-  if (::stat(Native(folder).constData(), &st) != 0) {
-    refused = FolderFailure(errno);
+  if (::stat(nativePath(folder).constData(), &st) != 0) {
+    refused = folderFailure(errno);
   } else if (!S_ISDIR(st.st_mode)) {
     refused = QStringLiteral("это не папка");
   }
   if (refused) {
-    FatalError(QStringLiteral("временная папка %1 недоступна: %2").arg(folder, *refused));
+    platform::FatalError(QStringLiteral("временная папка %1 недоступна: %2").arg(folder, *refused));
   }
   return QDir::toNativeSeparators(QFileInfo(folder).canonicalFilePath());
 }
 
-QString FileSystem::BuildPath(const QString& folder, const QString& name) const {
-  if (folder.isEmpty()) return name;
-  if (folder.endsWith(QDir::separator()) || folder.endsWith(QLatin1Char('/'))) return folder + name;
-  return folder + QDir::separator() + name;
-}
-
-std::unique_ptr<TextStream> FileSystem::CreateTextFile(const QString& path, bool overwrite,
-                                                       bool unicode) const {
-  if (unicode) FatalError(QStringLiteral("текст в Юникоде не поддерживается: ") + path);
-  const QByteArray native = Native(path);
+std::unique_ptr<LineWriter> createPrivateTextFile(const QString& path) {
+  const QByteArray native = nativePath(path);
   // No O_TRUNC here: nothing is emptied before the checks below have passed.
   // O_NONBLOCK keeps a FIFO at the path from stalling the open. O_APPEND: no
   // write lands anywhere but at the end.
-  int flags = O_RDWR | O_CREAT | O_APPEND | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK;
-  if (!overwrite) flags |= O_EXCL;
+  const int flags = O_RDWR | O_CREAT | O_APPEND | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK;
   const int fd = ::open(native.constData(), flags, 0600);
   if (fd < 0) {
-    FatalError(QStringLiteral("не удалось создать файл %1: %2").arg(path, OpenFailure(errno)));
+    platform::FatalError(
+        QStringLiteral("не удалось создать файл %1: %2").arg(path, openFailure(errno)));
   }
-  std::optional<QString> refused = CheckOwnRegularFile(fd);
-  // Held until the stream closes at the end of the run, so a second copy of the
+  std::optional<QString> refused = checkOwnRegularFile(fd);
+  // Held until the writer closes at the end of the run, so a second copy of the
   // program started meanwhile leaves this file alone. (Where the file system
   // has no locks, the program goes on without.)
   if (!refused && ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
@@ -245,23 +229,26 @@ std::unique_ptr<TextStream> FileSystem::CreateTextFile(const QString& path, bool
   }
   if (!refused && (::fchmod(fd, 0600) != 0 || ::ftruncate(fd, 0) != 0 ||
                    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)) {
-    refused = SystemErrorText(errno);
+    refused = systemErrorText(errno);
   }
   if (refused) {
     ::close(fd);
-    FatalError(QStringLiteral("не удалось создать файл %1: %2").arg(path, *refused));
+    platform::FatalError(QStringLiteral("не удалось создать файл %1: %2").arg(path, *refused));
   }
-  return std::make_unique<TextStream>(fd, path);
+  return std::make_unique<LineWriter>(fd, path);
 }
 
-std::unique_ptr<FileObject> FileSystem::GetFile(const QString& path) const {
-  const int fd = ::open(Native(path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) FatalError(QStringLiteral("файл не найден: %1 (%2)").arg(path, OpenFailure(errno)));
-  if (std::optional<QString> refused = CheckOwnRegularFile(fd)) {
+std::unique_ptr<OwnFile> openOwnFile(const QString& path) {
+  const int fd =
+      ::open(nativePath(path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) {
+    platform::FatalError(QStringLiteral("файл не найден: %1 (%2)").arg(path, openFailure(errno)));
+  }
+  if (std::optional<QString> refused = checkOwnRegularFile(fd)) {
     ::close(fd);
-    FatalError(QStringLiteral("файл не найден: %1 (%2)").arg(path, *refused));
+    platform::FatalError(QStringLiteral("файл не найден: %1 (%2)").arg(path, *refused));
   }
-  return std::make_unique<FileObject>(fd, path);
+  return std::make_unique<OwnFile>(fd, path);
 }
 
-}  // namespace platform
+}  // namespace config
