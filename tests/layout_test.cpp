@@ -33,7 +33,6 @@
 #include "platform/forms.h"
 #include "platform/inputs.h"
 #include "platform/key_text_box.h"
-#include "platform/scroll_bar.h"
 #include "platform/shapes.h"
 #include "purchase/keyboard_window.h"
 #include "purchase/weapons_window.h"

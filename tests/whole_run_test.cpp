@@ -58,7 +58,7 @@ QPoint BoxInView(int i) {
   bindings::ControlsPage& p = The<bindings::ControlsPage>();
   QWidget* box = p.Text1[std::size_t(i)];
   const int top = box->mapTo(p.img, QPoint()).y() * 15;
-  p.V->SetValue(std::clamp(top - 3000, 0, p.V->Max()));
+  p.V->setValue(std::clamp(top - 3000, 0, p.V->maximum()));
   return box->mapTo(&p, box->rect().center());
 }
 void ArmBox(int i) {

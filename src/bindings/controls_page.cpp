@@ -1,5 +1,7 @@
 #include "bindings/controls_page.h"
 
+#include <QPalette>
+
 #include "bindings/key_names.h"
 #include "config/config_file.h"
 #include "config/config_text.h"
@@ -101,9 +103,26 @@ ControlsPage::ControlsPage() : platform::Form(StartUpPosition::CenterScreen) {
     connect(box, &platform::KeyTextBox::LostFocus, this, [this, i] { Text1_LostFocus(i); });
   }
 
-  V = new platform::ScrollBar(this, kScrollGrey, kScrollArrows);
+  V = new QScrollBar(Qt::Vertical, this);
   platform::PlaceTwips(V, 6960, 600, 255, kBarHeight);
-  connect(V, &platform::ScrollBar::Change, this, &ControlsPage::V_Change);
+  V->setRange(0, 0);
+  V->setSingleStep(1);
+  V->setPageStep(1);
+  // The panel follows the thumb once it is let go, not while it is dragged.
+  V->setTracking(false);
+  // A click on the bar takes the focus, as it takes it from a key box.
+  V->setFocusPolicy(Qt::StrongFocus);
+  QPalette barColors = V->palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    for (auto role : {QPalette::Button, QPalette::Window, QPalette::Base}) {
+      barColors.setColor(group, role, platform::BgrColor(kScrollGrey));
+    }
+    for (auto role : {QPalette::ButtonText, QPalette::WindowText}) {
+      barColors.setColor(group, role, platform::BgrColor(kScrollArrows));
+    }
+  }
+  V->setPalette(barColors);
+  connect(V, &QScrollBar::valueChanged, this, &ControlsPage::V_Change);
 
   Command2 = shell::MakeDoneButton(this, 120, 120, 615, 285);
   connect(Command2, &QPushButton::clicked, this, &ControlsPage::Command2_Click);
@@ -116,9 +135,9 @@ ControlsPage::~ControlsPage() {
 
 void ControlsPage::Form_Load() {
   img->move(img->x(), 0);
-  V->SetMax(kPanelHeight - kBarHeight);
-  V->SetLargeChange(1000);
-  V->SetSmallChange(500);
+  V->setMaximum(kPanelHeight - kBarHeight);
+  V->setPageStep(1000);
+  V->setSingleStep(500);
   for (platform::Label* caption : KeyLab) caption->SetForeColor(kOrange);
   for (platform::KeyTextBox* box : Text1) {
     box->setAlignment(Qt::AlignCenter);
@@ -126,7 +145,7 @@ void ControlsPage::Form_Load() {
   }
 }
 
-void ControlsPage::V_Change() { img->move(img->x(), platform::TwipsToPixels(-V->Value())); }
+void ControlsPage::V_Change() { img->move(img->x(), platform::TwipsToPixels(-V->value())); }
 
 void ControlsPage::Label1_DblClick(int index) {
   platform::KeyTextBox* box = Text1[index];

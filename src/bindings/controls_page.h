@@ -2,6 +2,7 @@
 // box on a tall panel that the scroll bar moves inside a fixed viewport.
 #pragma once
 
+#include <QScrollBar>
 #include <array>
 
 #include "bindings/bind_actions.h"
@@ -9,7 +10,6 @@
 #include "platform/forms.h"
 #include "platform/inputs.h"
 #include "platform/key_text_box.h"
-#include "platform/scroll_bar.h"
 #include "platform/shapes.h"
 
 namespace bindings {
@@ -32,7 +32,7 @@ class ControlsPage : public platform::Form {
   platform::Label* Label3;            // "Altenate"
   platform::PictureBox* Picture1;     // the viewport
   platform::PictureBox* img;          // the panel that carries every row
-  platform::ScrollBar* V;
+  QScrollBar* V;
   platform::Panel *Frame1, *Frame2, *Frame3, *Frame4, *Frame5, *Frame6;
   std::array<platform::Label*, kActionCount> KeyLab;
   std::array<platform::KeyTextBox*, kBoxCount> Text1;         // the key boxes

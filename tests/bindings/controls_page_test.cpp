@@ -39,7 +39,7 @@ class ControlsPageTest : public testing_support::WizardTest {
   QPoint InView(QWidget* box, QPoint at = {}) {
     ControlsPage& p = Page();
     const int top = box->mapTo(p.img, QPoint()).y() * 15;
-    p.V->SetValue(std::clamp(top - 3000, 0, p.V->Max()));
+    p.V->setValue(std::clamp(top - 3000, 0, p.V->maximum()));
     return box->mapTo(&p, at.isNull() ? box->rect().center() : at);
   }
   // The player's gesture: a double click on the box's rectangle.
@@ -90,25 +90,25 @@ TEST_F(ControlsPageTest, OpeningShowsEveryBoxIdleAndEmpty) {
     EXPECT_EQ(caption->palette().color(QPalette::WindowText), QColor(0xFF, 0x80, 0));
   }
   EXPECT_EQ(p.img->y(), 0);
-  EXPECT_EQ(p.V->Value(), 0);
+  EXPECT_EQ(p.V->value(), 0);
   EXPECT_TRUE(Cues().empty());
 }
 
 TEST_F(ControlsPageTest, ScrollingMovesThePanel) {
   ControlsPage& p = Page();
-  EXPECT_EQ(p.V->Max(), 15685);
-  EXPECT_EQ(p.V->SmallChange(), 500);
-  EXPECT_EQ(p.V->LargeChange(), 1000);
+  EXPECT_EQ(p.V->maximum(), 15685);
+  EXPECT_EQ(p.V->singleStep(), 500);
+  EXPECT_EQ(p.V->pageStep(), 1000);
 
   // The lower arrow, then the track below the thumb.
   QTest::mouseClick(p.V, Qt::LeftButton, Qt::NoModifier, QPoint(8, p.V->height() - 4));
-  EXPECT_EQ(p.V->Value(), 500);
+  EXPECT_EQ(p.V->value(), 500);
   EXPECT_EQ(p.img->y(), -33);
   QTest::mouseClick(p.V, Qt::LeftButton, Qt::NoModifier, QPoint(8, p.V->height() - 40));
-  EXPECT_EQ(p.V->Value(), 1500);
+  EXPECT_EQ(p.V->value(), 1500);
   EXPECT_EQ(p.img->y(), -100);
 
-  p.V->SetValue(15685);
+  p.V->setValue(15685);
   EXPECT_EQ(p.img->y(), -1046);
   // The last row is in view.
   const QRect last(p.Text1[129]->mapTo(p.Picture1, QPoint()), p.Text1[129]->size());
