@@ -32,7 +32,6 @@
 #include "platform/drag_drop.h"
 #include "platform/forms.h"
 #include "platform/inputs.h"
-#include "platform/key_text_box.h"
 #include "platform/shapes.h"
 #include "purchase/keyboard_window.h"
 #include "purchase/weapons_window.h"
@@ -84,7 +83,7 @@ struct Row {
 
 // The background as the control holds it.
 QColor BackOf(QWidget* w) {
-  if (auto* box = qobject_cast<platform::KeyTextBox*>(w)) return Bgr(box->BackColor());
+  if (auto* box = qobject_cast<bindings::KeyCaptureBox*>(w)) return Bgr(box->backColor());
   if (auto* picture = qobject_cast<platform::FramedPicture*>(w)) return Bgr(picture->BackColor());
   if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) {
     return w->palette().color(QPalette::Base);

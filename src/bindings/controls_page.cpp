@@ -82,25 +82,23 @@ ControlsPage::ControlsPage() : platform::Form(StartUpPosition::CenterScreen) {
   // Every target label first, so that every box lies above them.
   for (int i = 0; i < kBoxCount; ++i) {
     const auto [left, top] = boxPlace(i);
-    Label1[i] = new platform::DoubleClickLabel(frameOfBox(i), QString(), kBlack, Comic(9.75));
+    Label1[i] = new DoubleClickTarget(frameOfBox(i), Comic(9.75));
     platform::PlaceTwips(Label1[i], left, top, kBoxWidth, kTargetHeight);
-    connect(Label1[i], &platform::DoubleClickLabel::DblClick, this,
-            [this, i] { Label1_DblClick(i); });
+    connect(Label1[i], &DoubleClickTarget::doubleClicked, this, [this, i] { Label1_DblClick(i); });
   }
   for (int i = 0; i < kBoxCount; ++i) {
     const auto [left, top] = boxPlace(i);
-    auto* box = new platform::KeyTextBox(frameOfBox(i), kIdleBack, kBoxText, Comic(9.75, true));
+    auto* box = new KeyCaptureBox(frameOfBox(i), kIdleBack, kBoxText, Comic(9.75, true));
     platform::PlaceTwips(box, left, top, kBoxWidth, kBoxHeight);
     box->SetLocked(true);
-    box->SetEnabled(false);
+    box->setCapturing(false);
     Text1[i] = box;
-    connect(box, &platform::KeyTextBox::KeyDown, this,
-            [this, i](int code) { Text1_KeyDown(i, code); });
-    connect(box, &platform::KeyTextBox::KeyUp, this, [this, i](int) { Text1_KeyUp(i); });
-    connect(box, &platform::KeyTextBox::MouseDown, this,
-            [this, i](int b) { Text1_MouseDown(i, b); });
+    connect(box, &KeyCaptureBox::keyPressed, this, [this, i](int code) { Text1_KeyDown(i, code); });
+    connect(box, &KeyCaptureBox::keyReleased, this, [this, i](int) { Text1_KeyUp(i); });
+    connect(box, &KeyCaptureBox::mousePressed, this,
+            [this, i](Qt::MouseButton b) { Text1_MouseDown(i, b); });
     connect(box, &platform::TextBox::Change, this, [this, i] { Text1_Change(i); });
-    connect(box, &platform::KeyTextBox::LostFocus, this, [this, i] { Text1_LostFocus(i); });
+    connect(box, &KeyCaptureBox::focusLost, this, [this, i] { Text1_LostFocus(i); });
   }
 
   V = new QScrollBar(Qt::Vertical, this);
@@ -130,7 +128,7 @@ ControlsPage::ControlsPage() : platform::Form(StartUpPosition::CenterScreen) {
 
 ControlsPage::~ControlsPage() {
   // Taking the window down moves the focus off a box; this page is gone by then.
-  for (platform::KeyTextBox* box : Text1) box->disconnect(this);
+  for (KeyCaptureBox* box : Text1) box->disconnect(this);
 }
 
 void ControlsPage::Form_Load() {
@@ -139,20 +137,21 @@ void ControlsPage::Form_Load() {
   V->setPageStep(1000);
   V->setSingleStep(500);
   for (platform::Label* caption : KeyLab) caption->SetForeColor(kOrange);
-  for (platform::KeyTextBox* box : Text1) {
+  for (KeyCaptureBox* box : Text1) {
     box->setAlignment(Qt::AlignCenter);
-    box->SetTabStop(false);
+    // Out of the tab order; a click or an arming still gives it the focus.
+    box->setFocusPolicy(Qt::ClickFocus);
   }
 }
 
 void ControlsPage::V_Change() { img->move(img->x(), platform::TwipsToPixels(-V->value())); }
 
 void ControlsPage::Label1_DblClick(int index) {
-  platform::KeyTextBox* box = Text1[index];
-  box->SetEnabled(true);
+  KeyCaptureBox* box = Text1[index];
+  box->setCapturing(true);
   box->SetText(QString());
-  box->SetBackColor(kArmedBack);
-  box->SetFocus();
+  box->setBackColor(kArmedBack);
+  box->setFocus(Qt::OtherFocusReason);
   shell::PlayClick(shell::ArmSound);
 }
 
@@ -160,7 +159,7 @@ void ControlsPage::Text1_KeyDown(int index, int keyCode) {
   Text1[index]->SetText(KeyDisplayNames(keyCode));
 }
 
-void ControlsPage::Text1_MouseDown(int index, int button) {
+void ControlsPage::Text1_MouseDown(int index, Qt::MouseButton button) {
   const QString name = MouseButtonName(button);
   if (!name.isEmpty()) Text1[index]->SetText(name);
 }
@@ -168,7 +167,7 @@ void ControlsPage::Text1_MouseDown(int index, int button) {
 void ControlsPage::Text1_Change(int index) {
   const QString text = Text1[index]->Text();
   if (IsCaptureEndingName(text)) {
-    Text1[index]->SetEnabled(false);
+    Text1[index]->setCapturing(false);
     shell::PlayClick(shell::DisarmSound);
   }
   // One name, one box: the box that held it before loses it.
@@ -179,13 +178,13 @@ void ControlsPage::Text1_Change(int index) {
 }
 
 void ControlsPage::Text1_KeyUp(int index) {
-  Text1[index]->SetEnabled(false);
+  Text1[index]->setCapturing(false);
   shell::PlayClick(shell::DisarmSound);
 }
 
 void ControlsPage::Text1_LostFocus(int index) {
-  Text1[index]->SetEnabled(false);
-  Text1[index]->SetBackColor(kIdleBack);
+  Text1[index]->setCapturing(false);
+  Text1[index]->setBackColor(kIdleBack);
   shell::PlayClick(shell::DisarmSound);
 }
 

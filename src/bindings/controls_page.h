@@ -6,10 +6,11 @@
 #include <array>
 
 #include "bindings/bind_actions.h"
+#include "bindings/double_click_target.h"
+#include "bindings/key_capture_box.h"
 #include "platform/controls.h"
 #include "platform/forms.h"
 #include "platform/inputs.h"
-#include "platform/key_text_box.h"
 #include "platform/shapes.h"
 
 namespace bindings {
@@ -35,8 +36,8 @@ class ControlsPage : public platform::Form {
   QScrollBar* V;
   platform::Panel *Frame1, *Frame2, *Frame3, *Frame4, *Frame5, *Frame6;
   std::array<platform::Label*, kActionCount> KeyLab;
-  std::array<platform::KeyTextBox*, kBoxCount> Text1;         // the key boxes
-  std::array<platform::DoubleClickLabel*, kBoxCount> Label1;  // under each box: arms it
+  std::array<KeyCaptureBox*, kBoxCount> Text1;       // the key boxes
+  std::array<DoubleClickTarget*, kBoxCount> Label1;  // under each box: arms it
 
  protected:
   void Form_Load() override;
@@ -46,7 +47,7 @@ class ControlsPage : public platform::Form {
   void V_Change();
   void Label1_DblClick(int index);
   void Text1_KeyDown(int index, int keyCode);
-  void Text1_MouseDown(int index, int button);
+  void Text1_MouseDown(int index, Qt::MouseButton button);
   void Text1_Change(int index);
   void Text1_KeyUp(int index);
   void Text1_LostFocus(int index);

@@ -40,13 +40,13 @@ QString KeyDisplayNames(int keyCode) {
   return QString();
 }
 
-QString MouseButtonName(int button) {
+QString MouseButtonName(Qt::MouseButton button) {
   switch (button) {
-    case 1:
+    case Qt::LeftButton:
       return QStringLiteral("Mouse1");
-    case 2:
+    case Qt::RightButton:
       return QStringLiteral("Mouse2");
-    case 4:
+    case Qt::MiddleButton:
       return QStringLiteral("Mouse3");
     default:
       return QString();

@@ -1,6 +1,8 @@
 // The names a key box shows, and the names the game's console knows them by.
 #pragma once
 
+#include <QtCore/qnamespace.h>
+
 #include <QString>
 
 namespace bindings {
@@ -8,9 +10,9 @@ namespace bindings {
 // The name of the key with this Windows key code; empty for a key with none.
 QString KeyDisplayNames(int keyCode);
 
-// "Mouse1", "Mouse2", "Mouse3" for the buttons 1 (left), 2 (right), 4 (middle);
-// empty for any other.
-QString MouseButtonName(int button);
+// "Mouse1", "Mouse2", "Mouse3" for the left, right and middle buttons; empty
+// for any other.
+QString MouseButtonName(Qt::MouseButton button);
 
 // The names whose capture ends at once: the three mouse names and "Tab".
 bool IsCaptureEndingName(const QString& name);

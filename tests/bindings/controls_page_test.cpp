@@ -14,7 +14,7 @@
 namespace {
 
 using bindings::ControlsPage;
-using platform::KeyTextBox;
+using bindings::KeyCaptureBox;
 
 const QColor kLavender(0xC0, 0xC0, 0xFF);
 const QColor kOrange(0xFF, 0xC0, 0x80);
@@ -33,7 +33,7 @@ class ControlsPageTest : public testing_support::WizardTest {
   shell::MainWindow& Main() { return platform::The<shell::MainWindow>(); }
   ControlsPage& Page() { return platform::The<ControlsPage>(); }
   QWindow* Window() { return Page().windowHandle(); }
-  KeyTextBox* Box(int i) { return Page().Text1[i]; }
+  KeyCaptureBox* Box(int i) { return Page().Text1[i]; }
 
   // Where the box lies in the page now, its panel scrolled so that it is in view.
   QPoint InView(QWidget* box, QPoint at = {}) {
@@ -54,7 +54,7 @@ class ControlsPageTest : public testing_support::WizardTest {
     Arm(i);
     QTest::keyClick(Window(), key);
   }
-  bool Idle(int i) { return !Box(i)->isEnabled() && Box(i)->BackColor() == bindings::kIdleBack; }
+  bool Idle(int i) { return !Box(i)->isEnabled() && Box(i)->backColor() == bindings::kIdleBack; }
 
   QByteArray fresh_;
 };
@@ -75,7 +75,7 @@ TEST_F(ControlsPageTest, OpeningShowsEveryBoxIdleAndEmpty) {
   ControlsPage& p = Page();
   for (int i = 0; i < bindings::kBoxCount; ++i) {
     SCOPED_TRACE(i);
-    KeyTextBox* box = p.Text1[i];
+    KeyCaptureBox* box = p.Text1[i];
     EXPECT_TRUE(box->Text().isEmpty());
     EXPECT_TRUE(Idle(i));
     EXPECT_EQ(box->palette().color(QPalette::Base), kLavender);

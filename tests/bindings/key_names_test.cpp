@@ -49,10 +49,12 @@ TEST(KeyDisplayNames, EveryNamedCodeAndSomeUnnamedOnes) {
 }
 
 TEST(KeyNames, MouseButtonsAndTheNamesThatEndACapture) {
-  EXPECT_EQ(bindings::MouseButtonName(1), "Mouse1");
-  EXPECT_EQ(bindings::MouseButtonName(2), "Mouse2");
-  EXPECT_EQ(bindings::MouseButtonName(4), "Mouse3");
-  for (int other : {0, 3, 8, 16}) EXPECT_TRUE(bindings::MouseButtonName(other).isEmpty());
+  EXPECT_EQ(bindings::MouseButtonName(Qt::LeftButton), "Mouse1");
+  EXPECT_EQ(bindings::MouseButtonName(Qt::RightButton), "Mouse2");
+  EXPECT_EQ(bindings::MouseButtonName(Qt::MiddleButton), "Mouse3");
+  for (Qt::MouseButton other : {Qt::NoButton, Qt::BackButton, Qt::ForwardButton, Qt::TaskButton}) {
+    EXPECT_TRUE(bindings::MouseButtonName(other).isEmpty());
+  }
 
   for (const char* name : {"Mouse1", "Mouse2", "Mouse3", "Tab"}) {
     EXPECT_TRUE(bindings::IsCaptureEndingName(name)) << name;
