@@ -66,13 +66,13 @@ bool KeyCaptureBox::event(QEvent* event) {
 void KeyCaptureBox::keyPressEvent(QKeyEvent* event) {
   event->accept();
   pressed_.insert(keyIdentity(*event));
-  emit keyPressed(platform::WindowsKeyCode(*event));
+  emit keyPressed(platform::windowsKeyCode(*event));
 }
 
 void KeyCaptureBox::keyReleaseEvent(QKeyEvent* event) {
   event->accept();
   if (event->isAutoRepeat()) return;
-  const int code = platform::WindowsKeyCode(*event);
+  const int code = platform::windowsKeyCode(*event);
   // A key held down when the box took the focus only ends the capture; a dead
   // key whose press never came here was pressed here all the same.
   if (!pressed_.remove(keyIdentity(*event)) && isComposingKey(event->key())) {
