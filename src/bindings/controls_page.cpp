@@ -57,7 +57,7 @@ ControlsPage::ControlsPage() : platform::Form(StartUpPosition::CenterScreen) {
 
   std::array<platform::Panel*, 6> frames;
   for (int g = 0; g < int(frames.size()); ++g) {
-    const ActionGroup& group = ActionGroups[g];
+    const ActionGroup& group = kActionGroups[g];
     frames[g] = new platform::Panel(img, kBlack);
     platform::PlaceTwips(frames[g], kFrameLeft, group.top, group.width, group.height);
   }
@@ -66,19 +66,19 @@ ControlsPage::ControlsPage() : platform::Form(StartUpPosition::CenterScreen) {
 
   for (int action = 0; action < kActionCount; ++action) {
     // Stored black; the load shows them orange.
-    KeyLab[action] = new platform::Label(frames[GroupOfAction(action)],
-                                         QString::fromUtf16(BindActions[action].caption), kBlack,
+    KeyLab[action] = new platform::Label(frames[groupOfAction(action)],
+                                         QString::fromUtf16(kBindActions[action].caption), kBlack,
                                          Comic(9.75, true));
-    platform::PlaceTwips(KeyLab[action], 0, kRowPitch * RowOfAction(action), kPrimaryLeft,
+    platform::PlaceTwips(KeyLab[action], 0, kRowPitch * rowOfAction(action), kPrimaryLeft,
                          kTargetHeight);
   }
 
   auto boxPlace = [](int box) {
-    const int action = ActionOfBox(box);
-    const int left = PrimaryBox(action) == box ? kPrimaryLeft : kAlternateLeft;
-    return std::pair{left, kRowPitch * RowOfAction(action)};
+    const int action = actionOfBox(box);
+    const int left = primaryBox(action) == box ? kPrimaryLeft : kAlternateLeft;
+    return std::pair{left, kRowPitch * rowOfAction(action)};
   };
-  auto frameOfBox = [&frames](int box) { return frames[GroupOfAction(ActionOfBox(box))]; };
+  auto frameOfBox = [&frames](int box) { return frames[groupOfAction(actionOfBox(box))]; };
   // Every target label first, so that every box lies above them.
   for (int i = 0; i < kBoxCount; ++i) {
     const auto [left, top] = boxPlace(i);
@@ -156,17 +156,17 @@ void ControlsPage::Label1_DblClick(int index) {
 }
 
 void ControlsPage::Text1_KeyDown(int index, int keyCode) {
-  Text1[index]->SetText(KeyDisplayNames(keyCode));
+  Text1[index]->SetText(keyDisplayName(keyCode));
 }
 
 void ControlsPage::Text1_MouseDown(int index, Qt::MouseButton button) {
-  const QString name = MouseButtonName(button);
+  const QString name = mouseButtonName(button);
   if (!name.isEmpty()) Text1[index]->SetText(name);
 }
 
 void ControlsPage::Text1_Change(int index) {
   const QString text = Text1[index]->Text();
-  if (IsCaptureEndingName(text)) {
+  if (isCaptureEndingName(text)) {
     Text1[index]->setCapturing(false);
     shell::PlayClick(shell::DisarmSound);
   }
@@ -195,7 +195,7 @@ void ControlsPage::Command2_Click() {
 void ControlsPage::Form_Unload() {
   std::array<QString, kBoxCount> texts;
   for (int i = 0; i < kBoxCount; ++i) texts[i] = Text1[i]->Text();
-  config::WriteLines(config::Section(u"Commands", CommandsSection(texts)));
+  config::WriteLines(config::Section(u"Commands", commandsSection(texts)));
 }
 
 }  // namespace bindings

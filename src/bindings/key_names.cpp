@@ -58,7 +58,7 @@ constexpr std::pair<const char16_t*, const char16_t*> kConsoleNames[] = {
 
 }  // namespace
 
-QString KeyDisplayNames(int keyCode) {
+QString keyDisplayName(int keyCode) {
   if (keyCode >= kF1 && keyCode <= kF1 + 11) return QStringLiteral("F%1").arg(keyCode - kF1 + 1);
   if (keyCode >= '0' && keyCode <= '9') return QString(QChar(keyCode));
   if (keyCode >= 'A' && keyCode <= 'Z') return QString(QChar(keyCode - 'A' + 'a'));
@@ -71,7 +71,7 @@ QString KeyDisplayNames(int keyCode) {
   return QString();
 }
 
-QString MouseButtonName(Qt::MouseButton button) {
+QString mouseButtonName(Qt::MouseButton button) {
   switch (button) {
     case Qt::LeftButton:
       return QStringLiteral("Mouse1");
@@ -84,14 +84,14 @@ QString MouseButtonName(Qt::MouseButton button) {
   }
 }
 
-bool IsCaptureEndingName(const QString& name) {
+bool isCaptureEndingName(const QString& name) {
   for (const char16_t* ending : {u"Mouse1", u"Mouse2", u"Mouse3", u"Tab"}) {
     if (name == QStringView(ending)) return true;
   }
   return false;
 }
 
-QString ConsoleKeyName(const QString& displayName) {
+QString consoleKeyName(const QString& displayName) {
   for (const auto& [shown, console] : kConsoleNames) {
     if (displayName == QStringView(shown)) return QString::fromUtf16(console);
   }
