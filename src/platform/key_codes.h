@@ -1,5 +1,5 @@
-// Key events as the handlers receive them: the Windows virtual-key code of the
-// key, whatever the Shift, Ctrl and Alt states.
+// Which key a key event is, as a Windows virtual-key code (the codes the key
+// names are written in), whatever the Shift, Ctrl and Alt states.
 #pragma once
 
 #include <cstdint>
