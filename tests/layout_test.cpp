@@ -31,8 +31,6 @@
 #include "platform/controls.h"
 #include "platform/forms.h"
 #include "platform/inputs.h"
-#include "platform/key_text_box.h"
-#include "platform/scroll_bar.h"
 #include "platform/shapes.h"
 #include "purchase/keyboard_window.h"
 #include "purchase/weapon_pictures.h"
@@ -87,7 +85,7 @@ struct Row {
 
 // The background as the control holds it.
 QColor BackOf(QWidget* w) {
-  if (auto* box = qobject_cast<platform::KeyTextBox*>(w)) return Bgr(box->BackColor());
+  if (auto* box = qobject_cast<bindings::KeyCaptureBox*>(w)) return Bgr(box->backColor());
   if (auto* picture = qobject_cast<purchase::FramedPicture*>(w)) return Bgr(picture->backColor());
   if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) {
     return w->palette().color(QPalette::Base);
@@ -606,37 +604,42 @@ TEST_F(LayoutTest, ControlsPage) {
   ASSERT_TRUE(p.isVisible());
   CheckWindow(p, 7350, 8550);
   EXPECT_TRUE(p.windowFlags() & Qt::FramelessWindowHint);
-  EXPECT_EQ(p.Shape1->BorderWidth(), 3);
+  EXPECT_EQ(p.outline->BorderWidth(), 3);
   const QColor green = Bgr(0x00008000), black = Bgr(0x00000000);
   const auto x = Width::Exact;
-  platform::Panel* frames[] = {p.Frame1, p.Frame2, p.Frame3, p.Frame4, p.Frame5, p.Frame6};
+  const auto& f = p.groupFrames;
+  QWidget* panel = p.rowPanel;
+  // clang-format off
   std::vector<Row> rows = {
-      {"Shape1", p.Shape1, 15, 15, 7320, 8520, {}, Bgr(0x00C00000)},
-      {"Command2", p.Command2, 120, 120, 615, 285, Bgr(0x00FF0000), {}, Font::Comic, 9.75, true},
-      {"Label10", p.Label10, 1080, 0, 870, 405, {}, green, Font::Comic, 14.25, true},
-      {"Label2", p.Label2, 4005, 0, 510, 405, {}, green, Font::Comic, 14.25, true},
-      {"Label3", p.Label3, 5445, 0, 1200, 405, {}, green, Font::Comic, 14.25, true},
-      {"Picture1", p.Picture1, 120, 480, 6855, 7935, black, {}, Font::None, 0, false, x, &p},
+      {"outline", p.outline, 15, 15, 7320, 8520, {}, Bgr(0x00C00000)},
+      {"doneButton", p.doneButton, 120, 120, 615, 285, Bgr(0x00FF0000), {}, Font::Comic, 9.75,
+       true},
+      {"actionHeader", p.actionHeader, 1080, 0, 870, 405, {}, green, Font::Comic, 14.25, true},
+      {"keyHeader", p.keyHeader, 4005, 0, 510, 405, {}, green, Font::Comic, 14.25, true},
+      {"alternateHeader", p.alternateHeader, 5445, 0, 1200, 405, {}, green, Font::Comic, 14.25,
+       true},
+      {"viewport", p.viewport, 120, 480, 6855, 7935, black, {}, Font::None, 0, false, x, &p},
       // The load puts the panel at its top.
-      {"img", p.img, 240, 0, 6615, 23500, black, {}, Font::None, 0, false, x, p.Picture1},
-      {"V", p.V, 6960, 600, 255, 7815, Bgr(0x00808080), Bgr(0x00404040), Font::None, 0, false, x,
-       &p},
-      {"Frame1", p.Frame1, 120, 0, 6255, 2895, black, {}, Font::None, 0, false, x, p.img},
-      {"Frame2", p.Frame2, 120, 2850, 6255, 6150, black, {}, Font::None, 0, false, x, p.img},
-      {"Frame3", p.Frame3, 120, 9000, 6255, 6255, black, {}, Font::None, 0, false, x, p.img},
-      {"Frame4", p.Frame4, 120, 15120, 6255, 2655, black, {}, Font::None, 0, false, x, p.img},
-      {"Frame5", p.Frame5, 120, 17640, 6255, 2295, black, {}, Font::None, 0, false, x, p.img},
-      {"Frame6", p.Frame6, 120, 19800, 6240, 3735, black, {}, Font::None, 0, false, x, p.img},
+      {"rowPanel", panel, 240, 0, 6615, 23500, black, {}, Font::None, 0, false, x, p.viewport},
+      {"scrollBar", p.scrollBar, 6960, 600, 255, 7815, Bgr(0x00808080), Bgr(0x00404040),
+       Font::None, 0, false, x, &p},
+      {"groupFrames[0]", f[0], 120, 0, 6255, 2895, black, {}, Font::None, 0, false, x, panel},
+      {"groupFrames[1]", f[1], 120, 2850, 6255, 6150, black, {}, Font::None, 0, false, x, panel},
+      {"groupFrames[2]", f[2], 120, 9000, 6255, 6255, black, {}, Font::None, 0, false, x, panel},
+      {"groupFrames[3]", f[3], 120, 15120, 6255, 2655, black, {}, Font::None, 0, false, x, panel},
+      {"groupFrames[4]", f[4], 120, 17640, 6255, 2295, black, {}, Font::None, 0, false, x, panel},
+      {"groupFrames[5]", f[5], 120, 19800, 6240, 3735, black, {}, Font::None, 0, false, x, panel},
   };
-  EXPECT_EQ(p.V->orientation(), Qt::Vertical);
+  // clang-format on
+  EXPECT_EQ(p.scrollBar->orientation(), Qt::Vertical);
   // A sample of boxes by the box rule: both columns of every group's first and
-  // last row, and the corners named in the layout.
+  // last row, and the first and last box of each column.
   for (int box : {0, 55, 7, 62, 8, 24, 25, 41, 42, 47, 48, 54, 109, 110, 119, 120, 129}) {
     const BoxPlace at = PlaceOfBox(box);
-    rows.push_back({"Text1", p.Text1[box], at.left, at.top, 1185, 405, Bgr(0x00FFC0C0),
-                    Bgr(0x000000C0), Font::Comic, 9.75, true, x, frames[at.frame]});
-    rows.push_back({"Label1",
-                    p.Label1[box],
+    rows.push_back({"keyBoxes", p.keyBoxes[box], at.left, at.top, 1185, 405, Bgr(0x00FFC0C0),
+                    Bgr(0x000000C0), Font::Comic, 9.75, true, x, f[at.frame]});
+    rows.push_back({"armTargets",
+                    p.armTargets[box],
                     at.left,
                     at.top,
                     1185,
@@ -647,16 +650,16 @@ TEST_F(LayoutTest, ControlsPage) {
                     0,
                     false,
                     x,
-                    frames[at.frame]});
-    EXPECT_TRUE(p.Label1[box]->text().isEmpty());
+                    f[at.frame]});
+    EXPECT_TRUE(p.armTargets[box]->text().isEmpty());
   }
   CheckAll(rows);
   // Every caption: Left 0, Top 360 x its row in its frame, shown orange.
   for (int action = 0; action < 65; ++action) {
     SCOPED_TRACE(action);
     const BoxPlace at = PlaceOfBox(action <= 54 ? action : action + 55);
-    platform::Label* caption = p.KeyLab[std::size_t(action)];
-    EXPECT_EQ(caption->parentWidget(), frames[at.frame]);
+    platform::Label* caption = p.actionCaptions[std::size_t(action)];
+    EXPECT_EQ(caption->parentWidget(), f[at.frame]);
     EXPECT_EQ(caption->pos(), QPoint(0, Px(at.top)));
     EXPECT_EQ(ForeOf(caption), Bgr(0x000080FF));
     // It ends before its primary box.

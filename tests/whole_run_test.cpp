@@ -57,9 +57,9 @@ void Type(QWidget* w, const QString& text) {
 // The controls page: where box i lies in the page once its row is in view.
 QPoint BoxInView(int i) {
   bindings::ControlsPage& p = The<bindings::ControlsPage>();
-  QWidget* box = p.Text1[std::size_t(i)];
-  const int top = box->mapTo(p.img, QPoint()).y() * 15;
-  p.V->SetValue(std::clamp(top - 3000, 0, p.V->Max()));
+  QWidget* box = p.keyBoxes[std::size_t(i)];
+  const int top = box->mapTo(p.rowPanel, QPoint()).y() * 15;
+  p.scrollBar->setValue(std::clamp(top - 3000, 0, p.scrollBar->maximum()));
   return box->mapTo(&p, box->rect().center());
 }
 void ArmBox(int i) {
@@ -130,7 +130,7 @@ std::vector<std::function<void()>> Script() {
         QTest::mousePress(The<bindings::ControlsPage>().windowHandle(), Qt::RightButton,
                           Qt::NoModifier, BoxInView(55));
       },
-      [] { Click(The<bindings::ControlsPage>().Command2); },
+      [] { Click(The<bindings::ControlsPage>().doneButton); },
       [] { Menu(Main().soundLabel); },  // Аудио
       [] {
         pages::SoundPage& p = The<pages::SoundPage>();

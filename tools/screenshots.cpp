@@ -154,7 +154,7 @@ int main(int argc, char** argv) {
        [] {
          auto& p = platform::The<bindings::ControlsPage>();
          Save(p, QStringLiteral("ControlsPage"));
-         Click(p.Command2);
+         Click(p.doneButton);
        }},
       {main.otherLabel,
        [] {

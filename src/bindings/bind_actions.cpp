@@ -5,7 +5,7 @@
 
 namespace bindings {
 
-const std::array<BindAction, kActionCount> BindActions{{
+const std::array<BindAction, kActionCount> kBindActions{{
     {u"Fire", u"+attack"},
     {u"Weapon Special Function", u"+attack2"},
     {u"Reload weapon", u"+reload"},
@@ -73,7 +73,7 @@ const std::array<BindAction, kActionCount> BindActions{{
     {u"Время раунда (остаток)", u"timeleft"},
 }};
 
-const std::array<ActionGroup, 6> ActionGroups{{
+const std::array<ActionGroup, 6> kActionGroups{{
     {0, 6255, 2895, 0, 7},
     {2850, 6255, 6150, 8, 24},
     {9000, 6255, 6255, 25, 41},
@@ -86,36 +86,36 @@ namespace {
 constexpr int kFirstExtraAction = 55;  // the wizard's own actions, boxes from 110
 }
 
-int PrimaryBox(int action) { return action < kFirstExtraAction ? action : action + 55; }
+int primaryBox(int action) { return action < kFirstExtraAction ? action : action + 55; }
 
-int AlternateBox(int action) { return action < kFirstExtraAction ? action + 55 : action + 65; }
+int alternateBox(int action) { return action < kFirstExtraAction ? action + 55 : action + 65; }
 
-int ActionOfBox(int box) {
+int actionOfBox(int box) {
   if (box < 55) return box;
   if (box < 120) return box - 55;
   return box - 65;
 }
 
-int GroupOfAction(int action) {
-  for (int g = 0; g < int(ActionGroups.size()); ++g) {
-    if (action >= ActionGroups[g].firstAction && action <= ActionGroups[g].lastAction) return g;
+int groupOfAction(int action) {
+  for (int g = 0; g < int(kActionGroups.size()); ++g) {
+    if (action >= kActionGroups[g].firstAction && action <= kActionGroups[g].lastAction) return g;
   }
   return -1;
 }
 
-int RowOfAction(int action) { return action - ActionGroups[GroupOfAction(action)].firstAction; }
+int rowOfAction(int action) { return action - kActionGroups[groupOfAction(action)].firstAction; }
 
-QString CommandBindLine(const QString& keyName, const QString& command) {
-  return QStringLiteral("bind ") + config::quote() + ConsoleKeyName(keyName) + config::quote() +
+QString commandBindLine(const QString& keyName, const QString& command) {
+  return QStringLiteral("bind ") + config::quote() + consoleKeyName(keyName) + config::quote() +
          QStringLiteral(" ") + config::quote() + command + config::quote();
 }
 
-QStringList CommandsSection(const std::array<QString, kBoxCount>& boxTexts) {
+QStringList commandsSection(const std::array<QString, kBoxCount>& boxTexts) {
   QStringList lines;
   for (int box = 0; box < kBoxCount; ++box) {
     if (boxTexts[box].isEmpty()) continue;
-    lines << CommandBindLine(boxTexts[box],
-                             QString::fromUtf16(BindActions[ActionOfBox(box)].command));
+    lines << commandBindLine(boxTexts[box],
+                             QString::fromUtf16(kBindActions[actionOfBox(box)].command));
   }
   return lines;
 }

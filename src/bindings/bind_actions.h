@@ -16,13 +16,13 @@ struct BindAction {
   const char16_t* command;
 };
 
-extern const std::array<BindAction, kActionCount> BindActions;
+extern const std::array<BindAction, kActionCount> kBindActions;
 
 // The box rule: actions 0 to 54 own boxes n and n + 55; actions 55 to 64 own
 // boxes n + 55 and n + 65.
-int PrimaryBox(int action);
-int AlternateBox(int action);
-int ActionOfBox(int box);
+int primaryBox(int action);
+int alternateBox(int action);
+int actionOfBox(int box);
 
 // A frame of rows on the panel: its place (twips) and its actions, top row first.
 struct ActionGroup {
@@ -30,16 +30,16 @@ struct ActionGroup {
   int width, height;
   int firstAction, lastAction;
 };
-extern const std::array<ActionGroup, 6> ActionGroups;  // Frame1 to Frame6
+extern const std::array<ActionGroup, 6> kActionGroups;  // top of the panel first
 
 // The group that shows the action, and the action's row in it.
-int GroupOfAction(int action);
-int RowOfAction(int action);
+int groupOfAction(int action);
+int rowOfAction(int action);
 
 // bind "key" "command", the key by its console name.
-QString CommandBindLine(const QString& keyName, const QString& command);
+QString commandBindLine(const QString& keyName, const QString& command);
 
 // The lines after the header "// [ Commands ] ": one for every filled box, in box order.
-QStringList CommandsSection(const std::array<QString, kBoxCount>& boxTexts);
+QStringList commandsSection(const std::array<QString, kBoxCount>& boxTexts);
 
 }  // namespace bindings

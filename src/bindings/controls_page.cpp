@@ -1,5 +1,7 @@
 #include "bindings/controls_page.h"
 
+#include <QPalette>
+
 #include "bindings/key_names.h"
 #include "config/config_file.h"
 #include "config/config_text.h"
@@ -7,31 +9,41 @@
 #include "shell/page_look.h"
 #include "shell/page_protocol.h"
 #include "shell/sound_cues.h"
+#include "widgets/fonts.h"
+#include "widgets/palette.h"
+#include "widgets/twips.h"
 
 namespace bindings {
 namespace {
 
-constexpr std::uint32_t kBlack = 0x00000000;
-constexpr std::uint32_t kGreen = 0x00008000;
-constexpr std::uint32_t kOrange = 0x000080FF;
-constexpr std::uint32_t kBoxText = 0x000000C0;
-constexpr std::uint32_t kScrollGrey = 0x00808080;
-constexpr std::uint32_t kScrollArrows = 0x00404040;
-
+// Where the controls sit, in twips.
 constexpr int kPageWidth = 7350, kPageHeight = 8550;
-constexpr int kPanelLeft = 240, kPanelWidth = 6615, kPanelHeight = 23500;
-constexpr int kBarHeight = 7815;
+constexpr twips::Rect kOutline{15, 15, 7320, 8520};
+constexpr twips::Rect kDoneButton{120, 120, 615, 285};
+constexpr twips::Rect kActionHeader{1080, 0, 870, 405};
+constexpr twips::Rect kKeyHeader{4005, 0, 510, 405};
+constexpr twips::Rect kAlternateHeader{5445, 0, 1200, 405};
+constexpr twips::Rect kViewport{120, 480, 6855, 7935};
+constexpr twips::Rect kRowPanel{240, 0, 6615, 23500};  // in the viewport
+constexpr twips::Rect kScrollBar{6960, 600, 255, 7815};
+// Each group frame lies on the panel at this left, its top and size from kActionGroups.
 constexpr int kFrameLeft = 120;
+// In a group frame, the first row; every further row lies kRowPitch lower.
 constexpr int kRowPitch = 360;
-constexpr int kPrimaryLeft = 3360, kAlternateLeft = 4920;
-constexpr int kBoxWidth = 1185, kBoxHeight = 405, kTargetHeight = 375;
+constexpr twips::Rect kActionCaption{0, 0, 3360, 375};
+constexpr twips::Rect kPrimaryBox{3360, 0, 1185, 405};
+constexpr twips::Rect kAlternateBox{4920, 0, 1185, 405};
+constexpr twips::Rect kPrimaryTarget{3360, 0, 1185, 375};
+constexpr twips::Rect kAlternateTarget{4920, 0, 1185, 375};
 
-QFont Comic(double points, bool bold = false) { return shell::ComicFont(points, bold); }
+constexpr twips::Rect inRow(const twips::Rect& first, int row) {
+  return {first.left, first.top + kRowPitch * row, first.width, first.height};
+}
 
-platform::Label* Header(QWidget* parent, const QString& text, int left, int width) {
-  auto* label = new platform::Label(parent, text, kGreen, Comic(14.25, true));
-  platform::PlaceTwips(label, left, 0, width, 405);
-  return label;
+platform::Label* makeHeader(QWidget* parent, const QString& text, const twips::Rect& place) {
+  auto* header = new platform::Label(parent, text, palette::kGreen, fonts::comicFont(14.25, true));
+  twips::place(header, place);
+  return header;
 }
 
 }  // namespace
@@ -40,144 +52,158 @@ ControlsPage::ControlsPage() : platform::Form(StartUpPosition::CenterScreen) {
   // No title bar, no border: the page closes only through "Done".
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setFixedSize(platform::TwipsToPixels(kPageWidth), platform::TwipsToPixels(kPageHeight));
-  platform::SetBackColor(this, kBlack);
+  platform::SetBackColor(this, palette::kBlack);
 
-  Shape1 = shell::makeOutline(this, 7320, 8520);
+  outline = shell::makeOutline(this, kOutline.width, kOutline.height);
 
-  Label10 = Header(this, QStringLiteral("Action"), 1080, 870);
-  Label2 = Header(this, QStringLiteral("Key"), 4005, 510);
-  Label3 = Header(this, QStringLiteral("Altenate"), 5445, 1200);
+  actionHeader = makeHeader(this, QStringLiteral("Action"), kActionHeader);
+  keyHeader = makeHeader(this, QStringLiteral("Key"), kKeyHeader);
+  alternateHeader = makeHeader(this, QStringLiteral("Altenate"), kAlternateHeader);
 
-  Picture1 = new platform::PictureBox(this, kBlack);
-  platform::PlaceTwips(Picture1, 120, 480, 6855, 7935);
-  img = new platform::PictureBox(Picture1, kBlack);
-  platform::PlaceTwips(img, kPanelLeft, 0, kPanelWidth, kPanelHeight);
+  viewport = new platform::PictureBox(this, palette::kBlack);
+  twips::place(viewport, kViewport);
+  rowPanel = new platform::PictureBox(viewport, palette::kBlack);
+  twips::place(rowPanel, kRowPanel);
 
-  std::array<platform::Panel*, 6> frames;
-  for (int g = 0; g < int(frames.size()); ++g) {
-    const ActionGroup& group = ActionGroups[g];
-    frames[g] = new platform::Panel(img, kBlack);
-    platform::PlaceTwips(frames[g], kFrameLeft, group.top, group.width, group.height);
+  for (int g = 0; g < int(groupFrames.size()); ++g) {
+    const ActionGroup& group = kActionGroups[g];
+    groupFrames[g] = new platform::Panel(rowPanel, palette::kBlack);
+    twips::place(groupFrames[g], {kFrameLeft, group.top, group.width, group.height});
   }
-  Frame1 = frames[0], Frame2 = frames[1], Frame3 = frames[2];
-  Frame4 = frames[3], Frame5 = frames[4], Frame6 = frames[5];
 
   for (int action = 0; action < kActionCount; ++action) {
-    // Stored black; the load shows them orange.
-    KeyLab[action] = new platform::Label(frames[GroupOfAction(action)],
-                                         QString::fromUtf16(BindActions[action].caption), kBlack,
-                                         Comic(9.75, true));
-    platform::PlaceTwips(KeyLab[action], 0, kRowPitch * RowOfAction(action), kPrimaryLeft,
-                         kTargetHeight);
+    // Black until the page loads, then orange.
+    actionCaptions[action] = new platform::Label(groupFrames[groupOfAction(action)],
+                                                 QString::fromUtf16(kBindActions[action].caption),
+                                                 palette::kBlack, fonts::comicFont(9.75, true));
+    twips::place(actionCaptions[action], inRow(kActionCaption, rowOfAction(action)));
   }
 
-  auto boxPlace = [](int box) {
-    const int action = ActionOfBox(box);
-    const int left = PrimaryBox(action) == box ? kPrimaryLeft : kAlternateLeft;
-    return std::pair{left, kRowPitch * RowOfAction(action)};
-  };
-  auto frameOfBox = [&frames](int box) { return frames[GroupOfAction(ActionOfBox(box))]; };
-  // Every target label first, so that every box lies above them.
-  for (int i = 0; i < kBoxCount; ++i) {
-    const auto [left, top] = boxPlace(i);
-    Label1[i] = new platform::DoubleClickLabel(frameOfBox(i), QString(), kBlack, Comic(9.75));
-    platform::PlaceTwips(Label1[i], left, top, kBoxWidth, kTargetHeight);
-    connect(Label1[i], &platform::DoubleClickLabel::DblClick, this,
-            [this, i] { Label1_DblClick(i); });
+  auto isPrimary = [](int box) { return primaryBox(actionOfBox(box)) == box; };
+  auto rowOfBox = [](int box) { return rowOfAction(actionOfBox(box)); };
+  auto frameOfBox = [this](int box) { return groupFrames[groupOfAction(actionOfBox(box))]; };
+  // Every arm target first, so that every box lies above them.
+  for (int box = 0; box < kBoxCount; ++box) {
+    auto* target = new DoubleClickTarget(frameOfBox(box), fonts::comicFont(9.75));
+    twips::place(target, inRow(isPrimary(box) ? kPrimaryTarget : kAlternateTarget, rowOfBox(box)));
+    armTargets[box] = target;
+    connect(target, &DoubleClickTarget::doubleClicked, this, [this, box] { armBox(box); });
   }
-  for (int i = 0; i < kBoxCount; ++i) {
-    const auto [left, top] = boxPlace(i);
-    auto* box = new platform::KeyTextBox(frameOfBox(i), kIdleBack, kBoxText, Comic(9.75, true));
-    platform::PlaceTwips(box, left, top, kBoxWidth, kBoxHeight);
-    box->SetLocked(true);
-    box->SetEnabled(false);
-    Text1[i] = box;
-    connect(box, &platform::KeyTextBox::KeyDown, this,
-            [this, i](int code) { Text1_KeyDown(i, code); });
-    connect(box, &platform::KeyTextBox::KeyUp, this, [this, i](int) { Text1_KeyUp(i); });
-    connect(box, &platform::KeyTextBox::MouseDown, this,
-            [this, i](int b) { Text1_MouseDown(i, b); });
-    connect(box, &platform::TextBox::Change, this, [this, i] { Text1_Change(i); });
-    connect(box, &platform::KeyTextBox::LostFocus, this, [this, i] { Text1_LostFocus(i); });
+  for (int box = 0; box < kBoxCount; ++box) {
+    auto* keyBox = new KeyCaptureBox(frameOfBox(box), palette::kLavender, palette::kDarkRed,
+                                     fonts::comicFont(9.75, true));
+    twips::place(keyBox, inRow(isPrimary(box) ? kPrimaryBox : kAlternateBox, rowOfBox(box)));
+    keyBox->SetLocked(true);
+    keyBox->setCapturing(false);
+    keyBoxes[box] = keyBox;
+    connect(keyBox, &KeyCaptureBox::keyPressed, this,
+            [this, box](int code) { captureKey(box, code); });
+    connect(keyBox, &KeyCaptureBox::keyReleased, this, [this, box](int) { endCapture(box); });
+    connect(keyBox, &KeyCaptureBox::mousePressed, this,
+            [this, box](Qt::MouseButton button) { captureMouseButton(box, button); });
+    connect(keyBox, &platform::TextBox::Change, this, [this, box] { onBoxTextChanged(box); });
+    connect(keyBox, &KeyCaptureBox::focusLost, this, [this, box] { disarmBox(box); });
   }
 
-  V = new platform::ScrollBar(this, kScrollGrey, kScrollArrows);
-  platform::PlaceTwips(V, 6960, 600, 255, kBarHeight);
-  connect(V, &platform::ScrollBar::Change, this, &ControlsPage::V_Change);
+  scrollBar = new QScrollBar(Qt::Vertical, this);
+  twips::place(scrollBar, kScrollBar);
+  scrollBar->setRange(0, 0);
+  scrollBar->setSingleStep(1);
+  scrollBar->setPageStep(1);
+  // The panel follows the thumb once it is let go, not while it is dragged.
+  scrollBar->setTracking(false);
+  // A click on the bar takes the focus, as it takes it from a key box.
+  scrollBar->setFocusPolicy(Qt::StrongFocus);
+  QPalette barColors = scrollBar->palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    for (auto role : {QPalette::Button, QPalette::Window, QPalette::Base}) {
+      barColors.setColor(group, role, platform::BgrColor(palette::kGrey));
+    }
+    for (auto role : {QPalette::ButtonText, QPalette::WindowText}) {
+      barColors.setColor(group, role, platform::BgrColor(palette::kDarkGrey));
+    }
+  }
+  scrollBar->setPalette(barColors);
+  connect(scrollBar, &QScrollBar::valueChanged, this, &ControlsPage::scrollPanel);
 
-  Command2 = shell::makeDoneButton(this, 120, 120, 615, 285);
-  connect(Command2, &QPushButton::clicked, this, &ControlsPage::Command2_Click);
+  doneButton = shell::makeDoneButton(this, kDoneButton.left, kDoneButton.top, kDoneButton.width,
+                                     kDoneButton.height);
+  connect(doneButton, &QPushButton::clicked, this, &ControlsPage::onDoneClicked);
 }
 
 ControlsPage::~ControlsPage() {
   // Taking the window down moves the focus off a box; this page is gone by then.
-  for (platform::KeyTextBox* box : Text1) box->disconnect(this);
+  for (KeyCaptureBox* keyBox : keyBoxes) keyBox->disconnect(this);
 }
 
 void ControlsPage::Form_Load() {
-  img->move(img->x(), 0);
-  V->SetMax(kPanelHeight - kBarHeight);
-  V->SetLargeChange(1000);
-  V->SetSmallChange(500);
-  for (platform::Label* caption : KeyLab) caption->SetForeColor(kOrange);
-  for (platform::KeyTextBox* box : Text1) {
-    box->setAlignment(Qt::AlignCenter);
-    box->SetTabStop(false);
+  rowPanel->move(rowPanel->x(), 0);
+  // The panel's last row comes into view at the end of the bar.
+  scrollBar->setMaximum(kRowPanel.height - kScrollBar.height);
+  scrollBar->setPageStep(1000);
+  scrollBar->setSingleStep(500);
+  for (platform::Label* caption : actionCaptions) caption->SetForeColor(palette::kOrange);
+  for (KeyCaptureBox* keyBox : keyBoxes) {
+    keyBox->setAlignment(Qt::AlignCenter);
+    // Out of the tab order; a click or an arming still gives it the focus.
+    keyBox->setFocusPolicy(Qt::ClickFocus);
   }
 }
 
-void ControlsPage::V_Change() { img->move(img->x(), platform::TwipsToPixels(-V->Value())); }
+void ControlsPage::scrollPanel() {
+  rowPanel->move(rowPanel->x(), platform::TwipsToPixels(-scrollBar->value()));
+}
 
-void ControlsPage::Label1_DblClick(int index) {
-  platform::KeyTextBox* box = Text1[index];
-  box->SetEnabled(true);
-  box->SetText(QString());
-  box->SetBackColor(kArmedBack);
-  box->SetFocus();
+void ControlsPage::armBox(int box) {
+  KeyCaptureBox* keyBox = keyBoxes[box];
+  keyBox->setCapturing(true);
+  keyBox->SetText(QString());
+  keyBox->setBackColor(palette::kLightOrange);
+  keyBox->setFocus(Qt::OtherFocusReason);
   shell::playCue(shell::ArmCue);
 }
 
-void ControlsPage::Text1_KeyDown(int index, int keyCode) {
-  Text1[index]->SetText(KeyDisplayNames(keyCode));
+void ControlsPage::captureKey(int box, int keyCode) {
+  keyBoxes[box]->SetText(keyDisplayName(keyCode));
 }
 
-void ControlsPage::Text1_MouseDown(int index, int button) {
-  const QString name = MouseButtonName(button);
-  if (!name.isEmpty()) Text1[index]->SetText(name);
+void ControlsPage::captureMouseButton(int box, Qt::MouseButton button) {
+  const QString name = mouseButtonName(button);
+  if (!name.isEmpty()) keyBoxes[box]->SetText(name);
 }
 
-void ControlsPage::Text1_Change(int index) {
-  const QString text = Text1[index]->Text();
-  if (IsCaptureEndingName(text)) {
-    Text1[index]->SetEnabled(false);
+void ControlsPage::onBoxTextChanged(int box) {
+  const QString text = keyBoxes[box]->Text();
+  if (isCaptureEndingName(text)) {
+    keyBoxes[box]->setCapturing(false);
     shell::playCue(shell::DisarmCue);
   }
   // One name, one box: the box that held it before loses it.
   if (text.isEmpty()) return;
-  for (int j = 0; j < kBoxCount; ++j) {
-    if (j != index && Text1[j]->Text() == text) Text1[j]->SetText(QString());
+  for (int other = 0; other < kBoxCount; ++other) {
+    if (other != box && keyBoxes[other]->Text() == text) keyBoxes[other]->SetText(QString());
   }
 }
 
-void ControlsPage::Text1_KeyUp(int index) {
-  Text1[index]->SetEnabled(false);
+void ControlsPage::endCapture(int box) {
+  keyBoxes[box]->setCapturing(false);
   shell::playCue(shell::DisarmCue);
 }
 
-void ControlsPage::Text1_LostFocus(int index) {
-  Text1[index]->SetEnabled(false);
-  Text1[index]->SetBackColor(kIdleBack);
+void ControlsPage::disarmBox(int box) {
+  keyBoxes[box]->setCapturing(false);
+  keyBoxes[box]->setBackColor(palette::kLavender);
   shell::playCue(shell::DisarmCue);
 }
 
-void ControlsPage::Command2_Click() {
+void ControlsPage::onDoneClicked() {
   shell::completePage(shell::MenuPage::Controls, [this] { platform::Unload(*this); });
 }
 
 void ControlsPage::Form_Unload() {
   std::array<QString, kBoxCount> texts;
-  for (int i = 0; i < kBoxCount; ++i) texts[i] = Text1[i]->Text();
-  config::writeLines(config::section(u"Commands", CommandsSection(texts)));
+  for (int box = 0; box < kBoxCount; ++box) texts[box] = keyBoxes[box]->Text();
+  config::writeLines(config::section(u"Commands", commandsSection(texts)));
 }
 
 }  // namespace bindings

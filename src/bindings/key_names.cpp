@@ -2,19 +2,48 @@
 
 #include <utility>
 
+#include "platform/key_codes.h"
+
 namespace bindings {
 namespace {
 
+using enum platform::WindowsKey;
+
 constexpr std::pair<int, const char16_t*> kNamedKeys[] = {
-    {145, u"Scroll Lock"}, {19, u"Pause"},     {189, u"-"},        {187, u"="},
-    {220, u"\\"},          {8, u"Backup"},     {9, u"Tab"},        {219, u"["},
-    {221, u"]"},           {13, u"Enter"},     {186, u";"},        {222, u"'"},
-    {16, u"Shift"},        {188, u","},        {190, u"."},        {191, u"/"},
-    {17, u"Ctrl"},         {18, u"Alt"},       {32, u"Space"},     {45, u"Insert"},
-    {36, u"Home"},         {33, u"Page Up"},   {35, u"End"},       {34, u"Page Down"},
-    {38, u"UpArrow"},      {40, u"DownArrow"}, {37, u"LeftArrow"}, {39, u"RightArrow"},
-    {144, u"Num Lock"},    {111, u"Num /"},    {106, u"*"},        {109, u"Num -"},
-    {107, u"+"},           {192, u"`"},
+    {kScroll, u"Scroll Lock"},
+    {kPause, u"Pause"},
+    {kOemMinus, u"-"},
+    {kOemPlus, u"="},
+    {kOem5, u"\\"},
+    {kBack, u"Backup"},
+    {kTab, u"Tab"},
+    {kOem4, u"["},
+    {kOem6, u"]"},
+    {kReturn, u"Enter"},
+    {kOem1, u";"},
+    {kOem7, u"'"},
+    {kShift, u"Shift"},
+    {kOemComma, u","},
+    {kOemPeriod, u"."},
+    {kOem2, u"/"},
+    {kControl, u"Ctrl"},
+    {kMenu, u"Alt"},
+    {kSpace, u"Space"},
+    {kInsert, u"Insert"},
+    {kHome, u"Home"},
+    {kPrior, u"Page Up"},
+    {kEnd, u"End"},
+    {kNext, u"Page Down"},
+    {kUp, u"UpArrow"},
+    {kDown, u"DownArrow"},
+    {kLeft, u"LeftArrow"},
+    {kRight, u"RightArrow"},
+    {kNumLock, u"Num Lock"},
+    {kDivide, u"Num /"},
+    {kMultiply, u"*"},
+    {kSubtract, u"Num -"},
+    {kAdd, u"+"},
+    {kOem3, u"`"},
 };
 
 // The console's own names for the keys whose shown name it refuses.
@@ -29,38 +58,40 @@ constexpr std::pair<const char16_t*, const char16_t*> kConsoleNames[] = {
 
 }  // namespace
 
-QString KeyDisplayNames(int keyCode) {
-  if (keyCode >= 112 && keyCode <= 123) return QStringLiteral("F%1").arg(keyCode - 111);
+QString keyDisplayName(int keyCode) {
+  if (keyCode >= kF1 && keyCode <= kF1 + 11) return QStringLiteral("F%1").arg(keyCode - kF1 + 1);
   if (keyCode >= '0' && keyCode <= '9') return QString(QChar(keyCode));
   if (keyCode >= 'A' && keyCode <= 'Z') return QString(QChar(keyCode - 'A' + 'a'));
-  if (keyCode >= 96 && keyCode <= 105) return QStringLiteral("Num %1").arg(keyCode - 96);
+  if (keyCode >= kNumpad0 && keyCode <= kNumpad0 + 9) {
+    return QStringLiteral("Num %1").arg(keyCode - kNumpad0);
+  }
   for (const auto& [code, name] : kNamedKeys) {
     if (code == keyCode) return QString::fromUtf16(name);
   }
   return QString();
 }
 
-QString MouseButtonName(int button) {
+QString mouseButtonName(Qt::MouseButton button) {
   switch (button) {
-    case 1:
+    case Qt::LeftButton:
       return QStringLiteral("Mouse1");
-    case 2:
+    case Qt::RightButton:
       return QStringLiteral("Mouse2");
-    case 4:
+    case Qt::MiddleButton:
       return QStringLiteral("Mouse3");
     default:
       return QString();
   }
 }
 
-bool IsCaptureEndingName(const QString& name) {
+bool isCaptureEndingName(const QString& name) {
   for (const char16_t* ending : {u"Mouse1", u"Mouse2", u"Mouse3", u"Tab"}) {
     if (name == QStringView(ending)) return true;
   }
   return false;
 }
 
-QString ConsoleKeyName(const QString& displayName) {
+QString consoleKeyName(const QString& displayName) {
   for (const auto& [shown, console] : kConsoleNames) {
     if (displayName == QStringView(shown)) return QString::fromUtf16(console);
   }

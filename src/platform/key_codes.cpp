@@ -8,56 +8,6 @@
 namespace platform {
 namespace {
 
-// Windows virtual-key codes that have no letter or digit of their own.
-enum : int {
-  kBack = 8,
-  kTab = 9,
-  kClear = 12,
-  kReturn = 13,
-  kShift = 16,
-  kControl = 17,
-  kMenu = 18,
-  kPause = 19,
-  kCapital = 20,
-  kEscape = 27,
-  kSpace = 32,
-  kPrior = 33,
-  kNext = 34,
-  kEnd = 35,
-  kHome = 36,
-  kLeft = 37,
-  kUp = 38,
-  kRight = 39,
-  kDown = 40,
-  kSnapshot = 44,
-  kInsert = 45,
-  kDelete = 46,
-  kLWin = 91,
-  kRWin = 92,
-  kApps = 93,
-  kNumpad0 = 96,
-  kMultiply = 106,
-  kAdd = 107,
-  kSubtract = 109,
-  kDecimal = 110,
-  kDivide = 111,
-  kF1 = 112,
-  kNumLock = 144,
-  kScroll = 145,
-  kOem1 = 186,
-  kOemPlus = 187,
-  kOemComma = 188,
-  kOemMinus = 189,
-  kOemPeriod = 190,
-  kOem2 = 191,
-  kOem3 = 192,
-  kOem4 = 219,
-  kOem5 = 220,
-  kOem6 = 221,
-  kOem7 = 222,
-  kOem102 = 226,
-};
-
 // The letter and digit block, where the layout decides what a key gives: the
 // XKB key code of each key (evdev + 8), its XKB name, and the code Windows
 // gives the key in the same place on a US keyboard.
@@ -85,14 +35,14 @@ constexpr BlockKey kBlockKeys[] = {
     {60, "AB09", kOemPeriod}, {61, "AB10", kOem2},     {94, "LSGT", kOem102},
 };
 
-bool IsDigitKey(int qtKey) { return qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9; }
+bool isDigitKey(int qtKey) { return qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9; }
 
 // The code of a key that means the same on every layout, from Qt's key and
 // its keypad flag; 0 for any other key.
-int FixedKeyCode(int qtKey, bool keypad) {
+int fixedKeyCode(int qtKey, bool keypad) {
   if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return kF1 + (qtKey - Qt::Key_F1);
   if (keypad) {
-    if (IsDigitKey(qtKey)) return kNumpad0 + (qtKey - Qt::Key_0);
+    if (isDigitKey(qtKey)) return kNumpad0 + (qtKey - Qt::Key_0);
     switch (qtKey) {
       case Qt::Key_Asterisk:
         return kMultiply;
@@ -175,9 +125,9 @@ int FixedKeyCode(int qtKey, bool keypad) {
 
 // The key of the letter and digit block that gives this character on a US
 // keyboard, shifted or not (Shift plays no part); 0 for a character it lacks.
-int CharacterKeyCode(int qtKey) {
+int characterKeyCode(int qtKey) {
   if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return 'A' + (qtKey - Qt::Key_A);
-  if (IsDigitKey(qtKey)) return '0' + (qtKey - Qt::Key_0);
+  if (isDigitKey(qtKey)) return '0' + (qtKey - Qt::Key_0);
   switch (qtKey) {
     case Qt::Key_Exclam:
       return '1';
@@ -242,7 +192,7 @@ int CharacterKeyCode(int qtKey) {
   }
 }
 
-const BlockKey* BlockKeyAt(std::uint32_t xkbKeyCode) {
+const BlockKey* blockKeyAt(std::uint32_t xkbKeyCode) {
   for (const BlockKey& key : kBlockKeys) {
     if (key.xkb == xkbKeyCode) return &key;
   }
@@ -251,37 +201,37 @@ const BlockKey* BlockKeyAt(std::uint32_t xkbKeyCode) {
 
 }  // namespace
 
-ScanCodes NativeScanCodes() {
+ScanCodes nativeScanCodes() {
   const QString platform = QGuiApplication::platformName();
   if (platform.startsWith(QLatin1String("wayland"))) return ScanCodes::kEvdev;
   if (platform == QLatin1String("xcb")) return ScanCodes::kX11;
   return ScanCodes::kUnknown;
 }
 
-int WindowsKeyCode(const QKeyEvent& event, ScanCodes scanCodes) {
+int windowsKeyCode(const QKeyEvent& event, ScanCodes scanCodes) {
   const int key = event.key();
-  if (const int code = FixedKeyCode(key, event.modifiers().testFlag(Qt::KeypadModifier))) {
+  if (const int code = fixedKeyCode(key, event.modifiers().testFlag(Qt::KeypadModifier))) {
     return code;
   }
   // The layout decides Qt's key (with the Russian layout the key left of "s"
   // is "Ф"; with the German one the key left of "1" is a dead "^"); the scan
   // code stays the key's place.
   if (scanCodes != ScanCodes::kUnknown) {
-    if (const BlockKey* place = BlockKeyAt(event.nativeScanCode())) {
+    if (const BlockKey* place = blockKeyAt(event.nativeScanCode())) {
       if (scanCodes == ScanCodes::kEvdev || X11KeyName(place->xkb) == place->name) {
         return place->code;
       }
     }
   }
-  return CharacterKeyCode(key);
+  return characterKeyCode(key);
 }
 
-int WindowsKeyCode(const QKeyEvent& event) {
+int windowsKeyCode(const QKeyEvent& event) {
 #ifdef Q_OS_WIN
   if (event.nativeVirtualKey() != 0) return int(event.nativeVirtualKey());
-  return WindowsKeyCode(event, ScanCodes::kUnknown);
+  return windowsKeyCode(event, ScanCodes::kUnknown);
 #else
-  return WindowsKeyCode(event, NativeScanCodes());
+  return windowsKeyCode(event, nativeScanCodes());
 #endif
 }
 

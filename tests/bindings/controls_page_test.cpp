@@ -10,11 +10,12 @@
 #include "shell/main_window.h"
 #include "shell/sound_cues.h"
 #include "support/wizard_test.h"
+#include "widgets/palette.h"
 
 namespace {
 
 using bindings::ControlsPage;
-using platform::KeyTextBox;
+using bindings::KeyCaptureBox;
 
 const QColor kLavender(0xC0, 0xC0, 0xFF);
 const QColor kOrange(0xFF, 0xC0, 0x80);
@@ -27,57 +28,61 @@ class ControlsPageTest : public testing_support::WizardTest {
     platform::Show<shell::MainWindow>();
     fresh_ = TempFileBytes();
     QTest::mouseClick(Main().controlsLabel, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&Page()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&page()));
     sound_.played.clear();
   }
   shell::MainWindow& Main() { return platform::The<shell::MainWindow>(); }
-  ControlsPage& Page() { return platform::The<ControlsPage>(); }
-  QWindow* Window() { return Page().windowHandle(); }
-  KeyTextBox* Box(int i) { return Page().Text1[i]; }
+  ControlsPage& page() { return platform::The<ControlsPage>(); }
+  QWindow* pageWindow() { return page().windowHandle(); }
+  KeyCaptureBox* keyBox(int i) { return page().keyBoxes[i]; }
 
-  // Where the box lies in the page now, its panel scrolled so that it is in view.
-  QPoint InView(QWidget* box, QPoint at = {}) {
-    ControlsPage& p = Page();
-    const int top = box->mapTo(p.img, QPoint()).y() * 15;
-    p.V->SetValue(std::clamp(top - 3000, 0, p.V->Max()));
-    return box->mapTo(&p, at.isNull() ? box->rect().center() : at);
+  // Where the widget lies in the page now, its panel scrolled so that it is in view.
+  QPoint inView(QWidget* widget, QPoint at = {}) {
+    ControlsPage& p = page();
+    const int top = widget->mapTo(p.rowPanel, QPoint()).y() * 15;
+    p.scrollBar->setValue(std::clamp(top - 3000, 0, p.scrollBar->maximum()));
+    return widget->mapTo(&p, at.isNull() ? widget->rect().center() : at);
   }
   // The player's gesture: a double click on the box's rectangle.
-  void Arm(int i) { QTest::mouseDClick(Window(), Qt::LeftButton, Qt::NoModifier, InView(Box(i))); }
-  void Press(Qt::MouseButton button, int i) {
-    QTest::mousePress(Window(), button, Qt::NoModifier, InView(Box(i)));
+  void arm(int i) {
+    QTest::mouseDClick(pageWindow(), Qt::LeftButton, Qt::NoModifier, inView(keyBox(i)));
   }
-  void Release(Qt::MouseButton button, int i) {
-    QTest::mouseRelease(Window(), button, Qt::NoModifier, InView(Box(i)));
+  void press(Qt::MouseButton button, int i) {
+    QTest::mousePress(pageWindow(), button, Qt::NoModifier, inView(keyBox(i)));
   }
-  void Capture(int i, Qt::Key key) {
-    Arm(i);
-    QTest::keyClick(Window(), key);
+  void release(Qt::MouseButton button, int i) {
+    QTest::mouseRelease(pageWindow(), button, Qt::NoModifier, inView(keyBox(i)));
   }
-  bool Idle(int i) { return !Box(i)->isEnabled() && Box(i)->BackColor() == bindings::kIdleBack; }
+  void capture(int i, Qt::Key key) {
+    arm(i);
+    QTest::keyClick(pageWindow(), key);
+  }
+  bool isIdle(int i) {
+    return !keyBox(i)->isEnabled() && keyBox(i)->backColor() == palette::kLavender;
+  }
 
   QByteArray fresh_;
 };
 
 TEST_F(ControlsPageTest, HeadersAndCaptions) {
-  ControlsPage& p = Page();
+  ControlsPage& p = page();
   EXPECT_TRUE(p.isVisible());
-  EXPECT_EQ(p.Command2->text(), "Done");
-  EXPECT_EQ(p.Label10->text(), "Action");
-  EXPECT_EQ(p.Label2->text(), "Key");
-  EXPECT_EQ(p.Label3->text(), "Altenate");
-  EXPECT_EQ(p.KeyLab[0]->text(), "Fire");
-  EXPECT_EQ(p.KeyLab[48]->text(), "Use voice commanication");
-  EXPECT_EQ(p.KeyLab[64]->text(), "Время раунда (остаток)");
+  EXPECT_EQ(p.doneButton->text(), "Done");
+  EXPECT_EQ(p.actionHeader->text(), "Action");
+  EXPECT_EQ(p.keyHeader->text(), "Key");
+  EXPECT_EQ(p.alternateHeader->text(), "Altenate");
+  EXPECT_EQ(p.actionCaptions[0]->text(), "Fire");
+  EXPECT_EQ(p.actionCaptions[48]->text(), "Use voice commanication");
+  EXPECT_EQ(p.actionCaptions[64]->text(), "Время раунда (остаток)");
 }
 
 TEST_F(ControlsPageTest, OpeningShowsEveryBoxIdleAndEmpty) {
-  ControlsPage& p = Page();
+  ControlsPage& p = page();
   for (int i = 0; i < bindings::kBoxCount; ++i) {
     SCOPED_TRACE(i);
-    KeyTextBox* box = p.Text1[i];
+    KeyCaptureBox* box = p.keyBoxes[i];
     EXPECT_TRUE(box->Text().isEmpty());
-    EXPECT_TRUE(Idle(i));
+    EXPECT_TRUE(isIdle(i));
     EXPECT_EQ(box->palette().color(QPalette::Base), kLavender);
     EXPECT_EQ(box->palette().color(QPalette::Text), QColor(0xC0, 0, 0));
     EXPECT_EQ(box->alignment(), Qt::AlignCenter);
@@ -86,87 +91,89 @@ TEST_F(ControlsPageTest, OpeningShowsEveryBoxIdleAndEmpty) {
     EXPECT_EQ(box->font().pixelSize(), 13);
     EXPECT_TRUE(box->font().bold());
   }
-  for (platform::Label* caption : p.KeyLab) {
+  for (platform::Label* caption : p.actionCaptions) {
     EXPECT_EQ(caption->palette().color(QPalette::WindowText), QColor(0xFF, 0x80, 0));
   }
-  EXPECT_EQ(p.img->y(), 0);
-  EXPECT_EQ(p.V->Value(), 0);
+  EXPECT_EQ(p.rowPanel->y(), 0);
+  EXPECT_EQ(p.scrollBar->value(), 0);
   EXPECT_TRUE(Cues().empty());
 }
 
 TEST_F(ControlsPageTest, ScrollingMovesThePanel) {
-  ControlsPage& p = Page();
-  EXPECT_EQ(p.V->Max(), 15685);
-  EXPECT_EQ(p.V->SmallChange(), 500);
-  EXPECT_EQ(p.V->LargeChange(), 1000);
+  ControlsPage& p = page();
+  EXPECT_EQ(p.scrollBar->maximum(), 15685);
+  EXPECT_EQ(p.scrollBar->singleStep(), 500);
+  EXPECT_EQ(p.scrollBar->pageStep(), 1000);
 
   // The lower arrow, then the track below the thumb.
-  QTest::mouseClick(p.V, Qt::LeftButton, Qt::NoModifier, QPoint(8, p.V->height() - 4));
-  EXPECT_EQ(p.V->Value(), 500);
-  EXPECT_EQ(p.img->y(), -33);
-  QTest::mouseClick(p.V, Qt::LeftButton, Qt::NoModifier, QPoint(8, p.V->height() - 40));
-  EXPECT_EQ(p.V->Value(), 1500);
-  EXPECT_EQ(p.img->y(), -100);
+  QTest::mouseClick(p.scrollBar, Qt::LeftButton, Qt::NoModifier,
+                    QPoint(8, p.scrollBar->height() - 4));
+  EXPECT_EQ(p.scrollBar->value(), 500);
+  EXPECT_EQ(p.rowPanel->y(), -33);
+  QTest::mouseClick(p.scrollBar, Qt::LeftButton, Qt::NoModifier,
+                    QPoint(8, p.scrollBar->height() - 40));
+  EXPECT_EQ(p.scrollBar->value(), 1500);
+  EXPECT_EQ(p.rowPanel->y(), -100);
 
-  p.V->SetValue(15685);
-  EXPECT_EQ(p.img->y(), -1046);
+  p.scrollBar->setValue(15685);
+  EXPECT_EQ(p.rowPanel->y(), -1046);
   // The last row is in view.
-  const QRect last(p.Text1[129]->mapTo(p.Picture1, QPoint()), p.Text1[129]->size());
-  EXPECT_TRUE(p.Picture1->rect().contains(last));
-  for (int i = 0; i < bindings::kBoxCount; ++i) EXPECT_TRUE(Idle(i));
+  const QRect last(p.keyBoxes[129]->mapTo(p.viewport, QPoint()), p.keyBoxes[129]->size());
+  EXPECT_TRUE(p.viewport->rect().contains(last));
+  for (int i = 0; i < bindings::kBoxCount; ++i) EXPECT_TRUE(isIdle(i));
 }
 
 TEST_F(ControlsPageTest, DoubleClickArmsTheBox) {
-  Arm(0);
-  EXPECT_TRUE(Box(0)->isEnabled());
-  EXPECT_TRUE(Box(0)->hasFocus());
-  EXPECT_EQ(Box(0)->palette().color(QPalette::Base), kOrange);
+  arm(0);
+  EXPECT_TRUE(keyBox(0)->isEnabled());
+  EXPECT_TRUE(keyBox(0)->hasFocus());
+  EXPECT_EQ(keyBox(0)->palette().color(QPalette::Base), kOrange);
   EXPECT_EQ(Cues(), std::vector<int>{shell::ArmCue});
 
   // A single click on an idle box does nothing.
   sound_.played.clear();
-  QTest::mouseClick(Window(), Qt::LeftButton, Qt::NoModifier, InView(Box(56)));
-  EXPECT_TRUE(Idle(56));
+  QTest::mouseClick(pageWindow(), Qt::LeftButton, Qt::NoModifier, inView(keyBox(56)));
+  EXPECT_TRUE(isIdle(56));
   EXPECT_TRUE(Cues().empty());
 }
 
 // A double click that begins on an armed box captures "Mouse1" with its first
 // press; the rest of it must not arm the box again and wipe the name.
 TEST_F(ControlsPageTest, DoubleClickOnAnArmedBoxKeepsMouse1) {
-  Arm(0);
-  QTest::mouseDClick(Window(), Qt::LeftButton, Qt::NoModifier, InView(Box(0)));
-  EXPECT_EQ(Box(0)->Text(), "Mouse1");
-  EXPECT_TRUE(Idle(0));
+  arm(0);
+  QTest::mouseDClick(pageWindow(), Qt::LeftButton, Qt::NoModifier, inView(keyBox(0)));
+  EXPECT_EQ(keyBox(0)->Text(), "Mouse1");
+  EXPECT_TRUE(isIdle(0));
   // Nor does one click soon after an arming double click and a capture.
-  Arm(1);
-  QTest::keyClick(Window(), Qt::Key_A);
-  QTest::mousePress(Window(), Qt::LeftButton, Qt::NoModifier, InView(Box(1)), 100);
-  EXPECT_EQ(Box(1)->Text(), "a");
-  EXPECT_TRUE(Idle(1));
+  arm(1);
+  QTest::keyClick(pageWindow(), Qt::Key_A);
+  QTest::mousePress(pageWindow(), Qt::LeftButton, Qt::NoModifier, inView(keyBox(1)), 100);
+  EXPECT_EQ(keyBox(1)->Text(), "a");
+  EXPECT_TRUE(isIdle(1));
 }
 
 TEST_F(ControlsPageTest, KeyCaptureEndsAtTheRelease) {
-  Arm(0);
-  QTest::keyPress(Window(), Qt::Key_Shift);
-  EXPECT_EQ(Box(0)->Text(), "Shift");
-  EXPECT_TRUE(Box(0)->isEnabled());
+  arm(0);
+  QTest::keyPress(pageWindow(), Qt::Key_Shift);
+  EXPECT_EQ(keyBox(0)->Text(), "Shift");
+  EXPECT_TRUE(keyBox(0)->isEnabled());
   // The last key pressed counts, repeats included; Shift plays no part in its name.
-  QTest::keyPress(Window(), Qt::Key_A, Qt::ShiftModifier);
-  QTest::keyPress(Window(), Qt::Key_A, Qt::ShiftModifier);
-  EXPECT_EQ(Box(0)->Text(), "a");
-  EXPECT_TRUE(Box(0)->isEnabled());
+  QTest::keyPress(pageWindow(), Qt::Key_A, Qt::ShiftModifier);
+  QTest::keyPress(pageWindow(), Qt::Key_A, Qt::ShiftModifier);
+  EXPECT_EQ(keyBox(0)->Text(), "a");
+  EXPECT_TRUE(keyBox(0)->isEnabled());
   sound_.played.clear();
-  QTest::keyRelease(Window(), Qt::Key_A, Qt::ShiftModifier);
-  EXPECT_EQ(Box(0)->Text(), "a");
-  EXPECT_FALSE(Box(0)->isEnabled());
+  QTest::keyRelease(pageWindow(), Qt::Key_A, Qt::ShiftModifier);
+  EXPECT_EQ(keyBox(0)->Text(), "a");
+  EXPECT_FALSE(keyBox(0)->isEnabled());
   ASSERT_FALSE(Cues().empty());
   EXPECT_EQ(Cues().back(), shell::DisarmCue);
   // The focus is left to the page, not to "Done": the next key presses nothing.
-  EXPECT_FALSE(Page().Command2->hasFocus());
-  EXPECT_TRUE(Idle(0));
-  QTest::keyClick(Window(), Qt::Key_Space);
-  EXPECT_TRUE(Page().isVisible());
-  EXPECT_EQ(Box(0)->Text(), "a");
+  EXPECT_FALSE(page().doneButton->hasFocus());
+  EXPECT_TRUE(isIdle(0));
+  QTest::keyClick(pageWindow(), Qt::Key_Space);
+  EXPECT_TRUE(page().isVisible());
+  EXPECT_EQ(keyBox(0)->Text(), "a");
 }
 
 TEST_F(ControlsPageTest, KeysAndTheirNames) {
@@ -186,10 +193,10 @@ TEST_F(ControlsPageTest, KeysAndTheirNames) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    Arm(20);
-    QTest::keyClick(Window(), c.key, c.modifiers);
-    EXPECT_EQ(Box(20)->Text(), c.name);
-    EXPECT_FALSE(Box(20)->isEnabled());
+    arm(20);
+    QTest::keyClick(pageWindow(), c.key, c.modifiers);
+    EXPECT_EQ(keyBox(20)->Text(), c.name);
+    EXPECT_FALSE(keyBox(20)->isEnabled());
   }
 }
 
@@ -210,22 +217,22 @@ TEST_F(ControlsPageTest, DeadKeysAreCapturedAndChangeNoLaterKey) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    Arm(0);
-    if (c.pressReachesTheBox) QTest::sendKeyEvent(QTest::Press, Window(), c.key, QString(), {});
-    QTest::sendKeyEvent(QTest::Release, Window(), c.key, QString(), {});
-    EXPECT_EQ(Box(0)->Text(), c.name);
-    EXPECT_FALSE(Box(0)->isEnabled());
+    arm(0);
+    if (c.pressReachesTheBox) QTest::sendKeyEvent(QTest::Press, pageWindow(), c.key, QString(), {});
+    QTest::sendKeyEvent(QTest::Release, pageWindow(), c.key, QString(), {});
+    EXPECT_EQ(keyBox(0)->Text(), c.name);
+    EXPECT_FALSE(keyBox(0)->isEnabled());
 
-    Arm(1);
+    arm(1);
     QInputMethodQueryEvent query(Qt::ImEnabled);
-    QApplication::sendEvent(Box(1), &query);
+    QApplication::sendEvent(keyBox(1), &query);
     EXPECT_FALSE(query.value(Qt::ImEnabled).toBool());
     QInputMethodEvent composed;
     composed.setCommitString(QStringLiteral("é"));
-    QApplication::sendEvent(Box(1), &composed);
-    EXPECT_TRUE(Box(1)->Text().isEmpty());
-    QTest::keyClick(Window(), Qt::Key_E);
-    EXPECT_EQ(Box(1)->Text(), "e");
+    QApplication::sendEvent(keyBox(1), &composed);
+    EXPECT_TRUE(keyBox(1)->Text().isEmpty());
+    QTest::keyClick(pageWindow(), Qt::Key_E);
+    EXPECT_EQ(keyBox(1)->Text(), "e");
   }
 }
 
@@ -237,87 +244,87 @@ TEST_F(ControlsPageTest, MouseButtonsCaptureAtThePress) {
       {Qt::LeftButton, "Mouse1"}, {Qt::RightButton, "Mouse2"}, {Qt::MiddleButton, "Mouse3"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    Arm(2);
+    arm(2);
     sound_.played.clear();
-    Press(c.button, 2);
-    EXPECT_EQ(Box(2)->Text(), c.name);
-    EXPECT_FALSE(Box(2)->isEnabled());
+    press(c.button, 2);
+    EXPECT_EQ(keyBox(2)->Text(), c.name);
+    EXPECT_FALSE(keyBox(2)->isEnabled());
     ASSERT_FALSE(Cues().empty());
     EXPECT_EQ(Cues().back(), shell::DisarmCue);
-    Release(c.button, 2);
+    release(c.button, 2);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);  // no context menu
-    EXPECT_EQ(Box(2)->Text(), c.name);
-    EXPECT_TRUE(Idle(2));
+    EXPECT_EQ(keyBox(2)->Text(), c.name);
+    EXPECT_TRUE(isIdle(2));
   }
 }
 
 TEST_F(ControlsPageTest, TabIsCapturedAndEndsTheCapture) {
-  Arm(5);
-  QTest::keyPress(Window(), Qt::Key_Tab);
-  EXPECT_EQ(Box(5)->Text(), "Tab");
-  EXPECT_FALSE(Box(5)->isEnabled());
-  QTest::keyRelease(Window(), Qt::Key_Tab);
-  EXPECT_EQ(Box(5)->Text(), "Tab");
+  arm(5);
+  QTest::keyPress(pageWindow(), Qt::Key_Tab);
+  EXPECT_EQ(keyBox(5)->Text(), "Tab");
+  EXPECT_FALSE(keyBox(5)->isEnabled());
+  QTest::keyRelease(pageWindow(), Qt::Key_Tab);
+  EXPECT_EQ(keyBox(5)->Text(), "Tab");
 }
 
 TEST_F(ControlsPageTest, ArmingAnotherBoxDisarmsTheFirst) {
-  Arm(0);
-  QTest::keyPress(Window(), Qt::Key_Q);
-  EXPECT_EQ(Box(0)->Text(), "q");
+  arm(0);
+  QTest::keyPress(pageWindow(), Qt::Key_Q);
+  EXPECT_EQ(keyBox(0)->Text(), "q");
   sound_.played.clear();
-  Arm(1);
-  EXPECT_EQ(Box(0)->Text(), "q");
-  EXPECT_TRUE(Idle(0));
-  EXPECT_TRUE(Box(1)->isEnabled());
-  EXPECT_TRUE(Box(1)->hasFocus());
-  EXPECT_TRUE(Box(1)->Text().isEmpty());
-  EXPECT_EQ(Box(1)->palette().color(QPalette::Base), kOrange);
+  arm(1);
+  EXPECT_EQ(keyBox(0)->Text(), "q");
+  EXPECT_TRUE(isIdle(0));
+  EXPECT_TRUE(keyBox(1)->isEnabled());
+  EXPECT_TRUE(keyBox(1)->hasFocus());
+  EXPECT_TRUE(keyBox(1)->Text().isEmpty());
+  EXPECT_EQ(keyBox(1)->palette().color(QPalette::Base), kOrange);
   std::vector<int> cues = Cues();
   std::sort(cues.begin(), cues.end());
   EXPECT_EQ(cues, (std::vector<int>{shell::ArmCue, shell::DisarmCue}));
 }
 
 TEST_F(ControlsPageTest, ANameStandsInOneBoxOnly) {
-  Capture(15, Qt::Key_Space);
-  EXPECT_EQ(Box(15)->Text(), "Space");
-  Capture(0, Qt::Key_Space);
-  EXPECT_EQ(Box(0)->Text(), "Space");
-  EXPECT_TRUE(Box(15)->Text().isEmpty());
-  EXPECT_TRUE(Idle(15));
+  capture(15, Qt::Key_Space);
+  EXPECT_EQ(keyBox(15)->Text(), "Space");
+  capture(0, Qt::Key_Space);
+  EXPECT_EQ(keyBox(0)->Text(), "Space");
+  EXPECT_TRUE(keyBox(15)->Text().isEmpty());
+  EXPECT_TRUE(isIdle(15));
 
-  Arm(3);
-  Press(Qt::LeftButton, 3);
-  Release(Qt::LeftButton, 3);
-  Arm(40);
-  Press(Qt::LeftButton, 40);
-  Release(Qt::LeftButton, 40);
-  EXPECT_EQ(Box(40)->Text(), "Mouse1");
-  EXPECT_TRUE(Box(3)->Text().isEmpty());
-  EXPECT_EQ(Box(0)->Text(), "Space");
+  arm(3);
+  press(Qt::LeftButton, 3);
+  release(Qt::LeftButton, 3);
+  arm(40);
+  press(Qt::LeftButton, 40);
+  release(Qt::LeftButton, 40);
+  EXPECT_EQ(keyBox(40)->Text(), "Mouse1");
+  EXPECT_TRUE(keyBox(3)->Text().isEmpty());
+  EXPECT_EQ(keyBox(0)->Text(), "Space");
 }
 
 TEST_F(ControlsPageTest, ArmingEmptiesTheBox) {
-  Capture(15, Qt::Key_Space);
-  Arm(15);
-  EXPECT_TRUE(Box(15)->Text().isEmpty());
-  QTest::mouseClick(Window(), Qt::LeftButton, Qt::NoModifier,
-                    Page().Command2->mapTo(&Page(), QPoint(5, 5)));
+  capture(15, Qt::Key_Space);
+  arm(15);
+  EXPECT_TRUE(keyBox(15)->Text().isEmpty());
+  QTest::mouseClick(pageWindow(), Qt::LeftButton, Qt::NoModifier,
+                    page().doneButton->mapTo(&page(), QPoint(5, 5)));
   EXPECT_EQ(TempFileBytes(), fresh_ + "\r\n// [ Commands ] \r\n");
 }
 
 // The player's road: a few keys and buttons, one box left armed, Done.
 TEST_F(ControlsPageTest, DoneWritesTheSectionInBoxOrder) {
-  Capture(15, Qt::Key_Space);
-  Capture(8, Qt::Key_PageUp);
-  Arm(55);
-  Press(Qt::RightButton, 55);
-  Release(Qt::RightButton, 55);
-  Capture(129, Qt::Key_F5);
-  Arm(0);
-  QTest::keyPress(Window(), Qt::Key_A);  // still armed when Done is clicked
+  capture(15, Qt::Key_Space);
+  capture(8, Qt::Key_PageUp);
+  arm(55);
+  press(Qt::RightButton, 55);
+  release(Qt::RightButton, 55);
+  capture(129, Qt::Key_F5);
+  arm(0);
+  QTest::keyPress(pageWindow(), Qt::Key_A);  // still armed when Done is clicked
   sound_.played.clear();
-  QTest::mouseClick(Window(), Qt::LeftButton, Qt::NoModifier,
-                    Page().Command2->mapTo(&Page(), QPoint(5, 5)));
+  QTest::mouseClick(pageWindow(), Qt::LeftButton, Qt::NoModifier,
+                    page().doneButton->mapTo(&page(), QPoint(5, 5)));
   EXPECT_EQ(TempFileBytes(), fresh_ +
                                  "\r\n// [ Commands ] \r\n"
                                  "bind \"a\" \"+attack\"\r\n"

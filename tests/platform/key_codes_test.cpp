@@ -7,7 +7,7 @@
 namespace {
 
 using platform::ScanCodes;
-using platform::WindowsKeyCode;
+using platform::windowsKeyCode;
 
 struct Case {
   quint32 scanCode;  // XKB key code; 0: the event carries none
@@ -16,9 +16,9 @@ struct Case {
   int expected;
 };
 
-int CodeOf(const Case& c, ScanCodes scanCodes) {
+int codeOf(const Case& c, ScanCodes scanCodes) {
   QKeyEvent event(QEvent::KeyPress, c.qtKey, c.modifiers, c.scanCode, 0, 0);
-  return WindowsKeyCode(event, scanCodes);
+  return windowsKeyCode(event, scanCodes);
 }
 
 constexpr auto kNone = Qt::NoModifier;
@@ -119,7 +119,7 @@ TEST(WindowsKeyCode, FromTheScanCodeWhateverTheLayout) {
       {9, Qt::Key_CapsLock, kNone, 20},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(CodeOf(c, ScanCodes::kEvdev), c.expected)
+    EXPECT_EQ(codeOf(c, ScanCodes::kEvdev), c.expected)
         << "scan code " << c.scanCode << ", Qt key 0x" << std::hex << c.qtKey;
   }
 }
@@ -154,7 +154,7 @@ TEST(WindowsKeyCode, FromQtsKeyWhereTheScanCodeIsNotKnown) {
       {29, Qt::Key_Z, kNone, 'Z'},         {21, Qt::Key_Dead_Acute, kNone, 222},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(CodeOf(c, ScanCodes::kUnknown), c.expected)
+    EXPECT_EQ(codeOf(c, ScanCodes::kUnknown), c.expected)
         << "scan code " << c.scanCode << ", Qt key 0x" << std::hex << c.qtKey;
   }
 }
