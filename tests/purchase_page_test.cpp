@@ -14,7 +14,6 @@
 
 #include "platform/drag_runner.h"
 #include "platform/forms.h"
-#include "platform/resources.h"
 #include "purchase/keyboard_window.h"
 #include "purchase/weapons_window.h"
 #include "shell/main_window.h"
@@ -28,7 +27,7 @@ using purchase::WeaponsWindow;
 
 const QByteArray kHeader = "\r\n// [ Buy Weapons ] \r\n";
 
-QImage bitmap(int number) { return platform::LoadResPicture(QString::number(number)); }
+QImage bitmap(int number) { return QImage(QStringLiteral(":/pictures/%1.bmp").arg(number)); }
 
 // What a drag looked like while it ran.
 struct SeenDrag {

@@ -8,7 +8,6 @@
 
 #include "config/config_file.h"
 #include "platform/forms.h"
-#include "platform/resources.h"
 #include "shell/main_window.h"
 #include "shell/page_protocol.h"
 #include "shell/sound_cues.h"
@@ -57,7 +56,8 @@ std::int32_t FakeSound::PlayFromMemory(const QByteArray& wave) {
 
 int CueNumber(const QByteArray& wave) {
   for (int n = 1; n <= 5; ++n) {
-    if (platform::LoadResData(n, QStringLiteral("WAV")) == wave) return n;
+    QFile file(QStringLiteral(":/wav/%1").arg(n));
+    if (file.open(QIODevice::ReadOnly) && file.readAll() == wave) return n;
   }
   return 0;
 }
