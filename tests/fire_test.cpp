@@ -253,7 +253,7 @@ TEST_F(FireLoopTest, LoadSeedsTheGridAndTheTimerStartsTheLoopOnce) {
     shell::drawFireFrame(fire, random, reinterpret_cast<std::uint32_t*>(expected.bits()),
                          expected.bytesPerLine() / 4);
   }
-  EXPECT_EQ(w.fireStrip->Picture(), expected);
+  EXPECT_EQ(w.fireStrip->picture(), expected);
 }
 
 TEST_F(FireLoopTest, FlamesStandStillWhileTheCreditBoxIsOpen) {
@@ -261,10 +261,10 @@ TEST_F(FireLoopTest, FlamesStandStillWhileTheCreditBoxIsOpen) {
   QImage stripAtOpen, stripAtClose;
   dialogs_.whileBoxShown = [&](const testing_support::ShownBox&) {
     framesAtOpen = Main().fireFrames();
-    stripAtOpen = Main().fireStrip->Picture().copy();
+    stripAtOpen = Main().fireStrip->picture().copy();
     QTest::qWait(50);  // the box's own event loop
     framesAtClose = Main().fireFrames();
-    stripAtClose = Main().fireStrip->Picture().copy();
+    stripAtClose = Main().fireStrip->picture().copy();
   };
   RunTheLoop({
       {3,
@@ -276,7 +276,7 @@ TEST_F(FireLoopTest, FlamesStandStillWhileTheCreditBoxIsOpen) {
   EXPECT_EQ(framesAtClose, framesAtOpen);
   EXPECT_EQ(stripAtClose, stripAtOpen);
   EXPECT_GE(Main().fireFrames(), framesAtOpen + 5);
-  EXPECT_NE(Main().fireStrip->Picture(), stripAtOpen);
+  EXPECT_NE(Main().fireStrip->picture(), stripAtOpen);
   EXPECT_EQ(Cues(), std::vector<int>{shell::CreditCue});
 }
 
@@ -291,7 +291,7 @@ TEST_F(FireLoopTest, PagesAndSaveWorkWhileItBurns) {
       {4, [&] { click(platform::The<pages::MousePage>().doneButton); }},
       {6,
        [&] {
-         EXPECT_FALSE(Main().mouseLabel->Enabled());
+         EXPECT_FALSE(Main().mouseLabel->isActive());
          EXPECT_TRUE(Main().isInUse());
          click(Main().saveLabel);
        }},

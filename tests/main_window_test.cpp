@@ -68,7 +68,7 @@ TEST_F(MainWindowTest, KindOfWindowAndCaptions) {
   EXPECT_FALSE(w.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
   EXPECT_EQ(w.minimumSize(), w.maximumSize());
 
-  const std::pair<platform::Label*, const char*> captions[] = {
+  const std::pair<widgets::Caption*, const char*> captions[] = {
       {w.titleCaption, "Настройки:"}, {w.videoLabel, "Видео"},
       {w.soundLabel, "Аудио"},        {w.playerLabel, "Игрока"},
       {w.mouseLabel, "Мышки"},        {w.controlsLabel, "Управление"},
@@ -108,7 +108,7 @@ TEST_F(MainWindowTest, DoneWritesTheSectionAndGreysTheLabel) {
   Click(platform::The<MousePage>().Done);
   EXPECT_EQ(TempFileBytes(), Fresh() + "\r\n// [ Mouse Setting ] \r\nline\r\n");
   EXPECT_TRUE(Main().isInUse());
-  EXPECT_FALSE(Main().mouseLabel->Enabled());
+  EXPECT_FALSE(Main().mouseLabel->isActive());
   EXPECT_EQ(Main().mouseLabel->palette().color(QPalette::WindowText), QColor(0x80, 0x80, 0x80));
   EXPECT_EQ(Cues().size(), 1u);  // Done is silent
 
@@ -116,7 +116,7 @@ TEST_F(MainWindowTest, DoneWritesTheSectionAndGreysTheLabel) {
   Click(Main().mouseLabel);
   EXPECT_EQ(MousePage::loads, 1);
   EXPECT_EQ(Cues().size(), 1u);
-  EXPECT_TRUE(Main().videoLabel->Enabled());
+  EXPECT_TRUE(Main().videoLabel->isActive());
   Click(Main().videoLabel);
   EXPECT_TRUE(platform::The<VideoPage>().isVisible());
 }

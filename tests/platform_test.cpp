@@ -16,11 +16,11 @@
 
 #include "platform/dialogs.h"
 #include "platform/forms.h"
-#include "platform/inputs.h"
 #include "platform/sound_output.h"
 #include "platform/units.h"
 #include "shell/sound_cues.h"
 #include "support/wizard_test.h"
+#include "widgets/one_line_box.h"
 
 namespace {
 
@@ -66,16 +66,16 @@ TEST(Units, BundledComicFace) {
 
 // A one-line box holds no control character, however the text arrives; the
 // rest, quotes and blanks included, stays as it came.
-TEST(TextBox, ControlCharactersNeverGetIn) {
+TEST(OneLineBox, ControlCharactersNeverGetIn) {
   const QString pasted = QStringLiteral("Bob\nquit\r\nbind w \"kill\"\t\x01 ");
   const QString held = QStringLiteral("Bobquitbind w \"kill\" ");
   enum class Way { Paste, Drop, Insert, SetText };
   for (Way way : {Way::Paste, Way::Drop, Way::Insert, Way::SetText}) {
     SCOPED_TRACE(int(way));
     QWidget window;
-    platform::TextBox box(&window, 0x00000000, 0x00C00000, QFont());
+    widgets::OneLineBox box(&window, 0x00000000, 0x00C00000, QFont());
     QStringList changes;
-    QObject::connect(&box, &platform::TextBox::Change, [&] { changes << box.Text(); });
+    QObject::connect(&box, &widgets::OneLineBox::changed, [&] { changes << box.text(); });
     window.show();
     switch (way) {
       case Way::Paste:
@@ -96,19 +96,19 @@ TEST(TextBox, ControlCharactersNeverGetIn) {
         box.insert(pasted);
         break;
       case Way::SetText:
-        box.SetText(pasted);
+        box.showText(pasted);
         break;
     }
-    EXPECT_EQ(box.Text(), held);
+    EXPECT_EQ(box.text(), held);
     EXPECT_EQ(changes, QStringList{held});  // one Change, already clean
   }
   // Typed after a paste, the next character lands where the cursor stands.
   QWidget window;
-  platform::TextBox box(&window, 0x00000000, 0x00C00000, QFont());
+  widgets::OneLineBox box(&window, 0x00000000, 0x00C00000, QFont());
   box.insert(QStringLiteral("a\r\nb"));
   box.setCursorPosition(1);
   box.insert(QStringLiteral("\nc"));
-  EXPECT_EQ(box.Text(), QStringLiteral("acb"));
+  EXPECT_EQ(box.text(), QStringLiteral("acb"));
   EXPECT_EQ(box.cursorPosition(), 2);
   EXPECT_EQ(platform::OneLineText(QStringLiteral("\r\n\t\x1f\x20\x7f\u0435")),
             QStringLiteral("\x20\x7f\u0435"));
@@ -116,7 +116,7 @@ TEST(TextBox, ControlCharactersNeverGetIn) {
 
 // The system's own input box shows what its answer holds: a pasted line break
 // never appears in it.
-TEST(TextBox, InputBoxHoldsOneLine) {
+TEST(OneLineBox, InputBoxHoldsOneLine) {
   QString shown;
   QTimer::singleShot(0, [&] {
     QWidget* box = QApplication::activeModalWidget();

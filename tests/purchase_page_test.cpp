@@ -473,7 +473,7 @@ TEST_F(PurchasePageTest, RoadOfOneKey) {
   QTest::mouseClick(keyboardWindow().doneButton, Qt::LeftButton);
   platform::DoEvents();
   EXPECT_EQ(TempFileBytes(), fresh_ + kHeader + "bind \"F1\" \"1-1;4-2;reset\"\r\n");
-  EXPECT_FALSE(mainWindow().purchaseLabel->Enabled());
+  EXPECT_FALSE(mainWindow().purchaseLabel->isActive());
   EXPECT_TRUE(mainWindow().isInUse());
   EXPECT_EQ(Cues(), std::vector<int>{shell::MenuCue});
 }
@@ -486,7 +486,7 @@ TEST_F(PurchasePageTest, DoneOfTheWeaponsWindowClosesBoth) {
   EXPECT_TRUE(weapons.isNull());
   EXPECT_TRUE(keys.isNull());
   EXPECT_EQ(TempFileBytes(), fresh_ + kHeader);
-  EXPECT_FALSE(mainWindow().purchaseLabel->Enabled());
+  EXPECT_FALSE(mainWindow().purchaseLabel->isActive());
   EXPECT_TRUE(mainWindow().isInUse());
   // The label stays grey: the page does not open again.
   QTest::mouseClick(mainWindow().purchaseLabel, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));

@@ -16,9 +16,10 @@
 #include "pages/sound_page.h"
 #include "pages/video_page.h"
 #include "platform/forms.h"
-#include "platform/inputs.h"
 #include "shell/main_window.h"
 #include "support/wizard_test.h"
+#include "widgets/caption.h"
+#include "widgets/drop_down_list.h"
 
 namespace {
 
@@ -121,7 +122,7 @@ TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
             QStringLiteral("Скорость смешения игрока влево и вправо"));
   pressUp(player.forwardSpeedValue, 40);  // to the limit: the page writes 800
   pressDown(player.backSpeedValue, 1);
-  player.rightHandList->SetListIndex(0);
+  player.rightHandList->setCurrentIndex(0);
   click(player.doneButton);
 
   click(Main().videoLabel);  // Видео
@@ -131,21 +132,21 @@ TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
   pressUp(video.gammaValue, 4);
   pressDown(video.brightnessValue, 1);
   pressUp(video.decalsValue, 2);
-  video.bloodList->SetListIndex(0);
-  video.smokeRealismList->SetListIndex(2);
+  video.bloodList->setCurrentIndex(0);
+  video.smokeRealismList->setCurrentIndex(2);
   click(video.doneButton);
 
   click(Main().soundLabel);  // Аудио
   pages::SoundPage& sound = platform::The<pages::SoundPage>();
-  EXPECT_EQ(sound.volumeValue->valueBox->Text(), QStringLiteral("0%"));
+  EXPECT_EQ(sound.volumeValue->valueBox->text(), QStringLiteral("0%"));
   pressUp(sound.volumeValue, 37);
-  sound.effects3dList->SetListIndex(1);
+  sound.effects3dList->setCurrentIndex(1);
   click(sound.doneButton);
 
   EXPECT_EQ(dialogs_.boxes.size(), 1u);  // the speed's limit message
-  EXPECT_FALSE(Main().videoLabel->Enabled());
-  EXPECT_FALSE(Main().soundLabel->Enabled());
-  EXPECT_FALSE(Main().playerLabel->Enabled());
+  EXPECT_FALSE(Main().videoLabel->isActive());
+  EXPECT_FALSE(Main().soundLabel->isActive());
+  EXPECT_FALSE(Main().playerLabel->isActive());
   EXPECT_EQ(
       TempFileBytes(),
       fresh_ +
@@ -172,23 +173,24 @@ TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
 TEST_F(SettingsPagesTest, StartingIndexes) {
   click(Main().videoLabel);
   pages::VideoPage& v = platform::The<pages::VideoPage>();
-  EXPECT_EQ((std::vector<int>{v.crosshairList->ListIndex(), v.hiModelsList->ListIndex(),
-                              v.dynamicLightList->ListIndex(), v.mmxList->ListIndex(),
-                              v.smokeRealismList->ListIndex(), v.bloodList->ListIndex(),
-                              v.mode3dfxList->ListIndex()}),
+  EXPECT_EQ((std::vector<int>{v.crosshairList->currentIndex(), v.hiModelsList->currentIndex(),
+                              v.dynamicLightList->currentIndex(), v.mmxList->currentIndex(),
+                              v.smokeRealismList->currentIndex(), v.bloodList->currentIndex(),
+                              v.mode3dfxList->currentIndex()}),
             (std::vector<int>{0, 1, 1, 1, 0, 1, 1}));
   click(v.doneButton);
   click(Main().soundLabel);
   pages::SoundPage& s = platform::The<pages::SoundPage>();
-  EXPECT_EQ((std::vector<int>{s.hiSoundList->ListIndex(), s.load8bitList->ListIndex(),
-                              s.effects3dList->ListIndex(), s.voiceMessagesList->ListIndex()}),
-            (std::vector<int>{1, 0, 0, 1}));
-  EXPECT_EQ(s.load8bitList->List(0), QStringLiteral("Да"));
+  EXPECT_EQ(
+      (std::vector<int>{s.hiSoundList->currentIndex(), s.load8bitList->currentIndex(),
+                        s.effects3dList->currentIndex(), s.voiceMessagesList->currentIndex()}),
+      (std::vector<int>{1, 0, 0, 1}));
+  EXPECT_EQ(s.load8bitList->itemText(0), QStringLiteral("Да"));
   click(s.doneButton);
   click(Main().playerLabel);
   pages::PlayerPage& p = platform::The<pages::PlayerPage>();
-  EXPECT_EQ((std::vector<int>{p.bobList->ListIndex(), p.observerCrosshairList->ListIndex(),
-                              p.rightHandList->ListIndex()}),
+  EXPECT_EQ((std::vector<int>{p.bobList->currentIndex(), p.observerCrosshairList->currentIndex(),
+                              p.rightHandList->currentIndex()}),
             (std::vector<int>{1, 0, 1}));
 }
 
@@ -222,7 +224,7 @@ std::string nameOf(const Stops& stops, QWidget* w) {
 TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
   struct Walk {
     const char* page;
-    platform::Label* shell::MainWindow::*menu;
+    widgets::Caption* shell::MainWindow::*menu;
     std::function<Stops()> order;
   };
   const Walk walks[] = {
@@ -327,7 +329,7 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     EXPECT_EQ(nameOf(order, QApplication::focusWidget()), "doneButton");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // presses Done
-    EXPECT_FALSE((Main().*walk.menu)->Enabled());
+    EXPECT_FALSE((Main().*walk.menu)->isActive());
   }
 }
 
@@ -336,7 +338,7 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
 TEST_F(EveryPageTest, OpenListsShowTheirOwnColours) {
   struct Page {
     const char* name;
-    platform::Label* shell::MainWindow::*menu;
+    widgets::Caption* shell::MainWindow::*menu;
     pages::SettingsPage& (*window)();
   };
   const Page menus[] = {
@@ -357,9 +359,9 @@ TEST_F(EveryPageTest, OpenListsShowTheirOwnColours) {
     QTest::mouseClick(Main().*page.menu, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
     pages::SettingsPage& window = page.window();
     ASSERT_TRUE(window.isVisible());
-    const auto lists = window.findChildren<platform::ComboBox*>();
+    const auto lists = window.findChildren<widgets::DropDownList*>();
     ASSERT_FALSE(lists.isEmpty());
-    for (platform::ComboBox* list : lists) {
+    for (widgets::DropDownList* list : lists) {
       list->showPopup();
       QAbstractItemView* view = list->view();
       QWidget* popup = view->window();
@@ -381,9 +383,9 @@ TEST_F(EveryPageTest, OpenListsShowTheirOwnColours) {
           }
         }
       }
-      EXPECT_GT(textPixels, 0) << list->List(0).toStdString();
-      EXPECT_GT(blackPixels, textPixels) << list->List(0).toStdString();
-      EXPECT_EQ(otherPixels, 0) << list->List(0).toStdString();
+      EXPECT_GT(textPixels, 0) << list->itemText(0).toStdString();
+      EXPECT_GT(blackPixels, textPixels) << list->itemText(0).toStdString();
+      EXPECT_EQ(otherPixels, 0) << list->itemText(0).toStdString();
       list->hidePopup();
     }
     QTest::mouseClick(window.doneButton, Qt::LeftButton);

@@ -88,7 +88,7 @@ void DropWeapon(int picture, int slot) {
 }
 
 shell::MainWindow& Main() { return The<shell::MainWindow>(); }
-void Menu(platform::Label* label) { Click(label, Qt::LeftButton, QPoint(2, 2)); }
+void Menu(widgets::Caption* label) { Click(label, Qt::LeftButton, QPoint(2, 2)); }
 
 // The player's steps; each runs from inside the fire loop, a little after the one before.
 std::vector<std::function<void()>> Script() {
@@ -98,7 +98,7 @@ std::vector<std::function<void()>> Script() {
         pages::OtherPage& p = The<pages::OtherPage>();
         Type(p.nameBox, QStringLiteral("Вася"));
         SpinUp(p.sayTextTimeValue, 25);
-        p.connectionList->SetListIndex(1);
+        p.connectionList->setCurrentIndex(1);
         Click(p.consoleColorPicker->redArrows, Qt::LeftButton,
               QPoint(4, p.consoleColorPicker->redArrows->height() - 3));
         Click(p.doneButton);
@@ -117,7 +117,7 @@ std::vector<std::function<void()>> Script() {
       [] {
         pages::MousePage& p = The<pages::MousePage>();
         SpinUp(p.sensitivityValue, 15);
-        p.yawReverseList->SetListIndex(1);
+        p.yawReverseList->setCurrentIndex(1);
         Click(p.doneButton);
       },
       [] { Menu(Main().controlsLabel); },  // Управление
@@ -135,14 +135,14 @@ std::vector<std::function<void()>> Script() {
       [] {
         pages::SoundPage& p = The<pages::SoundPage>();
         SpinUp(p.volumeValue, 50);
-        p.hiSoundList->SetListIndex(0);
+        p.hiSoundList->setCurrentIndex(0);
         Click(p.doneButton);
       },
       [] { Menu(Main().videoLabel); },  // Видео
       [] {
         pages::VideoPage& p = The<pages::VideoPage>();
         SpinUp(p.gammaValue, 2);
-        p.mode3dfxList->SetListIndex(0);
+        p.mode3dfxList->setCurrentIndex(0);
         Click(p.doneButton);
       },
       [] { Menu(Main().playerLabel); },  // Игрока

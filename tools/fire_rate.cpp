@@ -35,8 +35,8 @@ int main(int argc, char** argv) {
        {shell::MenuPage::Video, shell::MenuPage::Sound, shell::MenuPage::Player,
         shell::MenuPage::Mouse, shell::MenuPage::Controls, shell::MenuPage::Other,
         shell::MenuPage::Purchase}) {
-    platform::Label* label = main.menuLabel(page);
-    QObject::connect(label, &platform::Label::Click, [label, &main] {
+    widgets::Caption* label = main.menuLabel(page);
+    QObject::connect(label, &widgets::Caption::clicked, [label, &main] {
       std::printf("click %s at %lld us, frame %llu\n", label->text().toUtf8().constData(),
                   wallMicroseconds(), static_cast<unsigned long long>(main.fireFrames()));
       std::fflush(stdout);

@@ -66,7 +66,7 @@ void Click(QWidget* widget) {
 // Some frames of flames on the strip, as the held-back loop would draw them.
 void BurnAWhile(shell::MainWindow& main) {
   platform::Random random;
-  QImage& strip = main.fireStrip->DrawingSurface();
+  QImage& strip = main.fireStrip->drawingSurface();
   auto next = [&random] { return random.Next(); };
   for (int frame = 0; frame < 80; ++frame) {
     shell::fireFrame(main.fireGrid, next, [&strip](int x, int y, std::uint32_t bgr) {
@@ -76,7 +76,7 @@ void BurnAWhile(shell::MainWindow& main) {
       }
     });
   }
-  main.fireStrip->Refresh();
+  main.fireStrip->repaint();
 }
 
 }  // namespace
@@ -123,7 +123,7 @@ int main(int argc, char** argv) {
 
   // Each page through its menu label, grabbed, then completed with its Done.
   const struct {
-    platform::Label* label;
+    widgets::Caption* label;
     std::function<void()> grabAndClose;
   } pages[] = {
       {main.videoLabel,

@@ -40,8 +40,8 @@ constexpr twips::Rect inRow(const twips::Rect& first, int row) {
   return {first.left, first.top + kRowPitch * row, first.width, first.height};
 }
 
-platform::Label* makeHeader(QWidget* parent, const QString& text, const twips::Rect& place) {
-  auto* header = new platform::Label(parent, text, palette::kGreen, fonts::comicFont(14.25, true));
+widgets::Caption* makeHeader(QWidget* parent, const QString& text, const twips::Rect& place) {
+  auto* header = new widgets::Caption(parent, text, palette::kGreen, fonts::comicFont(14.25, true));
   twips::place(header, place);
   return header;
 }
@@ -60,22 +60,22 @@ ControlsPage::ControlsPage() : platform::Form(StartUpPosition::CenterScreen) {
   keyHeader = makeHeader(this, QStringLiteral("Key"), kKeyHeader);
   alternateHeader = makeHeader(this, QStringLiteral("Altenate"), kAlternateHeader);
 
-  viewport = new platform::PictureBox(this, palette::kBlack);
+  viewport = new widgets::PictureBox(this, palette::kBlack);
   twips::place(viewport, kViewport);
-  rowPanel = new platform::PictureBox(viewport, palette::kBlack);
+  rowPanel = new widgets::PictureBox(viewport, palette::kBlack);
   twips::place(rowPanel, kRowPanel);
 
   for (int g = 0; g < int(groupFrames.size()); ++g) {
     const ActionGroup& group = kActionGroups[g];
-    groupFrames[g] = new platform::Panel(rowPanel, palette::kBlack);
+    groupFrames[g] = new widgets::Panel(rowPanel, palette::kBlack);
     twips::place(groupFrames[g], {kFrameLeft, group.top, group.width, group.height});
   }
 
   for (int action = 0; action < kActionCount; ++action) {
     // Black until the page loads, then orange.
-    actionCaptions[action] = new platform::Label(groupFrames[groupOfAction(action)],
-                                                 QString::fromUtf16(kBindActions[action].caption),
-                                                 palette::kBlack, fonts::comicFont(9.75, true));
+    actionCaptions[action] = new widgets::Caption(groupFrames[groupOfAction(action)],
+                                                  QString::fromUtf16(kBindActions[action].caption),
+                                                  palette::kBlack, fonts::comicFont(9.75, true));
     twips::place(actionCaptions[action], inRow(kActionCaption, rowOfAction(action)));
   }
 
@@ -93,7 +93,7 @@ ControlsPage::ControlsPage() : platform::Form(StartUpPosition::CenterScreen) {
     auto* keyBox = new KeyCaptureBox(frameOfBox(box), palette::kLavender, palette::kDarkRed,
                                      fonts::comicFont(9.75, true));
     twips::place(keyBox, inRow(isPrimary(box) ? kPrimaryBox : kAlternateBox, rowOfBox(box)));
-    keyBox->SetLocked(true);
+    keyBox->setLocked(true);
     keyBox->setCapturing(false);
     keyBoxes[box] = keyBox;
     connect(keyBox, &KeyCaptureBox::keyPressed, this,
@@ -101,7 +101,7 @@ ControlsPage::ControlsPage() : platform::Form(StartUpPosition::CenterScreen) {
     connect(keyBox, &KeyCaptureBox::keyReleased, this, [this, box](int) { endCapture(box); });
     connect(keyBox, &KeyCaptureBox::mousePressed, this,
             [this, box](Qt::MouseButton button) { captureMouseButton(box, button); });
-    connect(keyBox, &platform::TextBox::Change, this, [this, box] { onBoxTextChanged(box); });
+    connect(keyBox, &widgets::OneLineBox::changed, this, [this, box] { onBoxTextChanged(box); });
     connect(keyBox, &KeyCaptureBox::focusLost, this, [this, box] { disarmBox(box); });
   }
 
@@ -142,7 +142,7 @@ void ControlsPage::Form_Load() {
   scrollBar->setMaximum(kRowPanel.height - kScrollBar.height);
   scrollBar->setPageStep(1000);
   scrollBar->setSingleStep(500);
-  for (platform::Label* caption : actionCaptions) caption->SetForeColor(palette::kOrange);
+  for (widgets::Caption* caption : actionCaptions) caption->setForeColor(palette::kOrange);
   for (KeyCaptureBox* keyBox : keyBoxes) {
     keyBox->setAlignment(Qt::AlignCenter);
     // Out of the tab order; a click or an arming still gives it the focus.
@@ -157,23 +157,23 @@ void ControlsPage::scrollPanel() {
 void ControlsPage::armBox(int box) {
   KeyCaptureBox* keyBox = keyBoxes[box];
   keyBox->setCapturing(true);
-  keyBox->SetText(QString());
+  keyBox->showText(QString());
   keyBox->setBackColor(palette::kLightOrange);
   keyBox->setFocus(Qt::OtherFocusReason);
   shell::playCue(shell::ArmCue);
 }
 
 void ControlsPage::captureKey(int box, int keyCode) {
-  keyBoxes[box]->SetText(keyDisplayName(keyCode));
+  keyBoxes[box]->showText(keyDisplayName(keyCode));
 }
 
 void ControlsPage::captureMouseButton(int box, Qt::MouseButton button) {
   const QString name = mouseButtonName(button);
-  if (!name.isEmpty()) keyBoxes[box]->SetText(name);
+  if (!name.isEmpty()) keyBoxes[box]->showText(name);
 }
 
 void ControlsPage::onBoxTextChanged(int box) {
-  const QString text = keyBoxes[box]->Text();
+  const QString text = keyBoxes[box]->text();
   if (isCaptureEndingName(text)) {
     keyBoxes[box]->setCapturing(false);
     shell::playCue(shell::DisarmCue);
@@ -181,7 +181,7 @@ void ControlsPage::onBoxTextChanged(int box) {
   // One name, one box: the box that held it before loses it.
   if (text.isEmpty()) return;
   for (int other = 0; other < kBoxCount; ++other) {
-    if (other != box && keyBoxes[other]->Text() == text) keyBoxes[other]->SetText(QString());
+    if (other != box && keyBoxes[other]->text() == text) keyBoxes[other]->showText(QString());
   }
 }
 
@@ -202,7 +202,7 @@ void ControlsPage::onDoneClicked() {
 
 void ControlsPage::Form_Unload() {
   std::array<QString, kBoxCount> texts;
-  for (int box = 0; box < kBoxCount; ++box) texts[box] = keyBoxes[box]->Text();
+  for (int box = 0; box < kBoxCount; ++box) texts[box] = keyBoxes[box]->text();
   config::writeLines(config::section(u"Commands", commandsSection(texts)));
 }
 

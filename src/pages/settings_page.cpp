@@ -35,7 +35,7 @@ SettingsPage::SettingsPage(const PageFrame& frame)
       new widgets::Line(this, 0, kRuleTop, kRuleRight, kRuleTop, palette::kDarkRed, kRuleWidth);
 
   titleCaption =
-      new platform::Label(this, frame.title, palette::kGreen, fonts::comicFont(14.25, true));
+      new widgets::Caption(this, frame.title, palette::kGreen, fonts::comicFont(14.25, true));
   twips::place(titleCaption, {frame.titleLeft, 0, frame.titleWidth, kTitleHeight});
 
   doneButton = shell::makeDoneButton(this, kDoneButton.left, kDoneButton.top, kDoneButton.width,
@@ -43,23 +43,23 @@ SettingsPage::SettingsPage(const PageFrame& frame)
   connect(doneButton, &QPushButton::clicked, this, &SettingsPage::onDoneClicked);
 }
 
-platform::Label* SettingsPage::addCaption(const QString& text, int top, int boxWidth,
-                                          int boxHeight) {
-  auto* label = new platform::Label(this, text, palette::kOrange, fonts::comicFont(12));
+widgets::Caption* SettingsPage::addCaption(const QString& text, int top, int boxWidth,
+                                           int boxHeight) {
+  auto* label = new widgets::Caption(this, text, palette::kOrange, fonts::comicFont(12));
   if (boxWidth > 0) {
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     twips::place(label, {kCaptionLeft, top, boxWidth, boxHeight});
   } else {
     twips::place(label, {kCaptionLeft, top, 0, kCaptionHeight});
-    label->SizeToText();
+    label->sizeToText();
   }
   return label;
 }
 
-platform::ComboBox* SettingsPage::addList(const QStringList& items, const twips::Rect& place) {
-  auto* list =
-      new platform::ComboBox(this, palette::kBlack, palette::kDarkBlue, fonts::comicFont(9, true));
+widgets::DropDownList* SettingsPage::addList(const QStringList& items, const twips::Rect& place) {
+  auto* list = new widgets::DropDownList(this, palette::kBlack, palette::kDarkBlue,
+                                         fonts::comicFont(9, true));
   for (const QString& item : items) list->addItem(item);
   twips::place(list, place);
   return list;

@@ -6,8 +6,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-
-#include "platform/inputs.h"
+#include <QValidator>
 
 namespace platform {
 namespace {
@@ -23,6 +22,23 @@ QString ShownPrompt(QString prompt) {
   prompt.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   return prompt;
 }
+
+// Applied by the box to every change, typed, pasted, dropped or set: the text
+// is made one line and always accepted.
+class OneLineValidator final : public QValidator {
+ public:
+  using QValidator::QValidator;
+
+  State validate(QString& input, int& pos) const override {
+    int before = 0;
+    for (int i = 0; i < pos && i < input.size(); ++i) {
+      if (input.at(i).unicode() < 0x20) ++before;
+    }
+    input = OneLineText(input);
+    pos -= before;
+    return Acceptable;
+  }
+};
 
 // One OK button, no icon.
 void SetUpBox(QMessageBox& box, const QString& prompt, const std::optional<QString>& title) {
@@ -80,6 +96,13 @@ Dialogs*& Installed() {
 }
 
 }  // namespace
+
+QString OneLineText(QString text) {
+  text.removeIf([](QChar c) { return c.unicode() < 0x20; });
+  return text;
+}
+
+void KeepOneLine(QLineEdit* box) { box->setValidator(new OneLineValidator(box)); }
 
 QString AppTitle() { return QStringLiteral("Vesmir"); }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -37,6 +38,12 @@ class Dialogs {
   virtual std::optional<QString> saveFileName(const QStringList& nameFilters,
                                               QFileDialog::Options options) = 0;
 };
+
+// The text without its control characters (below U+0020): what a one-line box
+// holds. A line break typed, pasted or dropped would end the line it goes into.
+QString OneLineText(QString text);
+// Makes a line edit hold OneLineText of whatever reaches it.
+void KeepOneLine(QLineEdit* box);
 
 // The dialogs in use: Qt's own unless a test has put others in place.
 Dialogs& CurrentDialogs();

@@ -10,8 +10,6 @@
 #include <cstdlib>
 #include <vector>
 
-#include "platform/controls.h"
-
 namespace platform {
 namespace {
 
@@ -57,7 +55,7 @@ Form::~Form() { std::erase(AllForms(), this); }
 
 void Form::mousePressEvent(QMouseEvent* event) {
   event->accept();
-  emit MouseDown(VbButton(event->button()));
+  emit mousePressed(event->button());
 }
 
 void Form::closeEvent(QCloseEvent* event) { event->ignore(); }

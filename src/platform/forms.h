@@ -26,8 +26,8 @@ class Form : public QWidget {
   bool IsUnloaded() const { return state_ == State::Unloaded; }
 
  signals:
-  // A mouse button pressed on the window's own background: 1 left, 2 right, 4 middle.
-  void MouseDown(int button);
+  // A mouse button pressed on the window's own background.
+  void mousePressed(Qt::MouseButton button);
 
  protected:
   // Runs once, after the controls exist, before the window is first shown.

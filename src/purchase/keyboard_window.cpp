@@ -50,19 +50,19 @@ KeyboardWindow::KeyboardWindow() : platform::Form(StartUpPosition::Manual) {
 
   outline = shell::makeOutline(this, kOutlineWidth, kOutlineHeight);
 
-  keyCaption = new platform::Label(this, QStringLiteral("Key:"), palette::kDarkBlue,
-                                   fonts::comicFont(12, true));
+  keyCaption = new widgets::Caption(this, QStringLiteral("Key:"), palette::kDarkBlue,
+                                    fonts::comicFont(12, true));
   twips::place(keyCaption, kKeyCaption);
 
   // The list keeps the look of an ordinary drop-down list: the default font.
-  keyList = new platform::ComboBox(this, palette::kWhite, palette::kBlack, QFont());
+  keyList = new widgets::DropDownList(this, palette::kWhite, palette::kBlack, QFont());
   twips::place(keyList, kKeyList);
 
-  addKeyButton = new platform::CommandButton(this, QStringLiteral("Добавить"), palette::kRed,
-                                             fonts::comicFont(9.75, true));
+  addKeyButton = new widgets::ColoredButton(this, QStringLiteral("Добавить"), palette::kRed,
+                                            fonts::comicFont(9.75, true));
   twips::place(addKeyButton, kAddKeyButton);
-  writeButton = new platform::CommandButton(this, QStringLiteral("Запись "), palette::kRed,
-                                            fonts::comicFont(12, false));
+  writeButton = new widgets::ColoredButton(this, QStringLiteral("Запись "), palette::kRed,
+                                           fonts::comicFont(12, false));
   twips::place(writeButton, kWriteButton);
   doneButton = shell::makeDoneButton(this, kDone.left, kDone.top, kDone.width, kDone.height);
   connect(writeButton, &QPushButton::clicked, this, &KeyboardWindow::onWriteClicked);

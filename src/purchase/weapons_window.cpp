@@ -71,7 +71,7 @@ WeaponsWindow::WeaponsWindow() : platform::Form(StartUpPosition::Manual) {
   platform::SetBackColor(this, palette::kBlack);
 
   for (const auto& c : kWeaponClasses) {
-    auto* frame = new platform::Panel(this, palette::kBlack);
+    auto* frame = new widgets::Panel(this, palette::kBlack);
     twips::place(frame, {0, 0, c.frameWidth, c.frameHeight});
     frame->hide();
     classFrames_[std::size_t(c.weaponClass - 1)] = frame;
@@ -86,7 +86,7 @@ WeaponsWindow::WeaponsWindow() : platform::Form(StartUpPosition::Manual) {
     connect(picture, &WeaponPicture::pressed, this, [this, n] { onWeaponPressed(n); });
   }
 
-  optionsPanel = new platform::Panel(this, palette::kBlack);
+  optionsPanel = new widgets::Panel(this, palette::kBlack);
   twips::place(optionsPanel, kOptionsPanel);
   for (const auto& c : kWeaponClasses) {
     auto* option = new ClassOption(optionsPanel, QString::fromUtf8(c.caption));
@@ -100,8 +100,8 @@ WeaponsWindow::WeaponsWindow() : platform::Form(StartUpPosition::Manual) {
     classOptions_[std::size_t(k - 1)] = option;
   }
 
-  titleCaption = new platform::Label(this, QStringLiteral("Weapons"), palette::kDarkBlue,
-                                     fonts::comicFont(44.25, true));
+  titleCaption = new widgets::Caption(this, QStringLiteral("Weapons"), palette::kDarkBlue,
+                                      fonts::comicFont(44.25, true));
   twips::place(titleCaption, kTitle);
 
   doneButton = shell::makeDoneButton(this, kDone.left, kDone.top, kDone.width, kDone.height);

@@ -38,14 +38,14 @@ constexpr twips::Rect kFireLoopButton{3840, 240, 255, 255};
 
 bool fireLoopHeld = false;
 
-platform::Label* makeCaption(QWidget* parent, const QString& caption, const twips::Rect& place) {
-  auto* label = new platform::Label(parent, caption, palette::kRed, fonts::comicFont(14.25, true));
+widgets::Caption* makeCaption(QWidget* parent, const QString& caption, const twips::Rect& place) {
+  auto* label = new widgets::Caption(parent, caption, palette::kRed, fonts::comicFont(14.25, true));
   twips::place(label, place);
   return label;
 }
 
-platform::Label* makeMenuLabel(QWidget* parent, const QString& caption, const twips::Rect& place) {
-  auto* label = new platform::Label(parent, caption, palette::kDarkBlue, fonts::comicFont(12));
+widgets::Caption* makeMenuLabel(QWidget* parent, const QString& caption, const twips::Rect& place) {
+  auto* label = new widgets::Caption(parent, caption, palette::kDarkBlue, fonts::comicFont(12));
   twips::place(label, place);
   return label;
 }
@@ -62,7 +62,7 @@ MainWindow::MainWindow() : platform::Form(StartUpPosition::CenterScreen) {
   setFixedSize(platform::TwipsToPixels(kWindowWidth), platform::TwipsToPixels(kWindowHeight));
   platform::SetBackColor(this, palette::kBlack);
 
-  menuPanel = new platform::Panel(this, palette::kBlack);
+  menuPanel = new widgets::Panel(this, palette::kBlack);
   twips::place(menuPanel, kMenuPanel);
 
   titleCaption = makeCaption(menuPanel, QStringLiteral("Настройки:"), kTitle);
@@ -75,7 +75,7 @@ MainWindow::MainWindow() : platform::Form(StartUpPosition::CenterScreen) {
   purchaseLabel = makeMenuLabel(menuPanel, QStringLiteral("Закупка оружия"), kPurchaseLabel);
   saveLabel = makeCaption(menuPanel, QStringLiteral("Сохранить"), kSaveLabel);
 
-  fireStrip = new platform::PictureBox(this, palette::kBlack);
+  fireStrip = new widgets::PictureBox(this, palette::kBlack);
   twips::place(fireStrip, kFireStrip);
 
   // Hidden, so only the fire start timer ever presses it.
@@ -93,14 +93,14 @@ MainWindow::MainWindow() : platform::Form(StartUpPosition::CenterScreen) {
 
   for (MenuPage page : {MenuPage::Video, MenuPage::Sound, MenuPage::Player, MenuPage::Mouse,
                         MenuPage::Controls, MenuPage::Other, MenuPage::Purchase}) {
-    connect(menuLabel(page), &platform::Label::Click, this, [page] { openPage(page); });
+    connect(menuLabel(page), &widgets::Caption::clicked, this, [page] { openPage(page); });
   }
-  connect(saveLabel, &platform::Label::Click, this, &MainWindow::onSaveClicked);
-  connect(this, &platform::Form::MouseDown, this, &MainWindow::onBackgroundPressed);
-  connect(menuPanel, &platform::Panel::MouseDown, this, &MainWindow::onBackgroundPressed);
+  connect(saveLabel, &widgets::Caption::clicked, this, &MainWindow::onSaveClicked);
+  connect(this, &platform::Form::mousePressed, this, &MainWindow::onBackgroundPressed);
+  connect(menuPanel, &widgets::Panel::mousePressed, this, &MainWindow::onBackgroundPressed);
 }
 
-platform::Label* MainWindow::menuLabel(MenuPage page) const {
+widgets::Caption* MainWindow::menuLabel(MenuPage page) const {
   switch (page) {
     case MenuPage::Video:
       return videoLabel;
@@ -142,8 +142,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 // The right button on the background shows the credit.
-void MainWindow::onBackgroundPressed(int button) {
-  if (button != platform::VbButton(Qt::RightButton) || !inUse_) return;
+void MainWindow::onBackgroundPressed(Qt::MouseButton button) {
+  if (button != Qt::RightButton || !inUse_) return;
   platform::MsgBox(kCreditText, 0, QString());
   playCue(CreditCue);
 }
@@ -169,11 +169,11 @@ void MainWindow::runFireLoop() {
     // The program normally ends inside DoEvents and never comes back here; where
     // ending only records the request (tests), the loop stops with it.
     if (!self || IsUnloaded() || platform::EndRequested()) return;
-    QImage& strip = fireStrip->DrawingSurface();
+    QImage& strip = fireStrip->drawingSurface();
     drawFireFrame(fireGrid, random_, reinterpret_cast<std::uint32_t*>(strip.bits()),
                   strip.bytesPerLine() / 4);
     ++fireFrames_;
-    fireStrip->Refresh();
+    fireStrip->repaint();
   }
 }
 

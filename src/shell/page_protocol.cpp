@@ -22,7 +22,7 @@ void clearPageOpeners() { openers().clear(); }
 
 void openPage(MenuPage page) {
   MainWindow& main = platform::The<MainWindow>();
-  if (!main.isInUse() || !main.menuLabel(page)->Enabled()) return;
+  if (!main.isInUse() || !main.menuLabel(page)->isActive()) return;
   const auto opener = openers().find(page);
   if (opener == openers().end()) return;  // not built yet
   opener->second();
@@ -33,7 +33,7 @@ void openPage(MenuPage page) {
 void completePage(MenuPage page, const std::function<void()>& unloadWindows) {
   unloadWindows();
   MainWindow& main = platform::The<MainWindow>();
-  main.menuLabel(page)->SetEnabled(false);
+  main.menuLabel(page)->setActive(false);
   main.setInUse(true);
 }
 

@@ -41,7 +41,7 @@ SplashWindow::SplashWindow() {
   platform::SetBackColor(this, palette::kNavy);
   picture_ = loadPicture(QStringLiteral(":/pictures/splash.bmp"));
 
-  pictureBox = new platform::PictureBox(this, palette::kBlack);
+  pictureBox = new widgets::PictureBox(this, palette::kBlack);
   twips::place(pictureBox, kPictureBox);
   // The system's window colour until the picture comes.
   QPalette window = pictureBox->palette();
@@ -54,7 +54,7 @@ SplashWindow::SplashWindow() {
 void SplashWindow::paintEvent(QPaintEvent*) { QPainter(this).drawImage(0, 0, picture_); }
 
 void SplashWindow::Form_Load() {
-  pictureBox->SetPicture(picture_);
+  pictureBox->setPicture(picture_);
   platform::Show<SplashWindow>();
   timedWait->wait(1);
   platform::Load<MainWindow>();

@@ -3,9 +3,9 @@
 
 #include <QImage>
 
-#include "platform/controls.h"
 #include "platform/forms.h"
 #include "shell/timed_wait.h"
+#include "widgets/picture_box.h"
 
 namespace shell {
 
@@ -15,7 +15,7 @@ class SplashWindow : public platform::Form {
  public:
   SplashWindow();
 
-  platform::PictureBox* pictureBox;
+  widgets::PictureBox* pictureBox;
   TimedWait* timedWait;
 
   // The picture the window shows.
