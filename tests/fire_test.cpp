@@ -190,9 +190,9 @@ class FireLoopTest : public testing_support::WizardTest {
   void SetUp() override {
     WizardTest::SetUp();
     shell::MainWindow::holdFireLoop(false);
-    shell::setPageOpener(shell::MenuPage::Mouse, [] { platform::Show<pages::MousePage>(); });
+    shell::setPageOpener(shell::MenuPage::Mouse, [] { platform::showWindow<pages::MousePage>(); });
   }
-  shell::MainWindow& Main() { return platform::The<shell::MainWindow>(); }
+  shell::MainWindow& Main() { return platform::instance<shell::MainWindow>(); }
 
   struct Step {
     std::uint64_t frame;
@@ -202,7 +202,7 @@ class FireLoopTest : public testing_support::WizardTest {
   // Shows the window and runs events until the program asks to end; a script
   // that never ends it fails after a few seconds instead of spinning forever.
   void RunTheLoop(std::vector<Step> script) {
-    platform::Show<shell::MainWindow>();
+    platform::showWindow<shell::MainWindow>();
     shown_ = &Main();
     std::size_t next = 0;
     QElapsedTimer clock;
@@ -212,7 +212,7 @@ class FireLoopTest : public testing_support::WizardTest {
     QObject::connect(&driver, &QTimer::timeout, [&] {
       if (clock.elapsed() > 5000) {
         ADD_FAILURE() << "the script did not end the program";
-        platform::End();
+        platform::endProgram();
         return;
       }
       if (next < script.size() && Main().fireFrames() >= script[next].frame) {
@@ -220,7 +220,7 @@ class FireLoopTest : public testing_support::WizardTest {
       }
     });
     driver.start();
-    while (!platform::EndRequested() && clock.elapsed() < 6000) platform::DoEvents();
+    while (!platform::endRequested() && clock.elapsed() < 6000) platform::runPendingEvents();
     driver.stop();
     EXPECT_EQ(next, script.size());
   }
@@ -237,7 +237,7 @@ TEST_F(FireLoopTest, LoadSeedsTheGridAndTheTimerStartsTheLoopOnce) {
   EXPECT_EQ(w.fireStartTimer->interval(), 1);
   EXPECT_EQ(w.fireLoopButton->text(), QStringLiteral("Command9"));
 
-  RunTheLoop({{10, [] { platform::End(); }}});
+  RunTheLoop({{10, [] { platform::endProgram(); }}});
   EXPECT_FALSE(w.fireStartTimer->isActive());
   EXPECT_FALSE(w.fireLoopButton->isVisible());
   EXPECT_EQ(endRequests_, 1);
@@ -269,7 +269,7 @@ TEST_F(FireLoopTest, FlamesStandStillWhileTheCreditBoxIsOpen) {
   RunTheLoop({
       {3,
        [&] { QTest::mousePress(Main().menuPanel, Qt::RightButton, Qt::NoModifier, QPoint(1, 1)); }},
-      {8, [] { platform::End(); }},
+      {8, [] { platform::endProgram(); }},
   });
   ASSERT_EQ(dialogs_.boxes.size(), 1u);
   EXPECT_GE(framesAtOpen, 3u);
@@ -288,7 +288,7 @@ TEST_F(FireLoopTest, PagesAndSaveWorkWhileItBurns) {
   };
   RunTheLoop({
       {2, [&] { click(Main().mouseLabel); }},
-      {4, [&] { click(platform::The<pages::MousePage>().doneButton); }},
+      {4, [&] { click(platform::instance<pages::MousePage>().doneButton); }},
       {6,
        [&] {
          EXPECT_FALSE(Main().mouseLabel->isActive());
@@ -297,7 +297,7 @@ TEST_F(FireLoopTest, PagesAndSaveWorkWhileItBurns) {
        }},
   });
   EXPECT_EQ(endRequests_, 1);
-  EXPECT_TRUE(!shown_ || shown_->IsUnloaded());
+  EXPECT_TRUE(!shown_ || shown_->isUnloaded());
   EXPECT_TRUE(testing_support::ReadFile(saved).contains("// [ Mouse Setting ] \r\n"));
   EXPECT_EQ(Cues(), (std::vector<int>{shell::MenuCue, shell::MenuCue}));
 }
@@ -305,7 +305,7 @@ TEST_F(FireLoopTest, PagesAndSaveWorkWhileItBurns) {
 TEST_F(FireLoopTest, ClosingTheWindowEndsTheLoop) {
   RunTheLoop({{3, [&] { Main().close(); }}});
   EXPECT_EQ(endRequests_, 1);
-  EXPECT_TRUE(!shown_ || shown_->IsUnloaded());
+  EXPECT_TRUE(!shown_ || shown_->isUnloaded());
 }
 
 }  // namespace

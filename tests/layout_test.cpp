@@ -285,9 +285,9 @@ class LayoutTest : public testing_support::WizardTest {
   void SetUp() override {
     WizardTest::SetUp();
     app::registerPages();
-    platform::Show<shell::MainWindow>();
+    platform::showWindow<shell::MainWindow>();
   }
-  shell::MainWindow& Main() { return platform::The<shell::MainWindow>(); }
+  shell::MainWindow& Main() { return platform::instance<shell::MainWindow>(); }
   // Opens a page through its menu label, as the player does.
   void Open(widgets::Caption* menuLabel) {
     QTest::mouseClick(menuLabel, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
@@ -396,7 +396,7 @@ TEST_F(LayoutTest, MainWindow) {
 
 TEST_F(LayoutTest, VideoPage) {
   Open(Main().videoLabel);
-  pages::VideoPage& p = platform::The<pages::VideoPage>();
+  pages::VideoPage& p = platform::instance<pages::VideoPage>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
   AddPageFrame(rows, p, {7410, 5175, 2280, 2400, 7380, 5160});
@@ -424,7 +424,7 @@ TEST_F(LayoutTest, VideoPage) {
 
 TEST_F(LayoutTest, MousePage) {
   Open(Main().mouseLabel);
-  pages::MousePage& p = platform::The<pages::MousePage>();
+  pages::MousePage& p = platform::instance<pages::MousePage>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
   AddPageFrame(rows, p, {5610, 3990, 1560, 2580, 5580, 3960});
@@ -450,7 +450,7 @@ TEST_F(LayoutTest, MousePage) {
 
 TEST_F(LayoutTest, SoundPage) {
   Open(Main().soundLabel);
-  pages::SoundPage& p = platform::The<pages::SoundPage>();
+  pages::SoundPage& p = platform::instance<pages::SoundPage>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
   AddPageFrame(rows, p, {6330, 2910, 1560, 2340, 6300, 2880});
@@ -472,7 +472,7 @@ TEST_F(LayoutTest, SoundPage) {
 
 TEST_F(LayoutTest, PlayerPage) {
   Open(Main().playerLabel);
-  pages::PlayerPage& p = platform::The<pages::PlayerPage>();
+  pages::PlayerPage& p = platform::instance<pages::PlayerPage>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
   AddPageFrame(rows, p, {7170, 3030, 2160, 2535, 7140, 3000});
@@ -495,7 +495,7 @@ TEST_F(LayoutTest, PlayerPage) {
 
 TEST_F(LayoutTest, OtherPage) {
   Open(Main().otherLabel);
-  pages::OtherPage& p = platform::The<pages::OtherPage>();
+  pages::OtherPage& p = platform::instance<pages::OtherPage>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
   AddPageFrame(rows, p, {6990, 8310, 1920, 3090, 6960, 8280});
@@ -601,7 +601,7 @@ BoxPlace PlaceOfBox(int box) {
 
 TEST_F(LayoutTest, ControlsPage) {
   Open(Main().controlsLabel);
-  bindings::ControlsPage& p = platform::The<bindings::ControlsPage>();
+  bindings::ControlsPage& p = platform::instance<bindings::ControlsPage>();
   ASSERT_TRUE(p.isVisible());
   CheckWindow(p, 7350, 8550);
   EXPECT_TRUE(p.windowFlags() & Qt::FramelessWindowHint);
@@ -670,7 +670,7 @@ TEST_F(LayoutTest, ControlsPage) {
 
 TEST_F(LayoutTest, WeaponsWindow) {
   Open(Main().purchaseLabel);
-  purchase::WeaponsWindow& w = platform::The<purchase::WeaponsWindow>();
+  purchase::WeaponsWindow& w = platform::instance<purchase::WeaponsWindow>();
   ASSERT_TRUE(w.isVisible());
   EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);
   EXPECT_EQ(w.geometry(), PxRect(120, 75, 6195, 6465));  // not centred
@@ -727,7 +727,7 @@ TEST_F(LayoutTest, WeaponsWindow) {
 
 TEST_F(LayoutTest, KeyboardWindow) {
   Open(Main().purchaseLabel);
-  purchase::KeyboardWindow& k = platform::The<purchase::KeyboardWindow>();
+  purchase::KeyboardWindow& k = platform::instance<purchase::KeyboardWindow>();
   ASSERT_TRUE(k.isVisible());
   EXPECT_TRUE(k.windowFlags() & Qt::FramelessWindowHint);
   EXPECT_EQ(k.geometry(), PxRect(6330, 75, 6570, 8430));  // just right of the weapons window

@@ -50,12 +50,12 @@ class MousePageTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {
     WizardTest::SetUp();
-    shell::setPageOpener(shell::MenuPage::Mouse, [] { platform::Show<pages::MousePage>(); });
-    platform::Show<shell::MainWindow>();
-    QTest::mouseClick(platform::The<shell::MainWindow>().mouseLabel, Qt::LeftButton, Qt::NoModifier,
-                      QPoint(2, 2));
+    shell::setPageOpener(shell::MenuPage::Mouse, [] { platform::showWindow<pages::MousePage>(); });
+    platform::showWindow<shell::MainWindow>();
+    QTest::mouseClick(platform::instance<shell::MainWindow>().mouseLabel, Qt::LeftButton,
+                      Qt::NoModifier, QPoint(2, 2));
   }
-  pages::MousePage& Page() { return platform::The<pages::MousePage>(); }
+  pages::MousePage& Page() { return platform::instance<pages::MousePage>(); }
 };
 
 TEST_F(MousePageTest, CaptionsAndLists) {
@@ -123,8 +123,8 @@ TEST_F(MousePageTest, DoneWritesTheSectionAfterTheTemplate) {
                                  "m_filter \"1\"\r\nm_pitch \"-0.022\"\r\nm_yaw \"0.022\"\r\n"
                                  "lookstrafe \"0\"\r\n-mlook\r\nm_forward \"1\"\r\n"
                                  "m_side \"0.8\"\r\nlookspring \"0\"\r\ndefault_fov \"110\"\r\n");
-  EXPECT_FALSE(platform::The<shell::MainWindow>().mouseLabel->isActive());
-  EXPECT_TRUE(platform::The<shell::MainWindow>().isInUse());
+  EXPECT_FALSE(platform::instance<shell::MainWindow>().mouseLabel->isActive());
+  EXPECT_TRUE(platform::instance<shell::MainWindow>().isInUse());
 }
 
 }  // namespace

@@ -60,7 +60,7 @@ TEST_F(ColorPickerTest, Presses) {
     EXPECT_EQ(picker.greenBox->text(), QString::number(c.g));
     EXPECT_EQ(picker.blueBox->text(), QString::number(c.b));
     EXPECT_EQ(picker.previewColor(), c.swatch);
-    EXPECT_EQ(picker.swatch->palette().color(QPalette::Window), platform::BgrColor(c.swatch));
+    EXPECT_EQ(picker.swatch->palette().color(QPalette::Window), platform::bgrColor(c.swatch));
   }
   // Pure red: four up on R, 47 down on G and on B.
   QWidget page;
@@ -143,17 +143,17 @@ class OtherPageTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {
     WizardTest::SetUp();
-    shell::setPageOpener(shell::MenuPage::Other, [] { platform::Show<pages::OtherPage>(); });
-    platform::Show<shell::MainWindow>();
+    shell::setPageOpener(shell::MenuPage::Other, [] { platform::showWindow<pages::OtherPage>(); });
+    platform::showWindow<shell::MainWindow>();
     fresh_ = TempFileBytes();
-    QTest::mouseClick(platform::The<shell::MainWindow>().otherLabel, Qt::LeftButton, Qt::NoModifier,
-                      QPoint(2, 2));
+    QTest::mouseClick(platform::instance<shell::MainWindow>().otherLabel, Qt::LeftButton,
+                      Qt::NoModifier, QPoint(2, 2));
   }
   QByteArray fresh_;
 };
 
 TEST_F(OtherPageTest, CaptionsListsAndStart) {
-  pages::OtherPage& p = platform::The<pages::OtherPage>();
+  pages::OtherPage& p = platform::instance<pages::OtherPage>();
   EXPECT_EQ(p.captions.size(), 15);
   EXPECT_EQ(p.captions[3]->text(),
             QStringLiteral("Идентифицирующая надпись при  наведении на игрока"));
@@ -171,7 +171,7 @@ TEST_F(OtherPageTest, CaptionsListsAndStart) {
 
 // The player types a Cyrillic name and a server name, picks a colour and a connection.
 TEST_F(OtherPageTest, TypedCyrillicReachesTheFileInCodePage1251) {
-  pages::OtherPage& p = platform::The<pages::OtherPage>();
+  pages::OtherPage& p = platform::instance<pages::OtherPage>();
   type(p.nameBox, QStringLiteral("Вася ё€"));
   type(p.serverNameBox, QStringLiteral("Сервер ☺"));
   press(p.consoleColorPicker->redArrows, false, 47);
@@ -189,13 +189,13 @@ TEST_F(OtherPageTest, TypedCyrillicReachesTheFileInCodePage1251) {
                 "crosshair \"1\"\r\ncl_showfps \"0\"\r\nrate \"4200\"\r\n"
                 "setinfo _vgui_menus \"0\"\r\nsetinfo vgui_menus \"0\"\r\n"
                 "con_color \"0 235 235\"\r\n");
-  EXPECT_FALSE(platform::The<shell::MainWindow>().otherLabel->isActive());
+  EXPECT_FALSE(platform::instance<shell::MainWindow>().otherLabel->isActive());
 }
 
 // A name and a server name pasted with line breaks: each stays one line in the
 // file, and its quotes stay as typed.
 TEST_F(OtherPageTest, PastedLineBreaksNeverSplitALine) {
-  pages::OtherPage& p = platform::The<pages::OtherPage>();
+  pages::OtherPage& p = platform::instance<pages::OtherPage>();
   QApplication::clipboard()->setText(QStringLiteral("Bob\nquit\r\nbind w kill"));
   p.nameBox->setFocus();
   QTest::keyClick(p.nameBox, Qt::Key_V, Qt::ControlModifier);

@@ -32,16 +32,16 @@ QByteArray waveResource(int number) {
 }
 
 TEST(Units, TwipsAndColours) {
-  EXPECT_EQ(platform::TwipsToPixels(3045), 203);
-  EXPECT_EQ(platform::TwipsToPixels(15), 1);
-  EXPECT_EQ(platform::TwipsToPixels(0), 0);
-  EXPECT_EQ(platform::RGB(255, 0, 0), 0x000000FFu);
-  EXPECT_EQ(platform::RGB(0, 0, 255), 0x00FF0000u);
-  EXPECT_EQ(platform::RGB(512, 256, 128), 0x0080FFFFu);  // parts above 255 taken as 255
-  EXPECT_EQ(platform::BgrColor(0x00C00000), QColor(0, 0, 0xC0));
-  EXPECT_EQ(platform::BgrColor(0x001A3366), QColor(0x66, 0x33, 0x1A));
-  EXPECT_EQ(platform::MakeFont(QStringLiteral("Comic Sans MS"), 14.25, true).pixelSize(), 19);
-  EXPECT_EQ(platform::MakeFont(QStringLiteral("Comic Sans MS"), 9.75).pixelSize(), 13);
+  EXPECT_EQ(platform::twipsToPixels(3045), 203);
+  EXPECT_EQ(platform::twipsToPixels(15), 1);
+  EXPECT_EQ(platform::twipsToPixels(0), 0);
+  EXPECT_EQ(platform::bgr(255, 0, 0), 0x000000FFu);
+  EXPECT_EQ(platform::bgr(0, 0, 255), 0x00FF0000u);
+  EXPECT_EQ(platform::bgr(512, 256, 128), 0x0080FFFFu);  // parts above 255 taken as 255
+  EXPECT_EQ(platform::bgrColor(0x00C00000), QColor(0, 0, 0xC0));
+  EXPECT_EQ(platform::bgrColor(0x001A3366), QColor(0x66, 0x33, 0x1A));
+  EXPECT_EQ(platform::makeFont(QStringLiteral("Comic Sans MS"), 14.25, true).pixelSize(), 19);
+  EXPECT_EQ(platform::makeFont(QStringLiteral("Comic Sans MS"), 9.75).pixelSize(), 13);
 }
 
 // "Comic Sans MS" is drawn with the bundled face, regular and bold, whether asked
@@ -50,7 +50,7 @@ TEST(Units, BundledComicFace) {
   for (bool bold : {false, true}) {
     SCOPED_TRACE(bold);
     for (const QFont& font :
-         {platform::MakeFont(QStringLiteral("Comic Sans MS"), 12, bold),
+         {platform::makeFont(QStringLiteral("Comic Sans MS"), 12, bold),
           QFont(QStringLiteral("Comic Sans MS"), 12, bold ? QFont::Bold : -1)}) {
       const QFontInfo face(font);
       EXPECT_EQ(face.family(), QStringLiteral("Comic Relief"));
@@ -110,7 +110,7 @@ TEST(OneLineBox, ControlCharactersNeverGetIn) {
   box.insert(QStringLiteral("\nc"));
   EXPECT_EQ(box.text(), QStringLiteral("acb"));
   EXPECT_EQ(box.cursorPosition(), 2);
-  EXPECT_EQ(platform::OneLineText(QStringLiteral("\r\n\t\x1f\x20\x7f\u0435")),
+  EXPECT_EQ(platform::oneLineText(QStringLiteral("\r\n\t\x1f\x20\x7f\u0435")),
             QStringLiteral("\x20\x7f\u0435"));
 }
 
@@ -127,7 +127,7 @@ TEST(OneLineBox, InputBoxHoldsOneLine) {
     shown = line->text();
     QTest::keyClick(line, Qt::Key_Return);
   });
-  EXPECT_EQ(platform::InputBox(QStringLiteral("New key"), QString()), QStringLiteral("q"));
+  EXPECT_EQ(platform::askText(QStringLiteral("New key"), QString()), QStringLiteral("q"));
   EXPECT_EQ(shown, QStringLiteral("q"));
 }
 
@@ -146,7 +146,7 @@ TEST(Sounds, WaveResources) {
     const QByteArray wave = waveResource(c.number);
     EXPECT_EQ(wave.size(), c.fileSize);
     platform::WaveInfo info;
-    ASSERT_TRUE(platform::ReadWaveInfo(wave, info));
+    ASSERT_TRUE(platform::readWaveInfo(wave, info));
     EXPECT_TRUE(info.pcm);
     EXPECT_EQ(info.channels, c.channels);
     EXPECT_EQ(info.sampleRate, c.rate);
@@ -159,11 +159,11 @@ TEST(Sounds, WaveResources) {
 
 TEST(Sounds, BrokenWaveHeaders) {
   platform::WaveInfo info;
-  EXPECT_FALSE(platform::ReadWaveInfo(QByteArray(), info));
-  EXPECT_FALSE(platform::ReadWaveInfo("RIFF\x10\0\0\0WAVEfmt ", info));
+  EXPECT_FALSE(platform::readWaveInfo(QByteArray(), info));
+  EXPECT_FALSE(platform::readWaveInfo("RIFF\x10\0\0\0WAVEfmt ", info));
   QByteArray cut = waveResource(1);
   cut.chop(10);  // the data chunk claims more than there is
-  EXPECT_FALSE(platform::ReadWaveInfo(cut, info));
+  EXPECT_FALSE(platform::readWaveInfo(cut, info));
 }
 
 class SoundCueTest : public testing_support::WizardTest {};
@@ -176,7 +176,7 @@ TEST_F(SoundCueTest, PlayClickKeepsTheBytesOfTheLastCue) {
 }
 
 TEST(Sounds, WithoutADeviceEveryCueIsSilentAndQuick) {
-  platform::SetSoundOutput(nullptr);
+  platform::setSoundOutput(nullptr);
   QElapsedTimer clock;
   clock.start();
   for (int n = 1; n <= 5; ++n) shell::playCue(shell::Cue(n));
@@ -197,13 +197,13 @@ TEST(Dialogs, SaveDialogSetUp) {
 }
 
 // A window whose button unloads it from inside its own handler.
-class SelfClosing : public platform::Form {
+class SelfClosing : public platform::AppWindow {
  public:
   SelfClosing() {
     Button = new QPushButton(this);
     connect(Button, &QPushButton::clicked, this, [this] {
-      platform::Unload(*this);
-      platform::DoEvents();  // must not take the window down under this handler
+      platform::unloadWindow(*this);
+      platform::runPendingEvents();  // must not take the window down under this handler
       stillHereAfterDoEvents = true;
       Button->setText(QStringLiteral("still here"));
     });
@@ -213,19 +213,19 @@ class SelfClosing : public platform::Form {
   static inline int loads = 0, unloads = 0;
 
  protected:
-  void Form_Load() override { ++loads; }
-  void Form_Unload() override { ++unloads; }
+  void onLoad() override { ++loads; }
+  void onUnload() override { ++unloads; }
 };
 
 class FormsTest : public testing_support::WizardTest {};
 
 TEST_F(FormsTest, OneInstanceLoadedOnFirstUseAndFreshAfterUnload) {
   SelfClosing::loads = SelfClosing::unloads = 0;
-  SelfClosing* first = &platform::The<SelfClosing>();
-  EXPECT_EQ(&platform::The<SelfClosing>(), first);
+  SelfClosing* first = &platform::instance<SelfClosing>();
+  EXPECT_EQ(&platform::instance<SelfClosing>(), first);
   EXPECT_EQ(SelfClosing::loads, 1);
   EXPECT_FALSE(first->isVisible());  // loaded unseen
-  platform::Show<SelfClosing>();
+  platform::showWindow<SelfClosing>();
   EXPECT_TRUE(first->isVisible());
 
   QPointer<SelfClosing> gone = first;
@@ -233,17 +233,17 @@ TEST_F(FormsTest, OneInstanceLoadedOnFirstUseAndFreshAfterUnload) {
   ASSERT_FALSE(gone.isNull());
   EXPECT_TRUE(gone->stillHereAfterDoEvents);
   EXPECT_EQ(SelfClosing::unloads, 1);
-  platform::Unload(*gone);  // a second unload does nothing
+  platform::unloadWindow(*gone);  // a second unload does nothing
   EXPECT_EQ(SelfClosing::unloads, 1);
-  platform::DoEvents();
+  platform::runPendingEvents();
   EXPECT_TRUE(gone.isNull());
 
-  platform::The<SelfClosing>();
+  platform::instance<SelfClosing>();
   EXPECT_EQ(SelfClosing::loads, 2);
 }
 
 TEST_F(FormsTest, ExceptionInAHandlerIsTheFatalReport) {
-  QPushButton* button = new QPushButton(&platform::The<SelfClosing>());
+  QPushButton* button = new QPushButton(&platform::instance<SelfClosing>());
   QObject::connect(button, &QPushButton::clicked, [] { throw std::runtime_error("boom"); });
   EXPECT_EXIT(QTest::mouseClick(button, Qt::LeftButton), ::testing::ExitedWithCode(1), "boom");
 }

@@ -95,10 +95,11 @@ class SettingsPagesTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {
     WizardTest::SetUp();
-    shell::setPageOpener(shell::MenuPage::Video, [] { platform::Show<pages::VideoPage>(); });
-    shell::setPageOpener(shell::MenuPage::Sound, [] { platform::Show<pages::SoundPage>(); });
-    shell::setPageOpener(shell::MenuPage::Player, [] { platform::Show<pages::PlayerPage>(); });
-    platform::Show<shell::MainWindow>();
+    shell::setPageOpener(shell::MenuPage::Video, [] { platform::showWindow<pages::VideoPage>(); });
+    shell::setPageOpener(shell::MenuPage::Sound, [] { platform::showWindow<pages::SoundPage>(); });
+    shell::setPageOpener(shell::MenuPage::Player,
+                         [] { platform::showWindow<pages::PlayerPage>(); });
+    platform::showWindow<shell::MainWindow>();
     fresh_ = TempFileBytes();
   }
   void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3)); }
@@ -111,13 +112,13 @@ class SettingsPagesTest : public testing_support::WizardTest {
                         QPoint(3, w->arrows->height() - 3));
     }
   }
-  shell::MainWindow& Main() { return platform::The<shell::MainWindow>(); }
+  shell::MainWindow& Main() { return platform::instance<shell::MainWindow>(); }
   QByteArray fresh_;
 };
 
 TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
   click(Main().playerLabel);  // Игрока
-  pages::PlayerPage& player = platform::The<pages::PlayerPage>();
+  pages::PlayerPage& player = platform::instance<pages::PlayerPage>();
   EXPECT_EQ(player.sideSpeedCaption->text(),
             QStringLiteral("Скорость смешения игрока влево и вправо"));
   pressUp(player.forwardSpeedValue, 40);  // to the limit: the page writes 800
@@ -126,7 +127,7 @@ TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
   click(player.doneButton);
 
   click(Main().videoLabel);  // Видео
-  pages::VideoPage& video = platform::The<pages::VideoPage>();
+  pages::VideoPage& video = platform::instance<pages::VideoPage>();
   EXPECT_EQ(video.rowCaptions.size(), 12);
   EXPECT_EQ(video.rowCaptions[7]->text(), QString::fromUtf8("Поддержка \xD0\x9C\xD0\x9C\xD0\xA5"));
   pressUp(video.gammaValue, 4);
@@ -137,7 +138,7 @@ TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
   click(video.doneButton);
 
   click(Main().soundLabel);  // Аудио
-  pages::SoundPage& sound = platform::The<pages::SoundPage>();
+  pages::SoundPage& sound = platform::instance<pages::SoundPage>();
   EXPECT_EQ(sound.volumeValue->valueBox->text(), QStringLiteral("0%"));
   pressUp(sound.volumeValue, 37);
   sound.effects3dList->setCurrentIndex(1);
@@ -172,7 +173,7 @@ TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
 
 TEST_F(SettingsPagesTest, StartingIndexes) {
   click(Main().videoLabel);
-  pages::VideoPage& v = platform::The<pages::VideoPage>();
+  pages::VideoPage& v = platform::instance<pages::VideoPage>();
   EXPECT_EQ((std::vector<int>{v.crosshairList->currentIndex(), v.hiModelsList->currentIndex(),
                               v.dynamicLightList->currentIndex(), v.mmxList->currentIndex(),
                               v.smokeRealismList->currentIndex(), v.bloodList->currentIndex(),
@@ -180,7 +181,7 @@ TEST_F(SettingsPagesTest, StartingIndexes) {
             (std::vector<int>{0, 1, 1, 1, 0, 1, 1}));
   click(v.doneButton);
   click(Main().soundLabel);
-  pages::SoundPage& s = platform::The<pages::SoundPage>();
+  pages::SoundPage& s = platform::instance<pages::SoundPage>();
   EXPECT_EQ(
       (std::vector<int>{s.hiSoundList->currentIndex(), s.load8bitList->currentIndex(),
                         s.effects3dList->currentIndex(), s.voiceMessagesList->currentIndex()}),
@@ -188,7 +189,7 @@ TEST_F(SettingsPagesTest, StartingIndexes) {
   EXPECT_EQ(s.load8bitList->itemText(0), QStringLiteral("Да"));
   click(s.doneButton);
   click(Main().playerLabel);
-  pages::PlayerPage& p = platform::The<pages::PlayerPage>();
+  pages::PlayerPage& p = platform::instance<pages::PlayerPage>();
   EXPECT_EQ((std::vector<int>{p.bobList->currentIndex(), p.observerCrosshairList->currentIndex(),
                               p.rightHandList->currentIndex()}),
             (std::vector<int>{1, 0, 1}));
@@ -200,9 +201,9 @@ class EveryPageTest : public testing_support::WizardTest {
   void SetUp() override {
     WizardTest::SetUp();
     app::registerPages();
-    platform::Show<shell::MainWindow>();
+    platform::showWindow<shell::MainWindow>();
   }
-  shell::MainWindow& Main() { return platform::The<shell::MainWindow>(); }
+  shell::MainWindow& Main() { return platform::instance<shell::MainWindow>(); }
 };
 
 using Stops = std::vector<std::pair<std::string, QWidget*>>;
@@ -230,7 +231,7 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
   const Walk walks[] = {
       {"video", &shell::MainWindow::videoLabel,
        [] {
-         pages::VideoPage& p = platform::The<pages::VideoPage>();
+         pages::VideoPage& p = platform::instance<pages::VideoPage>();
          Stops s;
          addValue(s, "gammaValue", p.gammaValue);
          addValue(s, "brightnessValue", p.brightnessValue);
@@ -249,7 +250,7 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
        }},
       {"mouse", &shell::MainWindow::mouseLabel,
        [] {
-         pages::MousePage& p = platform::The<pages::MousePage>();
+         pages::MousePage& p = platform::instance<pages::MousePage>();
          Stops s;
          addValue(s, "sensitivityValue", p.sensitivityValue);
          addValue(s, "zoomSensitivityValue", p.zoomSensitivityValue);
@@ -263,7 +264,7 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
        }},
       {"sound", &shell::MainWindow::soundLabel,
        [] {
-         pages::SoundPage& p = platform::The<pages::SoundPage>();
+         pages::SoundPage& p = platform::instance<pages::SoundPage>();
          Stops s;
          addValue(s, "volumeValue", p.volumeValue);
          s.insert(s.end(), {{"load8bitList", p.load8bitList}, {"hiSoundList", p.hiSoundList}});
@@ -275,7 +276,7 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
        }},
       {"player", &shell::MainWindow::playerLabel,
        [] {
-         pages::PlayerPage& p = platform::The<pages::PlayerPage>();
+         pages::PlayerPage& p = platform::instance<pages::PlayerPage>();
          Stops s{{"bobList", p.bobList}, {"observerCrosshairList", p.observerCrosshairList}};
          addValue(s, "backSpeedValue", p.backSpeedValue);
          addValue(s, "forwardSpeedValue", p.forwardSpeedValue);
@@ -285,7 +286,7 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
        }},
       {"other", &shell::MainWindow::otherLabel,
        [] {
-         pages::OtherPage& p = platform::The<pages::OtherPage>();
+         pages::OtherPage& p = platform::instance<pages::OtherPage>();
          Stops s{{"nameBox", p.nameBox},
                  {"serverNameBox", p.serverNameBox},
                  {"consoleMessagesList", p.consoleMessagesList},
@@ -343,15 +344,15 @@ TEST_F(EveryPageTest, OpenListsShowTheirOwnColours) {
   };
   const Page menus[] = {
       {"video", &shell::MainWindow::videoLabel,
-       []() -> pages::SettingsPage& { return platform::The<pages::VideoPage>(); }},
+       []() -> pages::SettingsPage& { return platform::instance<pages::VideoPage>(); }},
       {"mouse", &shell::MainWindow::mouseLabel,
-       []() -> pages::SettingsPage& { return platform::The<pages::MousePage>(); }},
+       []() -> pages::SettingsPage& { return platform::instance<pages::MousePage>(); }},
       {"sound", &shell::MainWindow::soundLabel,
-       []() -> pages::SettingsPage& { return platform::The<pages::SoundPage>(); }},
+       []() -> pages::SettingsPage& { return platform::instance<pages::SoundPage>(); }},
       {"player", &shell::MainWindow::playerLabel,
-       []() -> pages::SettingsPage& { return platform::The<pages::PlayerPage>(); }},
+       []() -> pages::SettingsPage& { return platform::instance<pages::PlayerPage>(); }},
       {"other", &shell::MainWindow::otherLabel,
-       []() -> pages::SettingsPage& { return platform::The<pages::OtherPage>(); }},
+       []() -> pages::SettingsPage& { return platform::instance<pages::OtherPage>(); }},
   };
   const QColor black(0, 0, 0), text(0, 0, 0xC0);
   for (const Page& page : menus) {

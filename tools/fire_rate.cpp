@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
   app::registerPages();
   shell::startUp();
 
-  shell::MainWindow& main = platform::The<shell::MainWindow>();
+  shell::MainWindow& main = platform::instance<shell::MainWindow>();
   for (shell::MenuPage page :
        {shell::MenuPage::Video, shell::MenuPage::Sound, shell::MenuPage::Player,
         shell::MenuPage::Mouse, shell::MenuPage::Controls, shell::MenuPage::Other,
@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
       std::printf("mean: %.0f frames a second (%.1f us a frame)\n", double(now - first) / span,
                   span * 1e6 / double(now - first));
       std::fflush(stdout);
-      platform::End();
+      platform::endProgram();
     }
   });
   second.start(1000);

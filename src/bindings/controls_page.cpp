@@ -48,11 +48,11 @@ widgets::Caption* makeHeader(QWidget* parent, const QString& text, const twips::
 
 }  // namespace
 
-ControlsPage::ControlsPage() : platform::Form(StartUpPosition::CenterScreen) {
+ControlsPage::ControlsPage() : platform::AppWindow(StartUpPosition::CenterScreen) {
   // No title bar, no border: the page closes only through "Done".
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-  setFixedSize(platform::TwipsToPixels(kPageWidth), platform::TwipsToPixels(kPageHeight));
-  platform::SetBackColor(this, palette::kBlack);
+  setFixedSize(platform::twipsToPixels(kPageWidth), platform::twipsToPixels(kPageHeight));
+  platform::setBackColor(this, palette::kBlack);
 
   outline = shell::makeOutline(this, kOutline.width, kOutline.height);
 
@@ -117,10 +117,10 @@ ControlsPage::ControlsPage() : platform::Form(StartUpPosition::CenterScreen) {
   QPalette barColors = scrollBar->palette();
   for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
     for (auto role : {QPalette::Button, QPalette::Window, QPalette::Base}) {
-      barColors.setColor(group, role, platform::BgrColor(palette::kGrey));
+      barColors.setColor(group, role, platform::bgrColor(palette::kGrey));
     }
     for (auto role : {QPalette::ButtonText, QPalette::WindowText}) {
-      barColors.setColor(group, role, platform::BgrColor(palette::kDarkGrey));
+      barColors.setColor(group, role, platform::bgrColor(palette::kDarkGrey));
     }
   }
   scrollBar->setPalette(barColors);
@@ -136,7 +136,7 @@ ControlsPage::~ControlsPage() {
   for (KeyCaptureBox* keyBox : keyBoxes) keyBox->disconnect(this);
 }
 
-void ControlsPage::Form_Load() {
+void ControlsPage::onLoad() {
   rowPanel->move(rowPanel->x(), 0);
   // The panel's last row comes into view at the end of the bar.
   scrollBar->setMaximum(kRowPanel.height - kScrollBar.height);
@@ -151,7 +151,7 @@ void ControlsPage::Form_Load() {
 }
 
 void ControlsPage::scrollPanel() {
-  rowPanel->move(rowPanel->x(), platform::TwipsToPixels(-scrollBar->value()));
+  rowPanel->move(rowPanel->x(), platform::twipsToPixels(-scrollBar->value()));
 }
 
 void ControlsPage::armBox(int box) {
@@ -197,10 +197,10 @@ void ControlsPage::disarmBox(int box) {
 }
 
 void ControlsPage::onDoneClicked() {
-  shell::completePage(shell::MenuPage::Controls, [this] { platform::Unload(*this); });
+  shell::completePage(shell::MenuPage::Controls, [this] { platform::unloadWindow(*this); });
 }
 
-void ControlsPage::Form_Unload() {
+void ControlsPage::onUnload() {
   std::array<QString, kBoxCount> texts;
   for (int box = 0; box < kBoxCount; ++box) texts[box] = keyBoxes[box]->text();
   config::writeLines(config::section(u"Commands", commandsSection(texts)));

@@ -17,7 +17,7 @@
 
 namespace bindings {
 
-class ControlsPage : public platform::Form {
+class ControlsPage : public platform::AppWindow {
   Q_OBJECT
 
  public:
@@ -38,8 +38,8 @@ class ControlsPage : public platform::Form {
   std::array<DoubleClickTarget*, kBoxCount> armTargets;  // under each box: arms it
 
  protected:
-  void Form_Load() override;
-  void Form_Unload() override;
+  void onLoad() override;
+  void onUnload() override;
 
  private:
   void scrollPanel();

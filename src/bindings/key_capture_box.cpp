@@ -46,7 +46,7 @@ void KeyCaptureBox::setBackColor(std::uint32_t bgr) {
   backColor_ = bgr;
   QPalette palette = this->palette();
   for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    palette.setColor(group, QPalette::Base, platform::BgrColor(bgr));
+    palette.setColor(group, QPalette::Base, platform::bgrColor(bgr));
   }
   setPalette(palette);
 }

@@ -23,7 +23,7 @@ class MousePage : public SettingsPage {
   widgets::DropDownList* mouseLookList;        // +mlook or -mlook
 
  protected:
-  void Form_Load() override;
+  void onLoad() override;
   QStringList sectionLines() const override;
 };
 

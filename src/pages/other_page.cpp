@@ -97,7 +97,7 @@ OtherPage::OtherPage()
                doneButton});
 }
 
-void OtherPage::Form_Load() {
+void OtherPage::onLoad() {
   const std::pair<widgets::DropDownList*, int> starts[] = {
       {consoleMessagesList, 0}, {centerIdList, 1}, {fastSwitchList, 1},    {radarList, 1},
       {netGraphList, 0},        {autoAimList, 0},  {zoomCrosshairList, 1}, {showFpsList, 0},

@@ -32,7 +32,7 @@ class OtherPage : public SettingsPage {
   widgets::ColorPicker* consoleColorPicker;    // con_color
 
  protected:
-  void Form_Load() override;
+  void onLoad() override;
   QStringList sectionLines() const override;
 };
 

@@ -22,7 +22,7 @@ class PlayerPage : public SettingsPage {
   widgets::ValueWidget* sideSpeedValue;          // cl_sidespeed
 
  protected:
-  void Form_Load() override;
+  void onLoad() override;
   QStringList sectionLines() const override;
 };
 

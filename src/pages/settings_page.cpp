@@ -24,11 +24,11 @@ constexpr int kRuleWidth = 2;
 }  // namespace
 
 SettingsPage::SettingsPage(const PageFrame& frame)
-    : platform::Form(StartUpPosition::CenterScreen), frame_(frame) {
+    : platform::AppWindow(StartUpPosition::CenterScreen), frame_(frame) {
   // No title bar, no border: the page closes only through "Done".
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-  setFixedSize(platform::TwipsToPixels(frame.width), platform::TwipsToPixels(frame.height));
-  platform::SetBackColor(this, palette::kBlack);
+  setFixedSize(platform::twipsToPixels(frame.width), platform::twipsToPixels(frame.height));
+  platform::setBackColor(this, palette::kBlack);
 
   outline = shell::makeOutline(this, frame.outlineWidth, frame.outlineHeight);
   titleRule =
@@ -91,10 +91,10 @@ void SettingsPage::setTabChain(std::initializer_list<QWidget*> order) {
 }
 
 void SettingsPage::onDoneClicked() {
-  shell::completePage(frame_.page, [this] { platform::Unload(*this); });
+  shell::completePage(frame_.page, [this] { platform::unloadWindow(*this); });
 }
 
-void SettingsPage::Form_Unload() {
+void SettingsPage::onUnload() {
   config::writeLines(config::section(frame_.sectionTitle, sectionLines()));
 }
 

@@ -27,7 +27,7 @@ struct PageFrame {
   int titleLeft, titleWidth;
 };
 
-class SettingsPage : public platform::Form {
+class SettingsPage : public platform::AppWindow {
   Q_OBJECT
 
  public:
@@ -50,7 +50,7 @@ class SettingsPage : public platform::Form {
   // The section's lines after its header, read from the controls.
   virtual QStringList sectionLines() const = 0;
 
-  void Form_Unload() override;
+  void onUnload() override;
 
  private:
   void onDoneClicked();

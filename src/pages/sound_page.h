@@ -22,7 +22,7 @@ class SoundPage : public SettingsPage {
   widgets::DropDownList* voiceMessagesList;  // shown, never written
 
  protected:
-  void Form_Load() override;
+  void onLoad() override;
   QStringList sectionLines() const override;
 };
 

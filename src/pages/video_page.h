@@ -27,7 +27,7 @@ class VideoPage : public SettingsPage {
   widgets::DropDownList* crosshairList;     // gl_spriteblend: second crosshair
 
  protected:
-  void Form_Load() override;
+  void onLoad() override;
   QStringList sectionLines() const override;
 };
 

@@ -16,7 +16,7 @@
 
 namespace purchase {
 
-class KeyboardWindow : public platform::Form {
+class KeyboardWindow : public platform::AppWindow {
   Q_OBJECT
 
  public:
@@ -40,7 +40,7 @@ class KeyboardWindow : public platform::Form {
   void updateSlots();
 
  protected:
-  void Form_Load() override;
+  void onLoad() override;
 
  private:
   void onWeaponDropped(int slot, const QString& dragText, const QImage& picture);

@@ -14,7 +14,7 @@
 
 namespace purchase {
 
-class WeaponsWindow : public platform::Form {
+class WeaponsWindow : public platform::AppWindow {
   Q_OBJECT
 
  public:
@@ -39,7 +39,7 @@ class WeaponsWindow : public platform::Form {
   }
 
  protected:
-  void Form_Load() override;
+  void onLoad() override;
 
  private:
   void onClassChosen(int weaponClass);

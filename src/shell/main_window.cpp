@@ -54,13 +54,13 @@ widgets::Caption* makeMenuLabel(QWidget* parent, const QString& caption, const t
 
 const QString MainWindow::kCreditText = QStringLiteral("    Made by Zelkarin");
 
-MainWindow::MainWindow() : platform::Form(StartUpPosition::CenterScreen) {
+MainWindow::MainWindow() : platform::AppWindow(StartUpPosition::CenterScreen) {
   setWindowTitle(QStringLiteral("Vesmir"));
   // A tool window: thin title bar with the close box only, no taskbar button.
   setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
-  setFixedSize(platform::TwipsToPixels(kWindowWidth), platform::TwipsToPixels(kWindowHeight));
-  platform::SetBackColor(this, palette::kBlack);
+  setFixedSize(platform::twipsToPixels(kWindowWidth), platform::twipsToPixels(kWindowHeight));
+  platform::setBackColor(this, palette::kBlack);
 
   menuPanel = new widgets::Panel(this, palette::kBlack);
   twips::place(menuPanel, kMenuPanel);
@@ -96,7 +96,7 @@ MainWindow::MainWindow() : platform::Form(StartUpPosition::CenterScreen) {
     connect(menuLabel(page), &widgets::Caption::clicked, this, [page] { openPage(page); });
   }
   connect(saveLabel, &widgets::Caption::clicked, this, &MainWindow::onSaveClicked);
-  connect(this, &platform::Form::mousePressed, this, &MainWindow::onBackgroundPressed);
+  connect(this, &platform::AppWindow::mousePressed, this, &MainWindow::onBackgroundPressed);
   connect(menuPanel, &widgets::Panel::mousePressed, this, &MainWindow::onBackgroundPressed);
 }
 
@@ -120,31 +120,31 @@ widgets::Caption* MainWindow::menuLabel(MenuPage page) const {
   return nullptr;
 }
 
-void MainWindow::Form_Load() {
+void MainWindow::onLoad() {
   config::createConfigFile();
   seedFire(fireGrid);
 }
 
-void MainWindow::Form_Unload() { platform::End(); }
+void MainWindow::onUnload() { platform::endProgram(); }
 
 void MainWindow::showEvent(QShowEvent* event) {
   if (!shown_) {
     shown_ = true;
     fireStartTimer->start();
   }
-  platform::Form::showEvent(event);
+  platform::AppWindow::showEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
   if (!inUse_) return;
-  platform::Unload(*this);
+  platform::unloadWindow(*this);
 }
 
 // The right button on the background shows the credit.
 void MainWindow::onBackgroundPressed(Qt::MouseButton button) {
   if (button != Qt::RightButton || !inUse_) return;
-  platform::MsgBox(kCreditText, 0, QString());
+  platform::showMessage(kCreditText, QString());
   playCue(CreditCue);
 }
 
@@ -152,7 +152,7 @@ void MainWindow::onSaveClicked() {
   if (!inUse_) return;
   if (!config::saveConfigFile()) return;
   playCue(MenuCue);
-  platform::Unload(*this);
+  platform::unloadWindow(*this);
 }
 
 void MainWindow::holdFireLoop(bool hold) { fireLoopHeld = hold; }
@@ -160,15 +160,15 @@ void MainWindow::holdFireLoop(bool hold) { fireLoopHeld = hold; }
 void MainWindow::onFireStartTimeout() { fireLoopButton->click(); }
 
 // Runs for the rest of the program, as fast as the machine allows: every click,
-// page, box and Save from now on is handled inside the DoEvents of some frame.
+// page, box and Save from now on is handled inside the runPendingEvents of some frame.
 void MainWindow::runFireLoop() {
   if (fireLoopHeld) return;
   const QPointer<MainWindow> self(this);
   for (;;) {
-    platform::DoEvents();
-    // The program normally ends inside DoEvents and never comes back here; where
+    platform::runPendingEvents();
+    // The program normally ends inside runPendingEvents and never comes back here; where
     // ending only records the request (tests), the loop stops with it.
-    if (!self || IsUnloaded() || platform::EndRequested()) return;
+    if (!self || isUnloaded() || platform::endRequested()) return;
     QImage& strip = fireStrip->drawingSurface();
     drawFireFrame(fireGrid, random_, reinterpret_cast<std::uint32_t*>(strip.bits()),
                   strip.bytesPerLine() / 4);

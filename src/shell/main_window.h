@@ -15,7 +15,7 @@
 
 namespace shell {
 
-class MainWindow : public platform::Form {
+class MainWindow : public platform::AppWindow {
   Q_OBJECT
 
  public:
@@ -54,8 +54,8 @@ class MainWindow : public platform::Form {
   static const QString kCreditText;
 
  protected:
-  void Form_Load() override;
-  void Form_Unload() override;
+  void onLoad() override;
+  void onUnload() override;
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
 

@@ -12,8 +12,6 @@ constexpr int kOutlineWidth = 3;   // pixels
 
 }  // namespace
 
-QFont ComicFont(double points, bool bold) { return fonts::comicFont(points, bold); }
-
 widgets::Outline* makeOutline(QWidget* window, int width, int height) {
   auto* outline = new widgets::Outline(window, palette::kDarkBlue, kOutlineWidth);
   twips::place(outline, {kOutlineInset, kOutlineInset, width, height});

@@ -10,10 +10,6 @@
 
 namespace shell {
 
-// Kept while pages still ask the shell for the caption face; the face itself
-// is fonts::comicFont.
-QFont ComicFont(double points, bool bold = false);
-
 // The outline framing a window, inset 15 twips, of the size its window gives (twips).
 widgets::Outline* makeOutline(QWidget* window, int width, int height);
 

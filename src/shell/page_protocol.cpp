@@ -21,7 +21,7 @@ void setPageOpener(MenuPage page, std::function<void()> show) { openers()[page] 
 void clearPageOpeners() { openers().clear(); }
 
 void openPage(MenuPage page) {
-  MainWindow& main = platform::The<MainWindow>();
+  MainWindow& main = platform::instance<MainWindow>();
   if (!main.isInUse() || !main.menuLabel(page)->isActive()) return;
   const auto opener = openers().find(page);
   if (opener == openers().end()) return;  // not built yet
@@ -32,7 +32,7 @@ void openPage(MenuPage page) {
 
 void completePage(MenuPage page, const std::function<void()>& unloadWindows) {
   unloadWindows();
-  MainWindow& main = platform::The<MainWindow>();
+  MainWindow& main = platform::instance<MainWindow>();
   main.menuLabel(page)->setActive(false);
   main.setInUse(true);
 }

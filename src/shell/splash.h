@@ -9,7 +9,7 @@
 
 namespace shell {
 
-class SplashWindow : public platform::Form {
+class SplashWindow : public platform::AppWindow {
   Q_OBJECT
 
  public:
@@ -22,8 +22,8 @@ class SplashWindow : public platform::Form {
   const QImage& picture() const { return picture_; }
 
  protected:
-  void Form_Load() override;
-  void Form_Unload() override;
+  void onLoad() override;
+  void onUnload() override;
   void paintEvent(QPaintEvent* event) override;
 
  private:

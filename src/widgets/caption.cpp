@@ -35,7 +35,7 @@ void Caption::sizeToText() {
 
 void Caption::applyColor() {
   QPalette palette = this->palette();
-  const QColor color = platform::BgrColor(active_ ? foreColor_ : palette::kGrey);
+  const QColor color = platform::bgrColor(active_ ? foreColor_ : palette::kGrey);
   for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
     palette.setColor(group, QPalette::WindowText, color);
   }

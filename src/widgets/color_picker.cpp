@@ -29,7 +29,7 @@ std::int16_t steppedLevel(std::int16_t level, bool up) {
 }
 
 ColorPicker::ColorPicker(QWidget* parent) : QWidget(parent) {
-  platform::SetBackColor(this, palette::kBlack);
+  platform::setBackColor(this, palette::kBlack);
   const QFont letters = fonts::comicFont(14.25, true);
   auto letter = [&](const char* text, std::uint32_t color, const twips::Rect& place) {
     auto* label = new widgets::Caption(this, QString::fromLatin1(text), color, letters);
@@ -75,7 +75,7 @@ ColorPicker::ColorPicker(QWidget* parent) : QWidget(parent) {
   connect(blueArrows, &SpinArrows::downPressed, this, [this] { step(blue_, blueBox, -1); });
 }
 
-std::uint32_t ColorPicker::previewColor() const { return platform::RGB(red_, green_, blue_); }
+std::uint32_t ColorPicker::previewColor() const { return platform::bgr(red_, green_, blue_); }
 
 void ColorPicker::step(std::int16_t& level, widgets::OneLineBox* box, int by) {
   level = steppedLevel(level, by > 0);
@@ -84,6 +84,6 @@ void ColorPicker::step(std::int16_t& level, widgets::OneLineBox* box, int by) {
   showSwatch();
 }
 
-void ColorPicker::showSwatch() { platform::SetBackColor(swatch, previewColor()); }
+void ColorPicker::showSwatch() { platform::setBackColor(swatch, previewColor()); }
 
 }  // namespace widgets

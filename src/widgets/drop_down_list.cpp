@@ -11,12 +11,12 @@ namespace {
 void setColors(QWidget* widget, std::uint32_t backColor, std::uint32_t foreColor) {
   QPalette palette = widget->palette();
   for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    palette.setColor(group, QPalette::Base, platform::BgrColor(backColor));
-    palette.setColor(group, QPalette::Button, platform::BgrColor(backColor));
-    palette.setColor(group, QPalette::Window, platform::BgrColor(backColor));
-    palette.setColor(group, QPalette::Text, platform::BgrColor(foreColor));
-    palette.setColor(group, QPalette::ButtonText, platform::BgrColor(foreColor));
-    palette.setColor(group, QPalette::WindowText, platform::BgrColor(foreColor));
+    palette.setColor(group, QPalette::Base, platform::bgrColor(backColor));
+    palette.setColor(group, QPalette::Button, platform::bgrColor(backColor));
+    palette.setColor(group, QPalette::Window, platform::bgrColor(backColor));
+    palette.setColor(group, QPalette::Text, platform::bgrColor(foreColor));
+    palette.setColor(group, QPalette::ButtonText, platform::bgrColor(foreColor));
+    palette.setColor(group, QPalette::WindowText, platform::bgrColor(foreColor));
   }
   widget->setPalette(palette);
 }

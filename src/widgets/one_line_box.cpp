@@ -16,13 +16,13 @@ OneLineBox::OneLineBox(QWidget* parent, std::uint32_t backColor, std::uint32_t f
   // black window still shows its edge.
   QPalette palette = this->palette();
   for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    palette.setColor(group, QPalette::Base, platform::BgrColor(backColor));
-    palette.setColor(group, QPalette::Text, platform::BgrColor(foreColor));
+    palette.setColor(group, QPalette::Base, platform::bgrColor(backColor));
+    palette.setColor(group, QPalette::Text, platform::bgrColor(foreColor));
   }
   palette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
   setPalette(palette);
   setFrame(true);
-  platform::KeepOneLine(this);
+  platform::keepOneLine(this);
   // Typing raises changed the same way as the program's own writes.
   connect(this, &QLineEdit::textChanged, this, [this](const QString& now) {
     if (now == last_) return;

@@ -15,7 +15,7 @@ void Outline::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   // The border lies inside the outline's rectangle.
   const int w = width_;
-  const QColor color = platform::BgrColor(color_);
+  const QColor color = platform::bgrColor(color_);
   painter.fillRect(0, 0, width(), w, color);
   painter.fillRect(0, height() - w, width(), w, color);
   painter.fillRect(0, 0, w, height(), color);

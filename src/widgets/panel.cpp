@@ -8,7 +8,7 @@ namespace widgets {
 
 Panel::Panel(QWidget* parent, std::uint32_t backColor) : QFrame(parent) {
   setFrameShape(QFrame::NoFrame);
-  platform::SetBackColor(this, backColor);
+  platform::setBackColor(this, backColor);
 }
 
 void Panel::mousePressEvent(QMouseEvent* event) {

@@ -9,7 +9,7 @@
 namespace widgets {
 
 PictureBox::PictureBox(QWidget* parent, std::uint32_t backColor) : QWidget(parent) {
-  platform::SetBackColor(this, backColor);
+  platform::setBackColor(this, backColor);
 }
 
 void PictureBox::setPicture(const QImage& picture) {

@@ -43,13 +43,13 @@ const ValueRules kSeconds{        0,   1,   0,   100, LimitMessage::NotNeeded,  
 void showLimitMessage(LimitMessage message) {
   switch (message) {
     case LimitMessage::Nonsense:
-      platform::MsgBox(QStringLiteral("Дурак что ли?"), 0, QStringLiteral("АШЫПКА"));
+      platform::showMessage(QStringLiteral("Дурак что ли?"), QStringLiteral("АШЫПКА"));
       break;
     case LimitMessage::AboveServer:  // the "O" of "Oбычно" is the Latin letter
-      platform::MsgBox(QStringLiteral("Не может быть больше, чем у сервера\rOбычно = 400 "));
+      platform::showMessage(QStringLiteral("Не может быть больше, чем у сервера\rOбычно = 400 "));
       break;
     case LimitMessage::NotNeeded:
-      platform::MsgBox(QStringLiteral("Мне кажется больше не надо\rOбычно = 5 "));
+      platform::showMessage(QStringLiteral("Мне кажется больше не надо\rOбычно = 5 "));
       break;
   }
 }

@@ -24,15 +24,15 @@ class ControlsPageTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {
     WizardTest::SetUp();
-    shell::setPageOpener(shell::MenuPage::Controls, [] { platform::Show<ControlsPage>(); });
-    platform::Show<shell::MainWindow>();
+    shell::setPageOpener(shell::MenuPage::Controls, [] { platform::showWindow<ControlsPage>(); });
+    platform::showWindow<shell::MainWindow>();
     fresh_ = TempFileBytes();
     QTest::mouseClick(Main().controlsLabel, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
     ASSERT_TRUE(QTest::qWaitForWindowActive(&page()));
     sound_.played.clear();
   }
-  shell::MainWindow& Main() { return platform::The<shell::MainWindow>(); }
-  ControlsPage& page() { return platform::The<ControlsPage>(); }
+  shell::MainWindow& Main() { return platform::instance<shell::MainWindow>(); }
+  ControlsPage& page() { return platform::instance<ControlsPage>(); }
   QWindow* pageWindow() { return page().windowHandle(); }
   KeyCaptureBox* keyBox(int i) { return page().keyBoxes[i]; }
 
