@@ -40,8 +40,8 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
   // Closing windows never ends the program by itself; unloadWindow and endProgram do.
   setQuitOnLastWindowClosed(false);
   installFonts();
-  static DestroyedWindowWatch destroyed_window_watch;
-  installNativeEventFilter(&destroyed_window_watch);
+  static DestroyedWindowWatch destroyedWindowWatch;
+  installNativeEventFilter(&destroyedWindowWatch);
   // The interface is Russian whatever the system's language, Qt's own dialogs too.
   // (Numbers in the file never go through the locale.)
   QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));

@@ -107,8 +107,8 @@ void keepOneLine(QLineEdit* box) { box->setValidator(new OneLineValidator(box));
 QString appTitle() { return QStringLiteral("Vesmir"); }
 
 Dialogs& currentDialogs() {
-  static QtDialogs qt_dialogs;
-  return installed() != nullptr ? *installed() : qt_dialogs;
+  static QtDialogs qtDialogs;
+  return installed() != nullptr ? *installed() : qtDialogs;
 }
 
 void setDialogs(Dialogs* dialogs) { installed() = dialogs; }

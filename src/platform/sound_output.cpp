@@ -65,7 +65,7 @@ SoundOutput*& installed() {
 
 bool readWaveInfo(const QByteArray& wave, WaveInfo& info) {
   if (wave.size() < 12 || !wave.startsWith("RIFF") || wave.mid(8, 4) != "WAVE") return false;
-  bool have_format = false;
+  bool haveFormat = false;
   qsizetype at = 12;
   while (at + 8 <= wave.size()) {
     const QByteArray id = wave.mid(at, 4);
@@ -77,11 +77,11 @@ bool readWaveInfo(const QByteArray& wave, WaveInfo& info) {
       info.channels = littleEndian16(wave, body + 2);
       info.sampleRate = int(littleEndian32(wave, body + 4));
       info.bitsPerSample = littleEndian16(wave, body + 14);
-      have_format = true;
+      haveFormat = true;
     } else if (id == "data") {
       info.dataOffset = body;
       info.dataSize = size;
-      return have_format;
+      return haveFormat;
     }
     at = body + size + (size & 1);
   }
