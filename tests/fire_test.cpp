@@ -190,9 +190,9 @@ class FireLoopTest : public testing_support::WizardTest {
   void SetUp() override {
     WizardTest::SetUp();
     shell::MainWindow::holdFireLoop(false);
-    shell::setPageOpener(shell::MenuPage::Mouse, [] { platform::Show<pages::MousePage>(); });
+    shell::setPageOpener(shell::MenuPage::Mouse, [] { platform::showWindow<pages::MousePage>(); });
   }
-  shell::MainWindow& Main() { return platform::The<shell::MainWindow>(); }
+  shell::MainWindow& Main() { return platform::instance<shell::MainWindow>(); }
 
   struct Step {
     std::uint64_t frame;
@@ -202,7 +202,7 @@ class FireLoopTest : public testing_support::WizardTest {
   // Shows the window and runs events until the program asks to end; a script
   // that never ends it fails after a few seconds instead of spinning forever.
   void RunTheLoop(std::vector<Step> script) {
-    platform::Show<shell::MainWindow>();
+    platform::showWindow<shell::MainWindow>();
     shown_ = &Main();
     std::size_t next = 0;
     QElapsedTimer clock;
@@ -212,7 +212,7 @@ class FireLoopTest : public testing_support::WizardTest {
     QObject::connect(&driver, &QTimer::timeout, [&] {
       if (clock.elapsed() > 5000) {
         ADD_FAILURE() << "the script did not end the program";
-        platform::End();
+        platform::endProgram();
         return;
       }
       if (next < script.size() && Main().fireFrames() >= script[next].frame) {
@@ -220,7 +220,7 @@ class FireLoopTest : public testing_support::WizardTest {
       }
     });
     driver.start();
-    while (!platform::EndRequested() && clock.elapsed() < 6000) platform::DoEvents();
+    while (!platform::endRequested() && clock.elapsed() < 6000) platform::runPendingEvents();
     driver.stop();
     EXPECT_EQ(next, script.size());
   }
@@ -237,7 +237,7 @@ TEST_F(FireLoopTest, LoadSeedsTheGridAndTheTimerStartsTheLoopOnce) {
   EXPECT_EQ(w.fireStartTimer->interval(), 1);
   EXPECT_EQ(w.fireLoopButton->text(), QStringLiteral("Command9"));
 
-  RunTheLoop({{10, [] { platform::End(); }}});
+  RunTheLoop({{10, [] { platform::endProgram(); }}});
   EXPECT_FALSE(w.fireStartTimer->isActive());
   EXPECT_FALSE(w.fireLoopButton->isVisible());
   EXPECT_EQ(endRequests_, 1);
@@ -253,7 +253,7 @@ TEST_F(FireLoopTest, LoadSeedsTheGridAndTheTimerStartsTheLoopOnce) {
     shell::drawFireFrame(fire, random, reinterpret_cast<std::uint32_t*>(expected.bits()),
                          expected.bytesPerLine() / 4);
   }
-  EXPECT_EQ(w.fireStrip->Picture(), expected);
+  EXPECT_EQ(w.fireStrip->picture(), expected);
 }
 
 TEST_F(FireLoopTest, FlamesStandStillWhileTheCreditBoxIsOpen) {
@@ -261,22 +261,22 @@ TEST_F(FireLoopTest, FlamesStandStillWhileTheCreditBoxIsOpen) {
   QImage stripAtOpen, stripAtClose;
   dialogs_.whileBoxShown = [&](const testing_support::ShownBox&) {
     framesAtOpen = Main().fireFrames();
-    stripAtOpen = Main().fireStrip->Picture().copy();
+    stripAtOpen = Main().fireStrip->picture().copy();
     QTest::qWait(50);  // the box's own event loop
     framesAtClose = Main().fireFrames();
-    stripAtClose = Main().fireStrip->Picture().copy();
+    stripAtClose = Main().fireStrip->picture().copy();
   };
   RunTheLoop({
       {3,
        [&] { QTest::mousePress(Main().menuPanel, Qt::RightButton, Qt::NoModifier, QPoint(1, 1)); }},
-      {8, [] { platform::End(); }},
+      {8, [] { platform::endProgram(); }},
   });
   ASSERT_EQ(dialogs_.boxes.size(), 1u);
   EXPECT_GE(framesAtOpen, 3u);
   EXPECT_EQ(framesAtClose, framesAtOpen);
   EXPECT_EQ(stripAtClose, stripAtOpen);
   EXPECT_GE(Main().fireFrames(), framesAtOpen + 5);
-  EXPECT_NE(Main().fireStrip->Picture(), stripAtOpen);
+  EXPECT_NE(Main().fireStrip->picture(), stripAtOpen);
   EXPECT_EQ(Cues(), std::vector<int>{shell::CreditCue});
 }
 
@@ -288,16 +288,16 @@ TEST_F(FireLoopTest, PagesAndSaveWorkWhileItBurns) {
   };
   RunTheLoop({
       {2, [&] { click(Main().mouseLabel); }},
-      {4, [&] { click(platform::The<pages::MousePage>().doneButton); }},
+      {4, [&] { click(platform::instance<pages::MousePage>().doneButton); }},
       {6,
        [&] {
-         EXPECT_FALSE(Main().mouseLabel->Enabled());
+         EXPECT_FALSE(Main().mouseLabel->isActive());
          EXPECT_TRUE(Main().isInUse());
          click(Main().saveLabel);
        }},
   });
   EXPECT_EQ(endRequests_, 1);
-  EXPECT_TRUE(!shown_ || shown_->IsUnloaded());
+  EXPECT_TRUE(!shown_ || shown_->isUnloaded());
   EXPECT_TRUE(testing_support::ReadFile(saved).contains("// [ Mouse Setting ] \r\n"));
   EXPECT_EQ(Cues(), (std::vector<int>{shell::MenuCue, shell::MenuCue}));
 }
@@ -305,7 +305,7 @@ TEST_F(FireLoopTest, PagesAndSaveWorkWhileItBurns) {
 TEST_F(FireLoopTest, ClosingTheWindowEndsTheLoop) {
   RunTheLoop({{3, [&] { Main().close(); }}});
   EXPECT_EQ(endRequests_, 1);
-  EXPECT_TRUE(!shown_ || shown_->IsUnloaded());
+  EXPECT_TRUE(!shown_ || shown_->isUnloaded());
 }
 
 }  // namespace

@@ -28,18 +28,19 @@
 #include "pages/player_page.h"
 #include "pages/sound_page.h"
 #include "pages/video_page.h"
-#include "platform/controls.h"
 #include "platform/forms.h"
-#include "platform/inputs.h"
-#include "platform/shapes.h"
 #include "purchase/keyboard_window.h"
 #include "purchase/weapon_pictures.h"
 #include "purchase/weapons_window.h"
 #include "shell/main_window.h"
 #include "shell/splash.h"
 #include "support/wizard_test.h"
+#include "widgets/caption.h"
 #include "widgets/color_picker.h"
+#include "widgets/drop_down_list.h"
 #include "widgets/line.h"
+#include "widgets/one_line_box.h"
+#include "widgets/outline.h"
 #include "widgets/spin_arrows.h"
 #include "widgets/value_widget.h"
 
@@ -98,7 +99,7 @@ QColor BackOf(QWidget* w) {
 
 // The text (or line, or arrow) colour as the control holds it.
 QColor ForeOf(QWidget* w) {
-  if (auto* shape = dynamic_cast<platform::Shape*>(w)) return Bgr(shape->BorderColor());
+  if (auto* shape = dynamic_cast<widgets::Outline*>(w)) return Bgr(shape->borderColor());
   if (auto* spin = qobject_cast<widgets::SpinArrows*>(w)) return spin->arrowColor();
   if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) {
     return w->palette().color(QPalette::Text);
@@ -234,7 +235,7 @@ struct PageFrame {
 void AddPageFrame(std::vector<Row>& rows, pages::SettingsPage& p, const PageFrame& f) {
   CheckWindow(p, f.width, f.height);
   EXPECT_TRUE(p.windowFlags() & Qt::FramelessWindowHint);
-  EXPECT_EQ(p.outline->BorderWidth(), 3);
+  EXPECT_EQ(p.outline->borderWidth(), 3);
   CheckRule(p.titleRule, 0, 7560, 480, 0x000000C0, 2);
   rows.push_back(
       {"outline", p.outline, 15, 15, f.outlineWidth, f.outlineHeight, {}, Bgr(0x00C00000)});
@@ -263,14 +264,14 @@ void AddPageFrame(std::vector<Row>& rows, pages::SettingsPage& p, const PageFram
 }
 
 // Row captions of the settings pages: orange, Comic 12 pt regular.
-Row Caption(const char* name, platform::Label* label, int top, int boxWidth = 0,
+Row Caption(const char* name, widgets::Caption* label, int top, int boxWidth = 0,
             int boxHeight = 345) {
   // One-line captions are sized to their text; the others wrap in their box.
   return {name,        label,     120,   top,
           boxWidth,    boxHeight, {},    Bgr(0x000080FF),
           Font::Comic, 12,        false, boxWidth == 0 ? Width::Text : Width::Exact};
 }
-Row List(const char* name, platform::ComboBox* list, int left, int top, int width, int height) {
+Row List(const char* name, widgets::DropDownList* list, int left, int top, int width, int height) {
   return {name,        list, left, top, width, height, Bgr(0x00000000), Bgr(0x00C00000),
           Font::Comic, 9,    true};
 }
@@ -284,11 +285,11 @@ class LayoutTest : public testing_support::WizardTest {
   void SetUp() override {
     WizardTest::SetUp();
     app::registerPages();
-    platform::Show<shell::MainWindow>();
+    platform::showWindow<shell::MainWindow>();
   }
-  shell::MainWindow& Main() { return platform::The<shell::MainWindow>(); }
+  shell::MainWindow& Main() { return platform::instance<shell::MainWindow>(); }
   // Opens a page through its menu label, as the player does.
-  void Open(platform::Label* menuLabel) {
+  void Open(widgets::Caption* menuLabel) {
     QTest::mouseClick(menuLabel, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
   }
 };
@@ -395,7 +396,7 @@ TEST_F(LayoutTest, MainWindow) {
 
 TEST_F(LayoutTest, VideoPage) {
   Open(Main().videoLabel);
-  pages::VideoPage& p = platform::The<pages::VideoPage>();
+  pages::VideoPage& p = platform::instance<pages::VideoPage>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
   AddPageFrame(rows, p, {7410, 5175, 2280, 2400, 7380, 5160});
@@ -423,7 +424,7 @@ TEST_F(LayoutTest, VideoPage) {
 
 TEST_F(LayoutTest, MousePage) {
   Open(Main().mouseLabel);
-  pages::MousePage& p = platform::The<pages::MousePage>();
+  pages::MousePage& p = platform::instance<pages::MousePage>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
   AddPageFrame(rows, p, {5610, 3990, 1560, 2580, 5580, 3960});
@@ -449,7 +450,7 @@ TEST_F(LayoutTest, MousePage) {
 
 TEST_F(LayoutTest, SoundPage) {
   Open(Main().soundLabel);
-  pages::SoundPage& p = platform::The<pages::SoundPage>();
+  pages::SoundPage& p = platform::instance<pages::SoundPage>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
   AddPageFrame(rows, p, {6330, 2910, 1560, 2340, 6300, 2880});
@@ -471,7 +472,7 @@ TEST_F(LayoutTest, SoundPage) {
 
 TEST_F(LayoutTest, PlayerPage) {
   Open(Main().playerLabel);
-  pages::PlayerPage& p = platform::The<pages::PlayerPage>();
+  pages::PlayerPage& p = platform::instance<pages::PlayerPage>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
   AddPageFrame(rows, p, {7170, 3030, 2160, 2535, 7140, 3000});
@@ -494,7 +495,7 @@ TEST_F(LayoutTest, PlayerPage) {
 
 TEST_F(LayoutTest, OtherPage) {
   Open(Main().otherLabel);
-  pages::OtherPage& p = platform::The<pages::OtherPage>();
+  pages::OtherPage& p = platform::instance<pages::OtherPage>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
   AddPageFrame(rows, p, {6990, 8310, 1920, 3090, 6960, 8280});
@@ -531,7 +532,7 @@ TEST_F(LayoutTest, OtherPage) {
 
   // The colour picker and its own controls, from its top left corner.
   widgets::ColorPicker* c = p.consoleColorPicker;
-  const auto letter = [c](const char* name, platform::Label* l, int left, int width,
+  const auto letter = [c](const char* name, widgets::Caption* l, int left, int width,
                           std::uint32_t color) {
     return Row{name,       l,           left,  0,    width,        405, {},
                Bgr(color), Font::Comic, 14.25, true, Width::Exact, c};
@@ -542,7 +543,7 @@ TEST_F(LayoutTest, OtherPage) {
         name,       s, left,  360,          255, 375, Bgr(0x00800000), Sys(QPalette::ButtonText),
         Font::None, 0, false, Width::Exact, c};
   };
-  const auto box = [c](const char* name, platform::TextBox* t, int left) {
+  const auto box = [c](const char* name, widgets::OneLineBox* t, int left) {
     return Row{name,          t, left,  720,          375, 285, Bgr(0x00000000), Bgr(0x00FFFFC0),
                Font::Default, 0, false, Width::Exact, c};
   };
@@ -600,11 +601,11 @@ BoxPlace PlaceOfBox(int box) {
 
 TEST_F(LayoutTest, ControlsPage) {
   Open(Main().controlsLabel);
-  bindings::ControlsPage& p = platform::The<bindings::ControlsPage>();
+  bindings::ControlsPage& p = platform::instance<bindings::ControlsPage>();
   ASSERT_TRUE(p.isVisible());
   CheckWindow(p, 7350, 8550);
   EXPECT_TRUE(p.windowFlags() & Qt::FramelessWindowHint);
-  EXPECT_EQ(p.outline->BorderWidth(), 3);
+  EXPECT_EQ(p.outline->borderWidth(), 3);
   const QColor green = Bgr(0x00008000), black = Bgr(0x00000000);
   const auto x = Width::Exact;
   const auto& f = p.groupFrames;
@@ -658,7 +659,7 @@ TEST_F(LayoutTest, ControlsPage) {
   for (int action = 0; action < 65; ++action) {
     SCOPED_TRACE(action);
     const BoxPlace at = PlaceOfBox(action <= 54 ? action : action + 55);
-    platform::Label* caption = p.actionCaptions[std::size_t(action)];
+    widgets::Caption* caption = p.actionCaptions[std::size_t(action)];
     EXPECT_EQ(caption->parentWidget(), f[at.frame]);
     EXPECT_EQ(caption->pos(), QPoint(0, Px(at.top)));
     EXPECT_EQ(ForeOf(caption), Bgr(0x000080FF));
@@ -669,7 +670,7 @@ TEST_F(LayoutTest, ControlsPage) {
 
 TEST_F(LayoutTest, WeaponsWindow) {
   Open(Main().purchaseLabel);
-  purchase::WeaponsWindow& w = platform::The<purchase::WeaponsWindow>();
+  purchase::WeaponsWindow& w = platform::instance<purchase::WeaponsWindow>();
   ASSERT_TRUE(w.isVisible());
   EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);
   EXPECT_EQ(w.geometry(), PxRect(120, 75, 6195, 6465));  // not centred
@@ -726,12 +727,12 @@ TEST_F(LayoutTest, WeaponsWindow) {
 
 TEST_F(LayoutTest, KeyboardWindow) {
   Open(Main().purchaseLabel);
-  purchase::KeyboardWindow& k = platform::The<purchase::KeyboardWindow>();
+  purchase::KeyboardWindow& k = platform::instance<purchase::KeyboardWindow>();
   ASSERT_TRUE(k.isVisible());
   EXPECT_TRUE(k.windowFlags() & Qt::FramelessWindowHint);
   EXPECT_EQ(k.geometry(), PxRect(6330, 75, 6570, 8430));  // just right of the weapons window
   EXPECT_EQ(k.palette().color(QPalette::Window), Bgr(0x00000000));
-  EXPECT_EQ(k.outline->BorderWidth(), 3);
+  EXPECT_EQ(k.outline->borderWidth(), 3);
   const QColor red = Bgr(0x000000FF);
   const auto x = Width::Exact;
   std::vector<Row> rows = {

@@ -22,19 +22,19 @@ using testing_support::ReadFile;
 
 // A page as every page lives: its Done completes it, its unload writes its section.
 template <MenuPage kPage>
-class TestPage : public platform::Form {
+class TestPage : public platform::AppWindow {
  public:
-  TestPage() : platform::Form(StartUpPosition::CenterScreen) {
+  TestPage() : platform::AppWindow(StartUpPosition::CenterScreen) {
     Done = new QPushButton(QStringLiteral("Done"), this);
     connect(Done, &QPushButton::clicked, this,
-            [this] { shell::completePage(kPage, [this] { platform::Unload(*this); }); });
+            [this] { shell::completePage(kPage, [this] { platform::unloadWindow(*this); }); });
   }
   QPushButton* Done;
   static inline int loads = 0;
 
  protected:
-  void Form_Load() override { ++loads; }
-  void Form_Unload() override {
+  void onLoad() override { ++loads; }
+  void onUnload() override {
     config::writeLines(config::section(
         kPage == MenuPage::Mouse ? u"Mouse Setting" : u"Video Setting", {QStringLiteral("line")}));
   }
@@ -48,12 +48,12 @@ class MainWindowTest : public testing_support::WizardTest {
     WizardTest::SetUp();
     MousePage::loads = 0;
     VideoPage::loads = 0;
-    shell::setPageOpener(MenuPage::Mouse, [] { platform::Show<MousePage>(); });
-    shell::setPageOpener(MenuPage::Video, [] { platform::Show<VideoPage>(); });
-    platform::Show<MainWindow>();
+    shell::setPageOpener(MenuPage::Mouse, [] { platform::showWindow<MousePage>(); });
+    shell::setPageOpener(MenuPage::Video, [] { platform::showWindow<VideoPage>(); });
+    platform::showWindow<MainWindow>();
     fresh_ = ReadFile(TempFilePath());
   }
-  MainWindow& Main() { return platform::The<MainWindow>(); }
+  MainWindow& Main() { return platform::instance<MainWindow>(); }
   void Click(QWidget* widget, Qt::MouseButton button = Qt::LeftButton) {
     QTest::mouseClick(widget, button, Qt::NoModifier, QPoint(2, 2));
   }
@@ -68,7 +68,7 @@ TEST_F(MainWindowTest, KindOfWindowAndCaptions) {
   EXPECT_FALSE(w.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
   EXPECT_EQ(w.minimumSize(), w.maximumSize());
 
-  const std::pair<platform::Label*, const char*> captions[] = {
+  const std::pair<widgets::Caption*, const char*> captions[] = {
       {w.titleCaption, "Настройки:"}, {w.videoLabel, "Видео"},
       {w.soundLabel, "Аудио"},        {w.playerLabel, "Игрока"},
       {w.mouseLabel, "Мышки"},        {w.controlsLabel, "Управление"},
@@ -80,7 +80,7 @@ TEST_F(MainWindowTest, KindOfWindowAndCaptions) {
 
 TEST_F(MainWindowTest, OpeningAPageTakesTheMenuAway) {
   Click(Main().mouseLabel);
-  EXPECT_TRUE(platform::The<MousePage>().isVisible());
+  EXPECT_TRUE(platform::instance<MousePage>().isVisible());
   EXPECT_FALSE(Main().isInUse());
   EXPECT_EQ(Cues(), std::vector<int>{shell::MenuCue});
 
@@ -96,7 +96,7 @@ TEST_F(MainWindowTest, OpeningAPageTakesTheMenuAway) {
 
 TEST_F(MainWindowTest, APageIsLeftOnlyThroughItsDone) {
   Click(Main().mouseLabel);
-  MousePage& page = platform::The<MousePage>();
+  MousePage& page = platform::instance<MousePage>();
   EXPECT_FALSE(page.close());  // the system's close command (Alt+F4) is refused
   EXPECT_TRUE(page.isVisible());
   EXPECT_FALSE(Main().isInUse());
@@ -105,10 +105,10 @@ TEST_F(MainWindowTest, APageIsLeftOnlyThroughItsDone) {
 
 TEST_F(MainWindowTest, DoneWritesTheSectionAndGreysTheLabel) {
   Click(Main().mouseLabel);
-  Click(platform::The<MousePage>().Done);
+  Click(platform::instance<MousePage>().Done);
   EXPECT_EQ(TempFileBytes(), Fresh() + "\r\n// [ Mouse Setting ] \r\nline\r\n");
   EXPECT_TRUE(Main().isInUse());
-  EXPECT_FALSE(Main().mouseLabel->Enabled());
+  EXPECT_FALSE(Main().mouseLabel->isActive());
   EXPECT_EQ(Main().mouseLabel->palette().color(QPalette::WindowText), QColor(0x80, 0x80, 0x80));
   EXPECT_EQ(Cues().size(), 1u);  // Done is silent
 
@@ -116,16 +116,16 @@ TEST_F(MainWindowTest, DoneWritesTheSectionAndGreysTheLabel) {
   Click(Main().mouseLabel);
   EXPECT_EQ(MousePage::loads, 1);
   EXPECT_EQ(Cues().size(), 1u);
-  EXPECT_TRUE(Main().videoLabel->Enabled());
+  EXPECT_TRUE(Main().videoLabel->isActive());
   Click(Main().videoLabel);
-  EXPECT_TRUE(platform::The<VideoPage>().isVisible());
+  EXPECT_TRUE(platform::instance<VideoPage>().isVisible());
 }
 
 TEST_F(MainWindowTest, SectionsFollowTheOrderOfCompletion) {
   Click(Main().mouseLabel);
-  Click(platform::The<MousePage>().Done);
+  Click(platform::instance<MousePage>().Done);
   Click(Main().videoLabel);
-  Click(platform::The<VideoPage>().Done);
+  Click(platform::instance<VideoPage>().Done);
   EXPECT_EQ(TempFileBytes(), Fresh() +
                                  "\r\n// [ Mouse Setting ] \r\nline\r\n"
                                  "\r\n// [ Video Setting ] \r\nline\r\n");
@@ -139,10 +139,10 @@ TEST_F(MainWindowTest, LabelOfAPageNotBuiltDoesNothing) {
 
 TEST_F(MainWindowTest, UnloadedPageIsDeletedOnceItsHandlerHasReturned) {
   Click(Main().mouseLabel);
-  QPointer<MousePage> page = &platform::The<MousePage>();
+  QPointer<MousePage> page = &platform::instance<MousePage>();
   Click(page->Done);
   EXPECT_FALSE(page->isVisible());
-  platform::DoEvents();
+  platform::runPendingEvents();
   EXPECT_TRUE(page.isNull());
 }
 
@@ -157,7 +157,6 @@ TEST_F(MainWindowTest, CreditBoxOnRightClickOfBackgroundOrPanel) {
     ASSERT_EQ(dialogs_.boxes.size(), 1u);
     EXPECT_EQ(dialogs_.boxes[0].prompt, QStringLiteral("    Made by Zelkarin"));
     EXPECT_EQ(dialogs_.boxes[0].title, std::optional<QString>(QString()));
-    EXPECT_EQ(dialogs_.boxes[0].buttons, 0);
     EXPECT_TRUE(cuesWhileOpen.empty());  // the sound waits for OK
     EXPECT_EQ(Cues(), std::vector<int>{shell::CreditCue});
   }
@@ -190,7 +189,7 @@ TEST_F(MainWindowTest, NoCreditBoxElsewhere) {
 
 TEST_F(MainWindowTest, ClosingEndsTheProgramAndKeepsTheFile) {
   Click(Main().mouseLabel);
-  Click(platform::The<MousePage>().Done);
+  Click(platform::instance<MousePage>().Done);
   const QByteArray written = TempFileBytes();
   Main().close();
   EXPECT_EQ(endRequests_, 1);
@@ -200,7 +199,7 @@ TEST_F(MainWindowTest, ClosingEndsTheProgramAndKeepsTheFile) {
 // Save: the dialog, the copy, the cue and the end.
 TEST_F(MainWindowTest, SaveCopiesTheFileAndEnds) {
   Click(Main().mouseLabel);
-  Click(platform::The<MousePage>().Done);
+  Click(platform::instance<MousePage>().Done);
   const QString chosen = InTemp(QStringLiteral("my"));  // no extension is added
   dialogs_.saveAnswers.push_back(chosen);
   Click(Main().saveLabel);
@@ -231,7 +230,7 @@ TEST_F(MainWindowTest, CancelledSaveChangesNothingAndALaterSaveHasTheLaterPages)
   EXPECT_TRUE(dialogs_.boxes.empty());
 
   Click(Main().mouseLabel);
-  Click(platform::The<MousePage>().Done);
+  Click(platform::instance<MousePage>().Done);
   const QString chosen = InTemp(QStringLiteral("later.cfg"));
   dialogs_.saveAnswers.push_back(chosen);
   Click(Main().saveLabel);

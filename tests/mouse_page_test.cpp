@@ -50,12 +50,12 @@ class MousePageTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {
     WizardTest::SetUp();
-    shell::setPageOpener(shell::MenuPage::Mouse, [] { platform::Show<pages::MousePage>(); });
-    platform::Show<shell::MainWindow>();
-    QTest::mouseClick(platform::The<shell::MainWindow>().mouseLabel, Qt::LeftButton, Qt::NoModifier,
-                      QPoint(2, 2));
+    shell::setPageOpener(shell::MenuPage::Mouse, [] { platform::showWindow<pages::MousePage>(); });
+    platform::showWindow<shell::MainWindow>();
+    QTest::mouseClick(platform::instance<shell::MainWindow>().mouseLabel, Qt::LeftButton,
+                      Qt::NoModifier, QPoint(2, 2));
   }
-  pages::MousePage& Page() { return platform::The<pages::MousePage>(); }
+  pages::MousePage& Page() { return platform::instance<pages::MousePage>(); }
 };
 
 TEST_F(MousePageTest, CaptionsAndLists) {
@@ -63,7 +63,7 @@ TEST_F(MousePageTest, CaptionsAndLists) {
   EXPECT_TRUE(p.isVisible());
   EXPECT_EQ(p.titleCaption->text(), QStringLiteral("Настройки мышки"));
   EXPECT_EQ(p.doneButton->text(), QStringLiteral("Done"));
-  const std::pair<platform::Label*, const char*> captions[] = {
+  const std::pair<widgets::Caption*, const char*> captions[] = {
       {p.sensitivityCaption, "Чувствительность мышки"},
       {p.zoomSensitivityCaption, "Чувствительность мышки в режиме приближения"},
       {p.filterCaption, "\"Сглаживание\" движения"},
@@ -73,21 +73,21 @@ TEST_F(MousePageTest, CaptionsAndLists) {
       {p.mouseLookCaption, "Использовать мышку для кругового обзора"},
   };
   for (const auto& [label, text] : captions) EXPECT_EQ(label->text(), QString::fromUtf8(text));
-  for (platform::ComboBox* list :
+  for (widgets::DropDownList* list :
        {p.filterList, p.pitchReverseList, p.yawReverseList, p.lookStrafeList, p.mouseLookList}) {
     EXPECT_FALSE(list->isEditable());
   }
-  EXPECT_EQ(p.mouseLookList->List(0), QStringLiteral("Нет"));
-  EXPECT_EQ(p.filterList->List(1), QStringLiteral("Вкл"));
+  EXPECT_EQ(p.mouseLookList->itemText(0), QStringLiteral("Нет"));
+  EXPECT_EQ(p.filterList->itemText(1), QStringLiteral("Вкл"));
 }
 
 TEST_F(MousePageTest, StartingIndexesAndTabOrder) {
   pages::MousePage& p = Page();
-  EXPECT_EQ(p.filterList->ListIndex(), 1);
-  EXPECT_EQ(p.pitchReverseList->ListIndex(), 1);
-  EXPECT_EQ(p.yawReverseList->ListIndex(), 0);
-  EXPECT_EQ(p.lookStrafeList->ListIndex(), 0);
-  EXPECT_EQ(p.mouseLookList->ListIndex(), 1);
+  EXPECT_EQ(p.filterList->currentIndex(), 1);
+  EXPECT_EQ(p.pitchReverseList->currentIndex(), 1);
+  EXPECT_EQ(p.yawReverseList->currentIndex(), 0);
+  EXPECT_EQ(p.lookStrafeList->currentIndex(), 0);
+  EXPECT_EQ(p.mouseLookList->currentIndex(), 1);
   // Tab walks the sensitivity's box, its arrows, the zoomed sensitivity's box, ... then Done.
   QWidget* order[] = {p.sensitivityValue->valueBox,
                       p.sensitivityValue->arrows,
@@ -115,7 +115,7 @@ TEST_F(MousePageTest, DoneWritesTheSectionAfterTheTemplate) {
   for (int i = 0; i < 15; ++i) {
     QTest::mouseClick(p.sensitivityValue->arrows, Qt::LeftButton, Qt::NoModifier, QPoint(4, 2));
   }
-  p.mouseLookList->SetListIndex(0);
+  p.mouseLookList->setCurrentIndex(0);
   QTest::mouseClick(p.doneButton, Qt::LeftButton);
   EXPECT_EQ(TempFileBytes(), fresh +
                                  "\r\n// [ Mouse Setting ] \r\n"
@@ -123,8 +123,8 @@ TEST_F(MousePageTest, DoneWritesTheSectionAfterTheTemplate) {
                                  "m_filter \"1\"\r\nm_pitch \"-0.022\"\r\nm_yaw \"0.022\"\r\n"
                                  "lookstrafe \"0\"\r\n-mlook\r\nm_forward \"1\"\r\n"
                                  "m_side \"0.8\"\r\nlookspring \"0\"\r\ndefault_fov \"110\"\r\n");
-  EXPECT_FALSE(platform::The<shell::MainWindow>().mouseLabel->Enabled());
-  EXPECT_TRUE(platform::The<shell::MainWindow>().isInUse());
+  EXPECT_FALSE(platform::instance<shell::MainWindow>().mouseLabel->isActive());
+  EXPECT_TRUE(platform::instance<shell::MainWindow>().isInUse());
 }
 
 }  // namespace

@@ -56,11 +56,11 @@ TEST_F(ColorPickerTest, Presses) {
     EXPECT_EQ(picker.red(), c.r);
     EXPECT_EQ(picker.green(), c.g);
     EXPECT_EQ(picker.blue(), c.b);
-    EXPECT_EQ(picker.redBox->Text(), QString::number(c.r));
-    EXPECT_EQ(picker.greenBox->Text(), QString::number(c.g));
-    EXPECT_EQ(picker.blueBox->Text(), QString::number(c.b));
+    EXPECT_EQ(picker.redBox->text(), QString::number(c.r));
+    EXPECT_EQ(picker.greenBox->text(), QString::number(c.g));
+    EXPECT_EQ(picker.blueBox->text(), QString::number(c.b));
     EXPECT_EQ(picker.previewColor(), c.swatch);
-    EXPECT_EQ(picker.swatch->palette().color(QPalette::Window), platform::BgrColor(c.swatch));
+    EXPECT_EQ(picker.swatch->palette().color(QPalette::Window), platform::bgrColor(c.swatch));
   }
   // Pure red: four up on R, 47 down on G and on B.
   QWidget page;
@@ -77,10 +77,10 @@ TEST_F(ColorPickerTest, TypingChangesNoLevel) {
   EXPECT_FALSE(picker.redBox->isReadOnly());
   picker.redBox->selectAll();
   QTest::keyClicks(picker.redBox, "12");
-  EXPECT_EQ(picker.redBox->Text(), QStringLiteral("12"));
+  EXPECT_EQ(picker.redBox->text(), QStringLiteral("12"));
   EXPECT_EQ(picker.red(), 235);
   press(picker.redArrows, false, 1);
-  EXPECT_EQ(picker.redBox->Text(), QStringLiteral("230"));
+  EXPECT_EQ(picker.redBox->text(), QStringLiteral("230"));
 }
 
 TEST(OtherSection, StartingChoicesAndTheOptionalLines) {
@@ -143,40 +143,40 @@ class OtherPageTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {
     WizardTest::SetUp();
-    shell::setPageOpener(shell::MenuPage::Other, [] { platform::Show<pages::OtherPage>(); });
-    platform::Show<shell::MainWindow>();
+    shell::setPageOpener(shell::MenuPage::Other, [] { platform::showWindow<pages::OtherPage>(); });
+    platform::showWindow<shell::MainWindow>();
     fresh_ = TempFileBytes();
-    QTest::mouseClick(platform::The<shell::MainWindow>().otherLabel, Qt::LeftButton, Qt::NoModifier,
-                      QPoint(2, 2));
+    QTest::mouseClick(platform::instance<shell::MainWindow>().otherLabel, Qt::LeftButton,
+                      Qt::NoModifier, QPoint(2, 2));
   }
   QByteArray fresh_;
 };
 
 TEST_F(OtherPageTest, CaptionsListsAndStart) {
-  pages::OtherPage& p = platform::The<pages::OtherPage>();
+  pages::OtherPage& p = platform::instance<pages::OtherPage>();
   EXPECT_EQ(p.captions.size(), 15);
   EXPECT_EQ(p.captions[3]->text(),
             QStringLiteral("Идентифицирующая надпись при  наведении на игрока"));
-  EXPECT_TRUE(p.nameBox->Text().isEmpty());
+  EXPECT_TRUE(p.nameBox->text().isEmpty());
   EXPECT_FALSE(p.nameBox->isReadOnly());
-  EXPECT_EQ(p.connectionList->List(1), QStringLiteral("14,4 kb modem"));
-  EXPECT_EQ(p.connectionList->List(6), QStringLiteral("Кабельное соед."));
+  EXPECT_EQ(p.connectionList->itemText(1), QStringLiteral("14,4 kb modem"));
+  EXPECT_EQ(p.connectionList->itemText(6), QStringLiteral("Кабельное соед."));
   const int starts[] = {0, 1, 1, 1, 0, 0, 1, 0, 7, 0};
-  platform::ComboBox* lists[] = {
+  widgets::DropDownList* lists[] = {
       p.consoleMessagesList, p.centerIdList, p.fastSwitchList,    p.radarList,
       p.netGraphList,        p.autoAimList,  p.zoomCrosshairList, p.showFpsList,
       p.connectionList,      p.menuList};
-  for (int i = 0; i < 10; ++i) EXPECT_EQ(lists[i]->ListIndex(), starts[i]) << i;
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(lists[i]->currentIndex(), starts[i]) << i;
 }
 
 // The player types a Cyrillic name and a server name, picks a colour and a connection.
 TEST_F(OtherPageTest, TypedCyrillicReachesTheFileInCodePage1251) {
-  pages::OtherPage& p = platform::The<pages::OtherPage>();
+  pages::OtherPage& p = platform::instance<pages::OtherPage>();
   type(p.nameBox, QStringLiteral("Вася ё€"));
   type(p.serverNameBox, QStringLiteral("Сервер ☺"));
   press(p.consoleColorPicker->redArrows, false, 47);
   press(p.deathNoticeTimeValue->arrows, true, 25);
-  p.connectionList->SetListIndex(4);
+  p.connectionList->setCurrentIndex(4);
   QTest::mouseClick(p.doneButton, Qt::LeftButton);
   EXPECT_EQ(TempFileBytes(),
             fresh_ +
@@ -189,13 +189,13 @@ TEST_F(OtherPageTest, TypedCyrillicReachesTheFileInCodePage1251) {
                 "crosshair \"1\"\r\ncl_showfps \"0\"\r\nrate \"4200\"\r\n"
                 "setinfo _vgui_menus \"0\"\r\nsetinfo vgui_menus \"0\"\r\n"
                 "con_color \"0 235 235\"\r\n");
-  EXPECT_FALSE(platform::The<shell::MainWindow>().otherLabel->Enabled());
+  EXPECT_FALSE(platform::instance<shell::MainWindow>().otherLabel->isActive());
 }
 
 // A name and a server name pasted with line breaks: each stays one line in the
 // file, and its quotes stay as typed.
 TEST_F(OtherPageTest, PastedLineBreaksNeverSplitALine) {
-  pages::OtherPage& p = platform::The<pages::OtherPage>();
+  pages::OtherPage& p = platform::instance<pages::OtherPage>();
   QApplication::clipboard()->setText(QStringLiteral("Bob\nquit\r\nbind w kill"));
   p.nameBox->setFocus();
   QTest::keyClick(p.nameBox, Qt::Key_V, Qt::ControlModifier);

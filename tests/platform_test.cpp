@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileDialog>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -15,26 +16,32 @@
 
 #include "platform/dialogs.h"
 #include "platform/forms.h"
-#include "platform/inputs.h"
-#include "platform/resources.h"
 #include "platform/sound_output.h"
 #include "platform/units.h"
 #include "shell/sound_cues.h"
 #include "support/wizard_test.h"
+#include "widgets/one_line_box.h"
 
 namespace {
 
+// A cue's wave file as the program carries it.
+QByteArray waveResource(int number) {
+  QFile file(QStringLiteral(":/wav/%1").arg(number));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return file.readAll();
+}
+
 TEST(Units, TwipsAndColours) {
-  EXPECT_EQ(platform::TwipsToPixels(3045), 203);
-  EXPECT_EQ(platform::TwipsToPixels(15), 1);
-  EXPECT_EQ(platform::TwipsToPixels(0), 0);
-  EXPECT_EQ(platform::RGB(255, 0, 0), 0x000000FFu);
-  EXPECT_EQ(platform::RGB(0, 0, 255), 0x00FF0000u);
-  EXPECT_EQ(platform::RGB(512, 256, 128), 0x0080FFFFu);  // parts above 255 taken as 255
-  EXPECT_EQ(platform::BgrColor(0x00C00000), QColor(0, 0, 0xC0));
-  EXPECT_EQ(platform::BgrColor(0x001A3366), QColor(0x66, 0x33, 0x1A));
-  EXPECT_EQ(platform::MakeFont(QStringLiteral("Comic Sans MS"), 14.25, true).pixelSize(), 19);
-  EXPECT_EQ(platform::MakeFont(QStringLiteral("Comic Sans MS"), 9.75).pixelSize(), 13);
+  EXPECT_EQ(platform::twipsToPixels(3045), 203);
+  EXPECT_EQ(platform::twipsToPixels(15), 1);
+  EXPECT_EQ(platform::twipsToPixels(0), 0);
+  EXPECT_EQ(platform::bgr(255, 0, 0), 0x000000FFu);
+  EXPECT_EQ(platform::bgr(0, 0, 255), 0x00FF0000u);
+  EXPECT_EQ(platform::bgr(512, 256, 128), 0x0080FFFFu);  // parts above 255 taken as 255
+  EXPECT_EQ(platform::bgrColor(0x00C00000), QColor(0, 0, 0xC0));
+  EXPECT_EQ(platform::bgrColor(0x001A3366), QColor(0x66, 0x33, 0x1A));
+  EXPECT_EQ(platform::makeFont(QStringLiteral("Comic Sans MS"), 14.25, true).pixelSize(), 19);
+  EXPECT_EQ(platform::makeFont(QStringLiteral("Comic Sans MS"), 9.75).pixelSize(), 13);
 }
 
 // "Comic Sans MS" is drawn with the bundled face, regular and bold, whether asked
@@ -43,7 +50,7 @@ TEST(Units, BundledComicFace) {
   for (bool bold : {false, true}) {
     SCOPED_TRACE(bold);
     for (const QFont& font :
-         {platform::MakeFont(QStringLiteral("Comic Sans MS"), 12, bold),
+         {platform::makeFont(QStringLiteral("Comic Sans MS"), 12, bold),
           QFont(QStringLiteral("Comic Sans MS"), 12, bold ? QFont::Bold : -1)}) {
       const QFontInfo face(font);
       EXPECT_EQ(face.family(), QStringLiteral("Comic Relief"));
@@ -59,16 +66,16 @@ TEST(Units, BundledComicFace) {
 
 // A one-line box holds no control character, however the text arrives; the
 // rest, quotes and blanks included, stays as it came.
-TEST(TextBox, ControlCharactersNeverGetIn) {
+TEST(OneLineBox, ControlCharactersNeverGetIn) {
   const QString pasted = QStringLiteral("Bob\nquit\r\nbind w \"kill\"\t\x01 ");
   const QString held = QStringLiteral("Bobquitbind w \"kill\" ");
   enum class Way { Paste, Drop, Insert, SetText };
   for (Way way : {Way::Paste, Way::Drop, Way::Insert, Way::SetText}) {
     SCOPED_TRACE(int(way));
     QWidget window;
-    platform::TextBox box(&window, 0x00000000, 0x00C00000, QFont());
+    widgets::OneLineBox box(&window, 0x00000000, 0x00C00000, QFont());
     QStringList changes;
-    QObject::connect(&box, &platform::TextBox::Change, [&] { changes << box.Text(); });
+    QObject::connect(&box, &widgets::OneLineBox::changed, [&] { changes << box.text(); });
     window.show();
     switch (way) {
       case Way::Paste:
@@ -89,27 +96,27 @@ TEST(TextBox, ControlCharactersNeverGetIn) {
         box.insert(pasted);
         break;
       case Way::SetText:
-        box.SetText(pasted);
+        box.showText(pasted);
         break;
     }
-    EXPECT_EQ(box.Text(), held);
+    EXPECT_EQ(box.text(), held);
     EXPECT_EQ(changes, QStringList{held});  // one Change, already clean
   }
   // Typed after a paste, the next character lands where the cursor stands.
   QWidget window;
-  platform::TextBox box(&window, 0x00000000, 0x00C00000, QFont());
+  widgets::OneLineBox box(&window, 0x00000000, 0x00C00000, QFont());
   box.insert(QStringLiteral("a\r\nb"));
   box.setCursorPosition(1);
   box.insert(QStringLiteral("\nc"));
-  EXPECT_EQ(box.Text(), QStringLiteral("acb"));
+  EXPECT_EQ(box.text(), QStringLiteral("acb"));
   EXPECT_EQ(box.cursorPosition(), 2);
-  EXPECT_EQ(platform::OneLineText(QStringLiteral("\r\n\t\x1f\x20\x7f\u0435")),
+  EXPECT_EQ(platform::oneLineText(QStringLiteral("\r\n\t\x1f\x20\x7f\u0435")),
             QStringLiteral("\x20\x7f\u0435"));
 }
 
 // The system's own input box shows what its answer holds: a pasted line break
 // never appears in it.
-TEST(TextBox, InputBoxHoldsOneLine) {
+TEST(OneLineBox, InputBoxHoldsOneLine) {
   QString shown;
   QTimer::singleShot(0, [&] {
     QWidget* box = QApplication::activeModalWidget();
@@ -120,7 +127,7 @@ TEST(TextBox, InputBoxHoldsOneLine) {
     shown = line->text();
     QTest::keyClick(line, Qt::Key_Return);
   });
-  EXPECT_EQ(platform::InputBox(QStringLiteral("New key"), QString()), QStringLiteral("q"));
+  EXPECT_EQ(platform::askText(QStringLiteral("New key"), QString()), QStringLiteral("q"));
   EXPECT_EQ(shown, QStringLiteral("q"));
 }
 
@@ -136,10 +143,10 @@ TEST(Sounds, WaveResources) {
   };
   for (const Cue& c : cues) {
     SCOPED_TRACE(c.number);
-    const QByteArray wave = platform::LoadResData(c.number, QStringLiteral("Wav"));
+    const QByteArray wave = waveResource(c.number);
     EXPECT_EQ(wave.size(), c.fileSize);
     platform::WaveInfo info;
-    ASSERT_TRUE(platform::ReadWaveInfo(wave, info));
+    ASSERT_TRUE(platform::readWaveInfo(wave, info));
     EXPECT_TRUE(info.pcm);
     EXPECT_EQ(info.channels, c.channels);
     EXPECT_EQ(info.sampleRate, c.rate);
@@ -148,17 +155,15 @@ TEST(Sounds, WaveResources) {
     const double seconds = double(info.dataSize) / bytesPerSecond;
     EXPECT_NEAR(seconds, c.seconds, 0.01);  // lengths are given to the hundredth
   }
-  EXPECT_EQ(platform::LoadResData(4, QStringLiteral("WAV")),
-            platform::LoadResData(4, QStringLiteral("wav")));
 }
 
 TEST(Sounds, BrokenWaveHeaders) {
   platform::WaveInfo info;
-  EXPECT_FALSE(platform::ReadWaveInfo(QByteArray(), info));
-  EXPECT_FALSE(platform::ReadWaveInfo("RIFF\x10\0\0\0WAVEfmt ", info));
-  QByteArray cut = platform::LoadResData(1, QStringLiteral("Wav"));
+  EXPECT_FALSE(platform::readWaveInfo(QByteArray(), info));
+  EXPECT_FALSE(platform::readWaveInfo("RIFF\x10\0\0\0WAVEfmt ", info));
+  QByteArray cut = waveResource(1);
   cut.chop(10);  // the data chunk claims more than there is
-  EXPECT_FALSE(platform::ReadWaveInfo(cut, info));
+  EXPECT_FALSE(platform::readWaveInfo(cut, info));
 }
 
 class SoundCueTest : public testing_support::WizardTest {};
@@ -171,7 +176,7 @@ TEST_F(SoundCueTest, PlayClickKeepsTheBytesOfTheLastCue) {
 }
 
 TEST(Sounds, WithoutADeviceEveryCueIsSilentAndQuick) {
-  platform::SetSoundOutput(nullptr);
+  platform::setSoundOutput(nullptr);
   QElapsedTimer clock;
   clock.start();
   for (int n = 1; n <= 5; ++n) shell::playCue(shell::Cue(n));
@@ -192,13 +197,13 @@ TEST(Dialogs, SaveDialogSetUp) {
 }
 
 // A window whose button unloads it from inside its own handler.
-class SelfClosing : public platform::Form {
+class SelfClosing : public platform::AppWindow {
  public:
   SelfClosing() {
     Button = new QPushButton(this);
     connect(Button, &QPushButton::clicked, this, [this] {
-      platform::Unload(*this);
-      platform::DoEvents();  // must not take the window down under this handler
+      platform::unloadWindow(*this);
+      platform::runPendingEvents();  // must not take the window down under this handler
       stillHereAfterDoEvents = true;
       Button->setText(QStringLiteral("still here"));
     });
@@ -208,19 +213,19 @@ class SelfClosing : public platform::Form {
   static inline int loads = 0, unloads = 0;
 
  protected:
-  void Form_Load() override { ++loads; }
-  void Form_Unload() override { ++unloads; }
+  void onLoad() override { ++loads; }
+  void onUnload() override { ++unloads; }
 };
 
 class FormsTest : public testing_support::WizardTest {};
 
 TEST_F(FormsTest, OneInstanceLoadedOnFirstUseAndFreshAfterUnload) {
   SelfClosing::loads = SelfClosing::unloads = 0;
-  SelfClosing* first = &platform::The<SelfClosing>();
-  EXPECT_EQ(&platform::The<SelfClosing>(), first);
+  SelfClosing* first = &platform::instance<SelfClosing>();
+  EXPECT_EQ(&platform::instance<SelfClosing>(), first);
   EXPECT_EQ(SelfClosing::loads, 1);
   EXPECT_FALSE(first->isVisible());  // loaded unseen
-  platform::Show<SelfClosing>();
+  platform::showWindow<SelfClosing>();
   EXPECT_TRUE(first->isVisible());
 
   QPointer<SelfClosing> gone = first;
@@ -228,17 +233,17 @@ TEST_F(FormsTest, OneInstanceLoadedOnFirstUseAndFreshAfterUnload) {
   ASSERT_FALSE(gone.isNull());
   EXPECT_TRUE(gone->stillHereAfterDoEvents);
   EXPECT_EQ(SelfClosing::unloads, 1);
-  platform::Unload(*gone);  // a second unload does nothing
+  platform::unloadWindow(*gone);  // a second unload does nothing
   EXPECT_EQ(SelfClosing::unloads, 1);
-  platform::DoEvents();
+  platform::runPendingEvents();
   EXPECT_TRUE(gone.isNull());
 
-  platform::The<SelfClosing>();
+  platform::instance<SelfClosing>();
   EXPECT_EQ(SelfClosing::loads, 2);
 }
 
 TEST_F(FormsTest, ExceptionInAHandlerIsTheFatalReport) {
-  QPushButton* button = new QPushButton(&platform::The<SelfClosing>());
+  QPushButton* button = new QPushButton(&platform::instance<SelfClosing>());
   QObject::connect(button, &QPushButton::clicked, [] { throw std::runtime_error("boom"); });
   EXPECT_EXIT(QTest::mouseClick(button, Qt::LeftButton), ::testing::ExitedWithCode(1), "boom");
 }

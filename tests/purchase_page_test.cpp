@@ -14,7 +14,6 @@
 
 #include "platform/drag_runner.h"
 #include "platform/forms.h"
-#include "platform/resources.h"
 #include "purchase/keyboard_window.h"
 #include "purchase/weapons_window.h"
 #include "shell/main_window.h"
@@ -28,7 +27,7 @@ using purchase::WeaponsWindow;
 
 const QByteArray kHeader = "\r\n// [ Buy Weapons ] \r\n";
 
-QImage bitmap(int number) { return platform::LoadResPicture(QString::number(number)); }
+QImage bitmap(int number) { return QImage(QStringLiteral(":/pictures/%1.bmp").arg(number)); }
 
 // What a drag looked like while it ran.
 struct SeenDrag {
@@ -59,7 +58,7 @@ class PurchasePageTest : public testing_support::WizardTest {
   void SetUp() override {
     WizardTest::SetUp();
     shell::setPageOpener(shell::MenuPage::Purchase, purchase::showPurchasePage);
-    platform::Show<shell::MainWindow>();
+    platform::showWindow<shell::MainWindow>();
     fresh_ = TempFileBytes();
     QTest::mouseClick(mainWindow().purchaseLabel, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
   }
@@ -68,9 +67,9 @@ class PurchasePageTest : public testing_support::WizardTest {
     WizardTest::TearDown();
   }
 
-  shell::MainWindow& mainWindow() { return platform::The<shell::MainWindow>(); }
-  WeaponsWindow& weaponsWindow() { return platform::The<WeaponsWindow>(); }
-  KeyboardWindow& keyboardWindow() { return platform::The<KeyboardWindow>(); }
+  shell::MainWindow& mainWindow() { return platform::instance<shell::MainWindow>(); }
+  WeaponsWindow& weaponsWindow() { return platform::instance<WeaponsWindow>(); }
+  KeyboardWindow& keyboardWindow() { return platform::instance<KeyboardWindow>(); }
 
   void runPollTimers() {
     keyboardWindow().updateWriteButton();
@@ -472,9 +471,9 @@ TEST_F(PurchasePageTest, RoadOfOneKey) {
   EXPECT_EQ(keyboardWindow().keyList->itemText(keyboardWindow().keyList->currentIndex()),
             QStringLiteral("F2"));
   QTest::mouseClick(keyboardWindow().doneButton, Qt::LeftButton);
-  platform::DoEvents();
+  platform::runPendingEvents();
   EXPECT_EQ(TempFileBytes(), fresh_ + kHeader + "bind \"F1\" \"1-1;4-2;reset\"\r\n");
-  EXPECT_FALSE(mainWindow().purchaseLabel->Enabled());
+  EXPECT_FALSE(mainWindow().purchaseLabel->isActive());
   EXPECT_TRUE(mainWindow().isInUse());
   EXPECT_EQ(Cues(), std::vector<int>{shell::MenuCue});
 }
@@ -483,11 +482,11 @@ TEST_F(PurchasePageTest, DoneOfTheWeaponsWindowClosesBoth) {
   QPointer<WeaponsWindow> weapons = &weaponsWindow();
   QPointer<KeyboardWindow> keys = &keyboardWindow();
   QTest::mouseClick(weaponsWindow().doneButton, Qt::LeftButton);
-  platform::DoEvents();
+  platform::runPendingEvents();
   EXPECT_TRUE(weapons.isNull());
   EXPECT_TRUE(keys.isNull());
   EXPECT_EQ(TempFileBytes(), fresh_ + kHeader);
-  EXPECT_FALSE(mainWindow().purchaseLabel->Enabled());
+  EXPECT_FALSE(mainWindow().purchaseLabel->isActive());
   EXPECT_TRUE(mainWindow().isInUse());
   // The label stays grey: the page does not open again.
   QTest::mouseClick(mainWindow().purchaseLabel, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));

@@ -16,9 +16,10 @@
 #include "pages/sound_page.h"
 #include "pages/video_page.h"
 #include "platform/forms.h"
-#include "platform/inputs.h"
 #include "shell/main_window.h"
 #include "support/wizard_test.h"
+#include "widgets/caption.h"
+#include "widgets/drop_down_list.h"
 
 namespace {
 
@@ -94,10 +95,11 @@ class SettingsPagesTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {
     WizardTest::SetUp();
-    shell::setPageOpener(shell::MenuPage::Video, [] { platform::Show<pages::VideoPage>(); });
-    shell::setPageOpener(shell::MenuPage::Sound, [] { platform::Show<pages::SoundPage>(); });
-    shell::setPageOpener(shell::MenuPage::Player, [] { platform::Show<pages::PlayerPage>(); });
-    platform::Show<shell::MainWindow>();
+    shell::setPageOpener(shell::MenuPage::Video, [] { platform::showWindow<pages::VideoPage>(); });
+    shell::setPageOpener(shell::MenuPage::Sound, [] { platform::showWindow<pages::SoundPage>(); });
+    shell::setPageOpener(shell::MenuPage::Player,
+                         [] { platform::showWindow<pages::PlayerPage>(); });
+    platform::showWindow<shell::MainWindow>();
     fresh_ = TempFileBytes();
   }
   void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3)); }
@@ -110,42 +112,42 @@ class SettingsPagesTest : public testing_support::WizardTest {
                         QPoint(3, w->arrows->height() - 3));
     }
   }
-  shell::MainWindow& Main() { return platform::The<shell::MainWindow>(); }
+  shell::MainWindow& Main() { return platform::instance<shell::MainWindow>(); }
   QByteArray fresh_;
 };
 
 TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
   click(Main().playerLabel);  // Игрока
-  pages::PlayerPage& player = platform::The<pages::PlayerPage>();
+  pages::PlayerPage& player = platform::instance<pages::PlayerPage>();
   EXPECT_EQ(player.sideSpeedCaption->text(),
             QStringLiteral("Скорость смешения игрока влево и вправо"));
   pressUp(player.forwardSpeedValue, 40);  // to the limit: the page writes 800
   pressDown(player.backSpeedValue, 1);
-  player.rightHandList->SetListIndex(0);
+  player.rightHandList->setCurrentIndex(0);
   click(player.doneButton);
 
   click(Main().videoLabel);  // Видео
-  pages::VideoPage& video = platform::The<pages::VideoPage>();
+  pages::VideoPage& video = platform::instance<pages::VideoPage>();
   EXPECT_EQ(video.rowCaptions.size(), 12);
   EXPECT_EQ(video.rowCaptions[7]->text(), QString::fromUtf8("Поддержка \xD0\x9C\xD0\x9C\xD0\xA5"));
   pressUp(video.gammaValue, 4);
   pressDown(video.brightnessValue, 1);
   pressUp(video.decalsValue, 2);
-  video.bloodList->SetListIndex(0);
-  video.smokeRealismList->SetListIndex(2);
+  video.bloodList->setCurrentIndex(0);
+  video.smokeRealismList->setCurrentIndex(2);
   click(video.doneButton);
 
   click(Main().soundLabel);  // Аудио
-  pages::SoundPage& sound = platform::The<pages::SoundPage>();
-  EXPECT_EQ(sound.volumeValue->valueBox->Text(), QStringLiteral("0%"));
+  pages::SoundPage& sound = platform::instance<pages::SoundPage>();
+  EXPECT_EQ(sound.volumeValue->valueBox->text(), QStringLiteral("0%"));
   pressUp(sound.volumeValue, 37);
-  sound.effects3dList->SetListIndex(1);
+  sound.effects3dList->setCurrentIndex(1);
   click(sound.doneButton);
 
   EXPECT_EQ(dialogs_.boxes.size(), 1u);  // the speed's limit message
-  EXPECT_FALSE(Main().videoLabel->Enabled());
-  EXPECT_FALSE(Main().soundLabel->Enabled());
-  EXPECT_FALSE(Main().playerLabel->Enabled());
+  EXPECT_FALSE(Main().videoLabel->isActive());
+  EXPECT_FALSE(Main().soundLabel->isActive());
+  EXPECT_FALSE(Main().playerLabel->isActive());
   EXPECT_EQ(
       TempFileBytes(),
       fresh_ +
@@ -171,24 +173,25 @@ TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
 
 TEST_F(SettingsPagesTest, StartingIndexes) {
   click(Main().videoLabel);
-  pages::VideoPage& v = platform::The<pages::VideoPage>();
-  EXPECT_EQ((std::vector<int>{v.crosshairList->ListIndex(), v.hiModelsList->ListIndex(),
-                              v.dynamicLightList->ListIndex(), v.mmxList->ListIndex(),
-                              v.smokeRealismList->ListIndex(), v.bloodList->ListIndex(),
-                              v.mode3dfxList->ListIndex()}),
+  pages::VideoPage& v = platform::instance<pages::VideoPage>();
+  EXPECT_EQ((std::vector<int>{v.crosshairList->currentIndex(), v.hiModelsList->currentIndex(),
+                              v.dynamicLightList->currentIndex(), v.mmxList->currentIndex(),
+                              v.smokeRealismList->currentIndex(), v.bloodList->currentIndex(),
+                              v.mode3dfxList->currentIndex()}),
             (std::vector<int>{0, 1, 1, 1, 0, 1, 1}));
   click(v.doneButton);
   click(Main().soundLabel);
-  pages::SoundPage& s = platform::The<pages::SoundPage>();
-  EXPECT_EQ((std::vector<int>{s.hiSoundList->ListIndex(), s.load8bitList->ListIndex(),
-                              s.effects3dList->ListIndex(), s.voiceMessagesList->ListIndex()}),
-            (std::vector<int>{1, 0, 0, 1}));
-  EXPECT_EQ(s.load8bitList->List(0), QStringLiteral("Да"));
+  pages::SoundPage& s = platform::instance<pages::SoundPage>();
+  EXPECT_EQ(
+      (std::vector<int>{s.hiSoundList->currentIndex(), s.load8bitList->currentIndex(),
+                        s.effects3dList->currentIndex(), s.voiceMessagesList->currentIndex()}),
+      (std::vector<int>{1, 0, 0, 1}));
+  EXPECT_EQ(s.load8bitList->itemText(0), QStringLiteral("Да"));
   click(s.doneButton);
   click(Main().playerLabel);
-  pages::PlayerPage& p = platform::The<pages::PlayerPage>();
-  EXPECT_EQ((std::vector<int>{p.bobList->ListIndex(), p.observerCrosshairList->ListIndex(),
-                              p.rightHandList->ListIndex()}),
+  pages::PlayerPage& p = platform::instance<pages::PlayerPage>();
+  EXPECT_EQ((std::vector<int>{p.bobList->currentIndex(), p.observerCrosshairList->currentIndex(),
+                              p.rightHandList->currentIndex()}),
             (std::vector<int>{1, 0, 1}));
 }
 
@@ -198,9 +201,9 @@ class EveryPageTest : public testing_support::WizardTest {
   void SetUp() override {
     WizardTest::SetUp();
     app::registerPages();
-    platform::Show<shell::MainWindow>();
+    platform::showWindow<shell::MainWindow>();
   }
-  shell::MainWindow& Main() { return platform::The<shell::MainWindow>(); }
+  shell::MainWindow& Main() { return platform::instance<shell::MainWindow>(); }
 };
 
 using Stops = std::vector<std::pair<std::string, QWidget*>>;
@@ -222,13 +225,13 @@ std::string nameOf(const Stops& stops, QWidget* w) {
 TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
   struct Walk {
     const char* page;
-    platform::Label* shell::MainWindow::*menu;
+    widgets::Caption* shell::MainWindow::*menu;
     std::function<Stops()> order;
   };
   const Walk walks[] = {
       {"video", &shell::MainWindow::videoLabel,
        [] {
-         pages::VideoPage& p = platform::The<pages::VideoPage>();
+         pages::VideoPage& p = platform::instance<pages::VideoPage>();
          Stops s;
          addValue(s, "gammaValue", p.gammaValue);
          addValue(s, "brightnessValue", p.brightnessValue);
@@ -247,7 +250,7 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
        }},
       {"mouse", &shell::MainWindow::mouseLabel,
        [] {
-         pages::MousePage& p = platform::The<pages::MousePage>();
+         pages::MousePage& p = platform::instance<pages::MousePage>();
          Stops s;
          addValue(s, "sensitivityValue", p.sensitivityValue);
          addValue(s, "zoomSensitivityValue", p.zoomSensitivityValue);
@@ -261,7 +264,7 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
        }},
       {"sound", &shell::MainWindow::soundLabel,
        [] {
-         pages::SoundPage& p = platform::The<pages::SoundPage>();
+         pages::SoundPage& p = platform::instance<pages::SoundPage>();
          Stops s;
          addValue(s, "volumeValue", p.volumeValue);
          s.insert(s.end(), {{"load8bitList", p.load8bitList}, {"hiSoundList", p.hiSoundList}});
@@ -273,7 +276,7 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
        }},
       {"player", &shell::MainWindow::playerLabel,
        [] {
-         pages::PlayerPage& p = platform::The<pages::PlayerPage>();
+         pages::PlayerPage& p = platform::instance<pages::PlayerPage>();
          Stops s{{"bobList", p.bobList}, {"observerCrosshairList", p.observerCrosshairList}};
          addValue(s, "backSpeedValue", p.backSpeedValue);
          addValue(s, "forwardSpeedValue", p.forwardSpeedValue);
@@ -283,7 +286,7 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
        }},
       {"other", &shell::MainWindow::otherLabel,
        [] {
-         pages::OtherPage& p = platform::The<pages::OtherPage>();
+         pages::OtherPage& p = platform::instance<pages::OtherPage>();
          Stops s{{"nameBox", p.nameBox},
                  {"serverNameBox", p.serverNameBox},
                  {"consoleMessagesList", p.consoleMessagesList},
@@ -327,7 +330,7 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     EXPECT_EQ(nameOf(order, QApplication::focusWidget()), "doneButton");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // presses Done
-    EXPECT_FALSE((Main().*walk.menu)->Enabled());
+    EXPECT_FALSE((Main().*walk.menu)->isActive());
   }
 }
 
@@ -336,20 +339,20 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
 TEST_F(EveryPageTest, OpenListsShowTheirOwnColours) {
   struct Page {
     const char* name;
-    platform::Label* shell::MainWindow::*menu;
+    widgets::Caption* shell::MainWindow::*menu;
     pages::SettingsPage& (*window)();
   };
   const Page menus[] = {
       {"video", &shell::MainWindow::videoLabel,
-       []() -> pages::SettingsPage& { return platform::The<pages::VideoPage>(); }},
+       []() -> pages::SettingsPage& { return platform::instance<pages::VideoPage>(); }},
       {"mouse", &shell::MainWindow::mouseLabel,
-       []() -> pages::SettingsPage& { return platform::The<pages::MousePage>(); }},
+       []() -> pages::SettingsPage& { return platform::instance<pages::MousePage>(); }},
       {"sound", &shell::MainWindow::soundLabel,
-       []() -> pages::SettingsPage& { return platform::The<pages::SoundPage>(); }},
+       []() -> pages::SettingsPage& { return platform::instance<pages::SoundPage>(); }},
       {"player", &shell::MainWindow::playerLabel,
-       []() -> pages::SettingsPage& { return platform::The<pages::PlayerPage>(); }},
+       []() -> pages::SettingsPage& { return platform::instance<pages::PlayerPage>(); }},
       {"other", &shell::MainWindow::otherLabel,
-       []() -> pages::SettingsPage& { return platform::The<pages::OtherPage>(); }},
+       []() -> pages::SettingsPage& { return platform::instance<pages::OtherPage>(); }},
   };
   const QColor black(0, 0, 0), text(0, 0, 0xC0);
   for (const Page& page : menus) {
@@ -357,9 +360,9 @@ TEST_F(EveryPageTest, OpenListsShowTheirOwnColours) {
     QTest::mouseClick(Main().*page.menu, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
     pages::SettingsPage& window = page.window();
     ASSERT_TRUE(window.isVisible());
-    const auto lists = window.findChildren<platform::ComboBox*>();
+    const auto lists = window.findChildren<widgets::DropDownList*>();
     ASSERT_FALSE(lists.isEmpty());
-    for (platform::ComboBox* list : lists) {
+    for (widgets::DropDownList* list : lists) {
       list->showPopup();
       QAbstractItemView* view = list->view();
       QWidget* popup = view->window();
@@ -381,9 +384,9 @@ TEST_F(EveryPageTest, OpenListsShowTheirOwnColours) {
           }
         }
       }
-      EXPECT_GT(textPixels, 0) << list->List(0).toStdString();
-      EXPECT_GT(blackPixels, textPixels) << list->List(0).toStdString();
-      EXPECT_EQ(otherPixels, 0) << list->List(0).toStdString();
+      EXPECT_GT(textPixels, 0) << list->itemText(0).toStdString();
+      EXPECT_GT(blackPixels, textPixels) << list->itemText(0).toStdString();
+      EXPECT_EQ(otherPixels, 0) << list->itemText(0).toStdString();
       list->hidePopup();
     }
     QTest::mouseClick(window.doneButton, Qt::LeftButton);

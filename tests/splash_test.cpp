@@ -90,13 +90,13 @@ TEST_F(StartUpTest, SplashForASecondThenTheMainWindowWithTheFileReady) {
   EXPECT_FALSE(mainShownEarly);
   EXPECT_GE(shownAfter, 950);
   EXPECT_EQ(fileWhenShown.size(), 3859);
-  EXPECT_TRUE(platform::The<shell::MainWindow>().isVisible());
+  EXPECT_TRUE(platform::instance<shell::MainWindow>().isVisible());
   for (QWidget* w : QApplication::topLevelWidgets()) {
     if (qobject_cast<shell::SplashWindow*>(w)) {
       EXPECT_FALSE(w->isVisible());
     }
   }
-  platform::DoEvents();
+  platform::runPendingEvents();
   bool splashLeft = false;
   for (QWidget* w : QApplication::topLevelWidgets()) {
     splashLeft |= qobject_cast<shell::SplashWindow*>(w) != nullptr;

@@ -52,7 +52,7 @@ enum class Answer { Ok, CloseCommand };
   QTimer::singleShot(5000, [] { std::_Exit(3); });  // still running with the box answered
   app::registerPages();
   shell::startUp();
-  for (;;) platform::DoEvents();
+  for (;;) platform::runPendingEvents();
 }
 
 // The process of the death test runs the test again from its top; it finds the

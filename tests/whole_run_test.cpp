@@ -33,7 +33,7 @@
 
 namespace {
 
-using platform::The;
+using platform::instance;
 
 void Click(QWidget* w, Qt::MouseButton button = Qt::LeftButton, QPoint at = QPoint(3, 3)) {
   QTest::mouseClick(w, button, Qt::NoModifier, at);
@@ -56,15 +56,15 @@ void Type(QWidget* w, const QString& text) {
 
 // The controls page: where box i lies in the page once its row is in view.
 QPoint BoxInView(int i) {
-  bindings::ControlsPage& p = The<bindings::ControlsPage>();
+  bindings::ControlsPage& p = instance<bindings::ControlsPage>();
   QWidget* box = p.keyBoxes[std::size_t(i)];
   const int top = box->mapTo(p.rowPanel, QPoint()).y() * 15;
   p.scrollBar->setValue(std::clamp(top - 3000, 0, p.scrollBar->maximum()));
   return box->mapTo(&p, box->rect().center());
 }
 void ArmBox(int i) {
-  QTest::mouseDClick(The<bindings::ControlsPage>().windowHandle(), Qt::LeftButton, Qt::NoModifier,
-                     BoxInView(i));
+  QTest::mouseDClick(instance<bindings::ControlsPage>().windowHandle(), Qt::LeftButton,
+                     Qt::NoModifier, BoxInView(i));
 }
 
 // Offscreen there is no real drag: a started drag is delivered to the slot as
@@ -81,73 +81,73 @@ Qt::DropAction DeliverToSlot(QDrag& drag, Qt::DropActions allowed) {
   return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
 }
 void DropWeapon(int picture, int slot) {
-  dropTarget = The<purchase::KeyboardWindow>().keySlots[std::size_t(slot)];
-  QWidget* from = The<purchase::WeaponsWindow>().weaponPicture(picture);
+  dropTarget = instance<purchase::KeyboardWindow>().keySlots[std::size_t(slot)];
+  QWidget* from = instance<purchase::WeaponsWindow>().weaponPicture(picture);
   QTest::mousePress(from, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
   QTest::mouseRelease(from, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
 }
 
-shell::MainWindow& Main() { return The<shell::MainWindow>(); }
-void Menu(platform::Label* label) { Click(label, Qt::LeftButton, QPoint(2, 2)); }
+shell::MainWindow& Main() { return instance<shell::MainWindow>(); }
+void Menu(widgets::Caption* label) { Click(label, Qt::LeftButton, QPoint(2, 2)); }
 
 // The player's steps; each runs from inside the fire loop, a little after the one before.
 std::vector<std::function<void()>> Script() {
   return {
       [] { Menu(Main().otherLabel); },  // Остальные
       [] {
-        pages::OtherPage& p = The<pages::OtherPage>();
+        pages::OtherPage& p = instance<pages::OtherPage>();
         Type(p.nameBox, QStringLiteral("Вася"));
         SpinUp(p.sayTextTimeValue, 25);
-        p.connectionList->SetListIndex(1);
+        p.connectionList->setCurrentIndex(1);
         Click(p.consoleColorPicker->redArrows, Qt::LeftButton,
               QPoint(4, p.consoleColorPicker->redArrows->height() - 3));
         Click(p.doneButton);
       },
       [] { Menu(Main().purchaseLabel); },  // Закупка оружия
       [] {
-        The<purchase::WeaponsWindow>().classOption(1)->click();       // pistols
-        The<purchase::KeyboardWindow>().keyList->setCurrentIndex(0);  // F1
+        instance<purchase::WeaponsWindow>().classOption(1)->click();       // pistols
+        instance<purchase::KeyboardWindow>().keyList->setCurrentIndex(0);  // F1
       },
       [] { DropWeapon(1, 0); },
-      [] { The<purchase::WeaponsWindow>().classOption(4)->click(); },  // rifles
+      [] { instance<purchase::WeaponsWindow>().classOption(4)->click(); },  // rifles
       [] { DropWeapon(15, 7); },
-      [] { Click(The<purchase::KeyboardWindow>().writeButton); },  // Запись
-      [] { Click(The<purchase::KeyboardWindow>().doneButton); },   // Done
-      [] { Menu(Main().mouseLabel); },                             // Мышки
+      [] { Click(instance<purchase::KeyboardWindow>().writeButton); },  // Запись
+      [] { Click(instance<purchase::KeyboardWindow>().doneButton); },   // Done
+      [] { Menu(Main().mouseLabel); },                                  // Мышки
       [] {
-        pages::MousePage& p = The<pages::MousePage>();
+        pages::MousePage& p = instance<pages::MousePage>();
         SpinUp(p.sensitivityValue, 15);
-        p.yawReverseList->SetListIndex(1);
+        p.yawReverseList->setCurrentIndex(1);
         Click(p.doneButton);
       },
       [] { Menu(Main().controlsLabel); },  // Управление
       [] { ArmBox(0); },
-      [] { QTest::keyClick(The<bindings::ControlsPage>().windowHandle(), Qt::Key_A); },
+      [] { QTest::keyClick(instance<bindings::ControlsPage>().windowHandle(), Qt::Key_A); },
       [] { ArmBox(8); },
-      [] { QTest::keyClick(The<bindings::ControlsPage>().windowHandle(), Qt::Key_PageUp); },
+      [] { QTest::keyClick(instance<bindings::ControlsPage>().windowHandle(), Qt::Key_PageUp); },
       [] { ArmBox(55); },
       [] {
-        QTest::mousePress(The<bindings::ControlsPage>().windowHandle(), Qt::RightButton,
+        QTest::mousePress(instance<bindings::ControlsPage>().windowHandle(), Qt::RightButton,
                           Qt::NoModifier, BoxInView(55));
       },
-      [] { Click(The<bindings::ControlsPage>().doneButton); },
+      [] { Click(instance<bindings::ControlsPage>().doneButton); },
       [] { Menu(Main().soundLabel); },  // Аудио
       [] {
-        pages::SoundPage& p = The<pages::SoundPage>();
+        pages::SoundPage& p = instance<pages::SoundPage>();
         SpinUp(p.volumeValue, 50);
-        p.hiSoundList->SetListIndex(0);
+        p.hiSoundList->setCurrentIndex(0);
         Click(p.doneButton);
       },
       [] { Menu(Main().videoLabel); },  // Видео
       [] {
-        pages::VideoPage& p = The<pages::VideoPage>();
+        pages::VideoPage& p = instance<pages::VideoPage>();
         SpinUp(p.gammaValue, 2);
-        p.mode3dfxList->SetListIndex(0);
+        p.mode3dfxList->setCurrentIndex(0);
         Click(p.doneButton);
       },
       [] { Menu(Main().playerLabel); },  // Игрока
       [] {
-        pages::PlayerPage& p = The<pages::PlayerPage>();
+        pages::PlayerPage& p = instance<pages::PlayerPage>();
         SpinDown(p.forwardSpeedValue, 5);
         Click(p.doneButton);
       },
@@ -163,8 +163,8 @@ std::vector<std::function<void()>> Script() {
   static testing_support::FakeSound sound;
   const QString savePath = QDir(folder).filePath(QStringLiteral("saved.cfg"));
   dialogs.saveAnswers.push_back(savePath);
-  platform::SetDialogs(&dialogs);
-  platform::SetSoundOutput(&sound);
+  platform::setDialogs(&dialogs);
+  platform::setSoundOutput(&sound);
   platform::setDragRunner(DeliverToSlot);
 
   app::registerPages();
@@ -179,7 +179,7 @@ std::vector<std::function<void()>> Script() {
   });
   driver.start();
   QTimer::singleShot(30000, [] { std::_Exit(3); });  // a script that never ends the program
-  for (;;) platform::DoEvents();                     // the fire loop takes over at the first tick
+  for (;;) platform::runPendingEvents();             // the fire loop takes over at the first tick
 }
 
 TEST(WholeRun, EveryPageInThePlayersOrderThenSaveEndsTheProgram) {

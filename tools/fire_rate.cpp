@@ -30,13 +30,13 @@ int main(int argc, char** argv) {
   app::registerPages();
   shell::startUp();
 
-  shell::MainWindow& main = platform::The<shell::MainWindow>();
+  shell::MainWindow& main = platform::instance<shell::MainWindow>();
   for (shell::MenuPage page :
        {shell::MenuPage::Video, shell::MenuPage::Sound, shell::MenuPage::Player,
         shell::MenuPage::Mouse, shell::MenuPage::Controls, shell::MenuPage::Other,
         shell::MenuPage::Purchase}) {
-    platform::Label* label = main.menuLabel(page);
-    QObject::connect(label, &platform::Label::Click, [label, &main] {
+    widgets::Caption* label = main.menuLabel(page);
+    QObject::connect(label, &widgets::Caption::clicked, [label, &main] {
       std::printf("click %s at %lld us, frame %llu\n", label->text().toUtf8().constData(),
                   wallMicroseconds(), static_cast<unsigned long long>(main.fireFrames()));
       std::fflush(stdout);
@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
       std::printf("mean: %.0f frames a second (%.1f us a frame)\n", double(now - first) / span,
                   span * 1e6 / double(now - first));
       std::fflush(stdout);
-      platform::End();
+      platform::endProgram();
     }
   });
   second.start(1000);

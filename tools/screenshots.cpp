@@ -33,14 +33,14 @@ namespace {
 // Offscreen there is nothing to hear.
 class Silence : public platform::SoundOutput {
  public:
-  std::int32_t PlayFromMemory(const QByteArray&) override { return 1; }
+  void play(const QByteArray&) override {}
 };
 
 QString out_dir;
 int failures = 0;
 
 void Save(QWidget& window, const QString& name) {
-  platform::DoEvents();
+  platform::runPendingEvents();
   const QString path = QDir(out_dir).filePath(name + QStringLiteral(".png"));
   if (window.grab().save(path)) {
     std::printf("%s  %dx%d\n", qPrintable(path), window.width(), window.height());
@@ -60,13 +60,13 @@ void Click(QWidget* widget) {
   QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
                       Qt::NoModifier);
   QApplication::sendEvent(widget, &release);
-  platform::DoEvents();
+  platform::runPendingEvents();
 }
 
 // Some frames of flames on the strip, as the held-back loop would draw them.
 void BurnAWhile(shell::MainWindow& main) {
   platform::Random random;
-  QImage& strip = main.fireStrip->DrawingSurface();
+  QImage& strip = main.fireStrip->drawingSurface();
   auto next = [&random] { return random.Next(); };
   for (int frame = 0; frame < 80; ++frame) {
     shell::fireFrame(main.fireGrid, next, [&strip](int x, int y, std::uint32_t bgr) {
@@ -76,7 +76,7 @@ void BurnAWhile(shell::MainWindow& main) {
       }
     });
   }
-  main.fireStrip->Refresh();
+  main.fireStrip->repaint();
 }
 
 }  // namespace
@@ -102,7 +102,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   Silence silence;
-  platform::SetSoundOutput(&silence);
+  platform::setSoundOutput(&silence);
   shell::MainWindow::holdFireLoop(true);
   app::registerPages();
 
@@ -115,57 +115,57 @@ int main(int argc, char** argv) {
     }
   });
   shell::startUp();
-  platform::DoEvents();
+  platform::runPendingEvents();
 
-  shell::MainWindow& main = platform::The<shell::MainWindow>();
+  shell::MainWindow& main = platform::instance<shell::MainWindow>();
   BurnAWhile(main);
   Save(main, QStringLiteral("MainWindow"));
 
   // Each page through its menu label, grabbed, then completed with its Done.
   const struct {
-    platform::Label* label;
+    widgets::Caption* label;
     std::function<void()> grabAndClose;
   } pages[] = {
       {main.videoLabel,
        [] {
-         auto& p = platform::The<pages::VideoPage>();
+         auto& p = platform::instance<pages::VideoPage>();
          Save(p, QStringLiteral("VideoPage"));
          Click(p.doneButton);
        }},
       {main.soundLabel,
        [] {
-         auto& p = platform::The<pages::SoundPage>();
+         auto& p = platform::instance<pages::SoundPage>();
          Save(p, QStringLiteral("SoundPage"));
          Click(p.doneButton);
        }},
       {main.playerLabel,
        [] {
-         auto& p = platform::The<pages::PlayerPage>();
+         auto& p = platform::instance<pages::PlayerPage>();
          Save(p, QStringLiteral("PlayerPage"));
          Click(p.doneButton);
        }},
       {main.mouseLabel,
        [] {
-         auto& p = platform::The<pages::MousePage>();
+         auto& p = platform::instance<pages::MousePage>();
          Save(p, QStringLiteral("MousePage"));
          Click(p.doneButton);
        }},
       {main.controlsLabel,
        [] {
-         auto& p = platform::The<bindings::ControlsPage>();
+         auto& p = platform::instance<bindings::ControlsPage>();
          Save(p, QStringLiteral("ControlsPage"));
          Click(p.doneButton);
        }},
       {main.otherLabel,
        [] {
-         auto& p = platform::The<pages::OtherPage>();
+         auto& p = platform::instance<pages::OtherPage>();
          Save(p, QStringLiteral("OtherPage"));
          Click(p.doneButton);
        }},
       {main.purchaseLabel,
        [] {
-         auto& weapons = platform::The<purchase::WeaponsWindow>();
-         auto& keys = platform::The<purchase::KeyboardWindow>();
+         auto& weapons = platform::instance<purchase::WeaponsWindow>();
+         auto& keys = platform::instance<purchase::KeyboardWindow>();
          Save(weapons, QStringLiteral("WeaponsWindow"));
          Save(keys, QStringLiteral("KeyboardWindow"));
          // One class shown, as the player sees it after a choice.
@@ -184,7 +184,7 @@ int main(int argc, char** argv) {
     page.grabAndClose();
   }
   Save(main, QStringLiteral("MainWindow_done"));
-  platform::SetSoundOutput(nullptr);
-  platform::DestroyAllForms();
+  platform::setSoundOutput(nullptr);
+  platform::destroyAllWindows();
   return failures == 0 ? 0 : 1;
 }

@@ -14,12 +14,12 @@ namespace app {
 
 void registerPages() {
   using shell::MenuPage;
-  shell::setPageOpener(MenuPage::Video, [] { platform::Show<pages::VideoPage>(); });
-  shell::setPageOpener(MenuPage::Sound, [] { platform::Show<pages::SoundPage>(); });
-  shell::setPageOpener(MenuPage::Player, [] { platform::Show<pages::PlayerPage>(); });
-  shell::setPageOpener(MenuPage::Mouse, [] { platform::Show<pages::MousePage>(); });
-  shell::setPageOpener(MenuPage::Controls, [] { platform::Show<bindings::ControlsPage>(); });
-  shell::setPageOpener(MenuPage::Other, [] { platform::Show<pages::OtherPage>(); });
+  shell::setPageOpener(MenuPage::Video, [] { platform::showWindow<pages::VideoPage>(); });
+  shell::setPageOpener(MenuPage::Sound, [] { platform::showWindow<pages::SoundPage>(); });
+  shell::setPageOpener(MenuPage::Player, [] { platform::showWindow<pages::PlayerPage>(); });
+  shell::setPageOpener(MenuPage::Mouse, [] { platform::showWindow<pages::MousePage>(); });
+  shell::setPageOpener(MenuPage::Controls, [] { platform::showWindow<bindings::ControlsPage>(); });
+  shell::setPageOpener(MenuPage::Other, [] { platform::showWindow<pages::OtherPage>(); });
   shell::setPageOpener(MenuPage::Purchase, purchase::showPurchasePage);
 }
 

@@ -40,19 +40,19 @@ constexpr twips::Rect inRow(const twips::Rect& first, int row) {
   return {first.left, first.top + kRowPitch * row, first.width, first.height};
 }
 
-platform::Label* makeHeader(QWidget* parent, const QString& text, const twips::Rect& place) {
-  auto* header = new platform::Label(parent, text, palette::kGreen, fonts::comicFont(14.25, true));
+widgets::Caption* makeHeader(QWidget* parent, const QString& text, const twips::Rect& place) {
+  auto* header = new widgets::Caption(parent, text, palette::kGreen, fonts::comicFont(14.25, true));
   twips::place(header, place);
   return header;
 }
 
 }  // namespace
 
-ControlsPage::ControlsPage() : platform::Form(StartUpPosition::CenterScreen) {
+ControlsPage::ControlsPage() : platform::AppWindow(StartUpPosition::CenterScreen) {
   // No title bar, no border: the page closes only through "Done".
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-  setFixedSize(platform::TwipsToPixels(kPageWidth), platform::TwipsToPixels(kPageHeight));
-  platform::SetBackColor(this, palette::kBlack);
+  setFixedSize(platform::twipsToPixels(kPageWidth), platform::twipsToPixels(kPageHeight));
+  platform::setBackColor(this, palette::kBlack);
 
   outline = shell::makeOutline(this, kOutline.width, kOutline.height);
 
@@ -60,22 +60,22 @@ ControlsPage::ControlsPage() : platform::Form(StartUpPosition::CenterScreen) {
   keyHeader = makeHeader(this, QStringLiteral("Key"), kKeyHeader);
   alternateHeader = makeHeader(this, QStringLiteral("Altenate"), kAlternateHeader);
 
-  viewport = new platform::PictureBox(this, palette::kBlack);
+  viewport = new widgets::PictureBox(this, palette::kBlack);
   twips::place(viewport, kViewport);
-  rowPanel = new platform::PictureBox(viewport, palette::kBlack);
+  rowPanel = new widgets::PictureBox(viewport, palette::kBlack);
   twips::place(rowPanel, kRowPanel);
 
   for (int g = 0; g < int(groupFrames.size()); ++g) {
     const ActionGroup& group = kActionGroups[g];
-    groupFrames[g] = new platform::Panel(rowPanel, palette::kBlack);
+    groupFrames[g] = new widgets::Panel(rowPanel, palette::kBlack);
     twips::place(groupFrames[g], {kFrameLeft, group.top, group.width, group.height});
   }
 
   for (int action = 0; action < kActionCount; ++action) {
     // Black until the page loads, then orange.
-    actionCaptions[action] = new platform::Label(groupFrames[groupOfAction(action)],
-                                                 QString::fromUtf16(kBindActions[action].caption),
-                                                 palette::kBlack, fonts::comicFont(9.75, true));
+    actionCaptions[action] = new widgets::Caption(groupFrames[groupOfAction(action)],
+                                                  QString::fromUtf16(kBindActions[action].caption),
+                                                  palette::kBlack, fonts::comicFont(9.75, true));
     twips::place(actionCaptions[action], inRow(kActionCaption, rowOfAction(action)));
   }
 
@@ -93,7 +93,7 @@ ControlsPage::ControlsPage() : platform::Form(StartUpPosition::CenterScreen) {
     auto* keyBox = new KeyCaptureBox(frameOfBox(box), palette::kLavender, palette::kDarkRed,
                                      fonts::comicFont(9.75, true));
     twips::place(keyBox, inRow(isPrimary(box) ? kPrimaryBox : kAlternateBox, rowOfBox(box)));
-    keyBox->SetLocked(true);
+    keyBox->setLocked(true);
     keyBox->setCapturing(false);
     keyBoxes[box] = keyBox;
     connect(keyBox, &KeyCaptureBox::keyPressed, this,
@@ -101,7 +101,7 @@ ControlsPage::ControlsPage() : platform::Form(StartUpPosition::CenterScreen) {
     connect(keyBox, &KeyCaptureBox::keyReleased, this, [this, box](int) { endCapture(box); });
     connect(keyBox, &KeyCaptureBox::mousePressed, this,
             [this, box](Qt::MouseButton button) { captureMouseButton(box, button); });
-    connect(keyBox, &platform::TextBox::Change, this, [this, box] { onBoxTextChanged(box); });
+    connect(keyBox, &widgets::OneLineBox::changed, this, [this, box] { onBoxTextChanged(box); });
     connect(keyBox, &KeyCaptureBox::focusLost, this, [this, box] { disarmBox(box); });
   }
 
@@ -117,10 +117,10 @@ ControlsPage::ControlsPage() : platform::Form(StartUpPosition::CenterScreen) {
   QPalette barColors = scrollBar->palette();
   for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
     for (auto role : {QPalette::Button, QPalette::Window, QPalette::Base}) {
-      barColors.setColor(group, role, platform::BgrColor(palette::kGrey));
+      barColors.setColor(group, role, platform::bgrColor(palette::kGrey));
     }
     for (auto role : {QPalette::ButtonText, QPalette::WindowText}) {
-      barColors.setColor(group, role, platform::BgrColor(palette::kDarkGrey));
+      barColors.setColor(group, role, platform::bgrColor(palette::kDarkGrey));
     }
   }
   scrollBar->setPalette(barColors);
@@ -136,13 +136,13 @@ ControlsPage::~ControlsPage() {
   for (KeyCaptureBox* keyBox : keyBoxes) keyBox->disconnect(this);
 }
 
-void ControlsPage::Form_Load() {
+void ControlsPage::onLoad() {
   rowPanel->move(rowPanel->x(), 0);
   // The panel's last row comes into view at the end of the bar.
   scrollBar->setMaximum(kRowPanel.height - kScrollBar.height);
   scrollBar->setPageStep(1000);
   scrollBar->setSingleStep(500);
-  for (platform::Label* caption : actionCaptions) caption->SetForeColor(palette::kOrange);
+  for (widgets::Caption* caption : actionCaptions) caption->setForeColor(palette::kOrange);
   for (KeyCaptureBox* keyBox : keyBoxes) {
     keyBox->setAlignment(Qt::AlignCenter);
     // Out of the tab order; a click or an arming still gives it the focus.
@@ -151,29 +151,29 @@ void ControlsPage::Form_Load() {
 }
 
 void ControlsPage::scrollPanel() {
-  rowPanel->move(rowPanel->x(), platform::TwipsToPixels(-scrollBar->value()));
+  rowPanel->move(rowPanel->x(), platform::twipsToPixels(-scrollBar->value()));
 }
 
 void ControlsPage::armBox(int box) {
   KeyCaptureBox* keyBox = keyBoxes[box];
   keyBox->setCapturing(true);
-  keyBox->SetText(QString());
+  keyBox->showText(QString());
   keyBox->setBackColor(palette::kLightOrange);
   keyBox->setFocus(Qt::OtherFocusReason);
   shell::playCue(shell::ArmCue);
 }
 
 void ControlsPage::captureKey(int box, int keyCode) {
-  keyBoxes[box]->SetText(keyDisplayName(keyCode));
+  keyBoxes[box]->showText(keyDisplayName(keyCode));
 }
 
 void ControlsPage::captureMouseButton(int box, Qt::MouseButton button) {
   const QString name = mouseButtonName(button);
-  if (!name.isEmpty()) keyBoxes[box]->SetText(name);
+  if (!name.isEmpty()) keyBoxes[box]->showText(name);
 }
 
 void ControlsPage::onBoxTextChanged(int box) {
-  const QString text = keyBoxes[box]->Text();
+  const QString text = keyBoxes[box]->text();
   if (isCaptureEndingName(text)) {
     keyBoxes[box]->setCapturing(false);
     shell::playCue(shell::DisarmCue);
@@ -181,7 +181,7 @@ void ControlsPage::onBoxTextChanged(int box) {
   // One name, one box: the box that held it before loses it.
   if (text.isEmpty()) return;
   for (int other = 0; other < kBoxCount; ++other) {
-    if (other != box && keyBoxes[other]->Text() == text) keyBoxes[other]->SetText(QString());
+    if (other != box && keyBoxes[other]->text() == text) keyBoxes[other]->showText(QString());
   }
 }
 
@@ -197,12 +197,12 @@ void ControlsPage::disarmBox(int box) {
 }
 
 void ControlsPage::onDoneClicked() {
-  shell::completePage(shell::MenuPage::Controls, [this] { platform::Unload(*this); });
+  shell::completePage(shell::MenuPage::Controls, [this] { platform::unloadWindow(*this); });
 }
 
-void ControlsPage::Form_Unload() {
+void ControlsPage::onUnload() {
   std::array<QString, kBoxCount> texts;
-  for (int box = 0; box < kBoxCount; ++box) texts[box] = keyBoxes[box]->Text();
+  for (int box = 0; box < kBoxCount; ++box) texts[box] = keyBoxes[box]->text();
   config::writeLines(config::section(u"Commands", commandsSection(texts)));
 }
 

@@ -8,36 +8,38 @@
 #include "bindings/bind_actions.h"
 #include "bindings/double_click_target.h"
 #include "bindings/key_capture_box.h"
-#include "platform/controls.h"
 #include "platform/forms.h"
-#include "platform/inputs.h"
-#include "platform/shapes.h"
+#include "widgets/caption.h"
+#include "widgets/colored_button.h"
+#include "widgets/outline.h"
+#include "widgets/panel.h"
+#include "widgets/picture_box.h"
 
 namespace bindings {
 
-class ControlsPage : public platform::Form {
+class ControlsPage : public platform::AppWindow {
   Q_OBJECT
 
  public:
   ControlsPage();
   ~ControlsPage() override;
 
-  platform::Shape* outline;
-  platform::CommandButton* doneButton;
-  platform::Label* actionHeader;     // "Action"
-  platform::Label* keyHeader;        // "Key"
-  platform::Label* alternateHeader;  // "Altenate"
-  platform::PictureBox* viewport;
-  platform::PictureBox* rowPanel;  // carries every row; scrolled inside the viewport
+  widgets::Outline* outline;
+  widgets::ColoredButton* doneButton;
+  widgets::Caption* actionHeader;     // "Action"
+  widgets::Caption* keyHeader;        // "Key"
+  widgets::Caption* alternateHeader;  // "Altenate"
+  widgets::PictureBox* viewport;
+  widgets::PictureBox* rowPanel;  // carries every row; scrolled inside the viewport
   QScrollBar* scrollBar;
-  std::array<platform::Panel*, 6> groupFrames;  // by kActionGroups
-  std::array<platform::Label*, kActionCount> actionCaptions;
+  std::array<widgets::Panel*, 6> groupFrames;  // by kActionGroups
+  std::array<widgets::Caption*, kActionCount> actionCaptions;
   std::array<KeyCaptureBox*, kBoxCount> keyBoxes;
   std::array<DoubleClickTarget*, kBoxCount> armTargets;  // under each box: arms it
 
  protected:
-  void Form_Load() override;
-  void Form_Unload() override;
+  void onLoad() override;
+  void onUnload() override;
 
  private:
   void scrollPanel();

@@ -9,10 +9,10 @@
 namespace bindings {
 
 DoubleClickTarget::DoubleClickTarget(QWidget* parent, const QFont& font)
-    : Label(parent, QString(), palette::kBlack, font) {}
+    : Caption(parent, QString(), palette::kBlack, font) {}
 
 void DoubleClickTarget::mousePressEvent(QMouseEvent* event) {
-  Label::mousePressEvent(event);
+  Caption::mousePressEvent(event);
   if (event->button() == Qt::LeftButton) countLeftPress(*event);
 }
 
@@ -24,7 +24,7 @@ void DoubleClickTarget::countLeftPress(const QMouseEvent& event) {
       (event.position() - lastPressAt_).manhattanLength() <= hints->mouseDoubleClickDistance();
   if (second) {
     pressedBefore_ = false;  // a third press starts a new pair
-    if (Enabled()) emit doubleClicked();
+    if (isActive()) emit doubleClicked();
     return;
   }
   pressedBefore_ = true;

@@ -4,14 +4,14 @@
 #include <QPointF>
 #include <cstdint>
 
-#include "platform/controls.h"
+#include "widgets/caption.h"
 
 namespace bindings {
 
 // A label that raises doubleClicked when both presses of a double click land
 // on it. It counts the presses itself: Qt also reports a double click whose
 // first press went to a control that lay over the label then.
-class DoubleClickTarget : public platform::Label {
+class DoubleClickTarget : public widgets::Caption {
   Q_OBJECT
 
  public:

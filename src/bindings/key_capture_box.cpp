@@ -30,7 +30,7 @@ bool isComposingKey(int qtKey) {
 
 KeyCaptureBox::KeyCaptureBox(QWidget* parent, std::uint32_t backColor, std::uint32_t foreColor,
                              const QFont& font)
-    : TextBox(parent, backColor, foreColor, font), backColor_(backColor) {
+    : OneLineBox(parent, backColor, foreColor, font), backColor_(backColor) {
   // A right click is a button to capture, never a menu.
   setContextMenuPolicy(Qt::PreventContextMenu);
   setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -46,7 +46,7 @@ void KeyCaptureBox::setBackColor(std::uint32_t bgr) {
   backColor_ = bgr;
   QPalette palette = this->palette();
   for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    palette.setColor(group, QPalette::Base, platform::BgrColor(bgr));
+    palette.setColor(group, QPalette::Base, platform::bgrColor(bgr));
   }
   setPalette(palette);
 }
@@ -60,7 +60,7 @@ bool KeyCaptureBox::event(QEvent* event) {
       return true;
     }
   }
-  return TextBox::event(event);
+  return OneLineBox::event(event);
 }
 
 void KeyCaptureBox::keyPressEvent(QKeyEvent* event) {
@@ -92,14 +92,14 @@ void KeyCaptureBox::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
 void KeyCaptureBox::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
 
 void KeyCaptureBox::focusInEvent(QFocusEvent* event) {
-  TextBox::focusInEvent(event);
+  OneLineBox::focusInEvent(event);
   pressed_.clear();
   // A dead key pressed before the box was armed must not change the key it captures.
   QGuiApplication::inputMethod()->reset();
 }
 
 void KeyCaptureBox::focusOutEvent(QFocusEvent* event) {
-  TextBox::focusOutEvent(event);
+  OneLineBox::focusOutEvent(event);
   emit focusLost();
 }
 
@@ -108,7 +108,7 @@ void KeyCaptureBox::inputMethodEvent(QInputMethodEvent* event) { event->accept()
 QVariant KeyCaptureBox::inputMethodQuery(Qt::InputMethodQuery query) const {
   // The line edit's own answer ignores Qt::WA_InputMethodEnabled.
   if (query == Qt::ImEnabled) return false;
-  return TextBox::inputMethodQuery(query);
+  return OneLineBox::inputMethodQuery(query);
 }
 
 }  // namespace bindings

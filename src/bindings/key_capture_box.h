@@ -6,11 +6,11 @@
 #include <QSet>
 #include <cstdint>
 
-#include "platform/inputs.h"
+#include "widgets/one_line_box.h"
 
 namespace bindings {
 
-class KeyCaptureBox : public platform::TextBox {
+class KeyCaptureBox : public widgets::OneLineBox {
   Q_OBJECT
 
  public:

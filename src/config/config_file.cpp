@@ -27,7 +27,7 @@ void createConfigFile() {
 }
 
 void writeLines(const QStringList& lines) {
-  if (!stream) platform::FatalError(QStringLiteral("файл настроек не открыт"));
+  if (!stream) platform::fatalError(QStringLiteral("файл настроек не открыт"));
   for (const QString& line : lines) stream->writeLine(line);
 }
 
@@ -35,11 +35,11 @@ bool saveConfigFile() {
   const std::unique_ptr<OwnFile> source = openOwnFile(temporaryConfigPath());
   // Qt's save dialog asks before overwriting unless told otherwise.
   const std::optional<QString> chosen =
-      platform::CurrentDialogs().saveFileName({QStringLiteral("(*.cfg)")}, QFileDialog::Options());
+      platform::currentDialogs().saveFileName({QStringLiteral("(*.cfg)")}, QFileDialog::Options());
   if (!chosen) return false;
   if (std::optional<QString> failure = source->copyTo(*chosen)) {
-    platform::MsgBox(QStringLiteral("Не удалось сохранить настройки в файл\r%1\rПричина: %2")
-                         .arg(*chosen, *failure));
+    platform::showMessage(QStringLiteral("Не удалось сохранить настройки в файл\r%1\rПричина: %2")
+                              .arg(*chosen, *failure));
     return false;
   }
   return true;

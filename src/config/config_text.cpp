@@ -11,7 +11,7 @@ namespace {
 QString resourceText(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    platform::FatalError(QStringLiteral("ресурс не найден: ") + path);
+    platform::fatalError(QStringLiteral("ресурс не найден: ") + path);
   }
   return QString::fromUtf8(file.readAll());
 }

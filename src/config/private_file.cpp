@@ -151,7 +151,7 @@ void LineWriter::write(const QByteArray& bytes) {
   // A line reaches the file whole or not at all: what a full disk let through is
   // taken back.
   if (end >= 0) ::ftruncate(fd_, end);
-  platform::FatalError(
+  platform::fatalError(
       QStringLiteral("не удалось записать в файл %1: %2").arg(path_, systemErrorText(error)));
 }
 
@@ -204,7 +204,7 @@ QString temporaryFolder() {
     refused = QStringLiteral("это не папка");
   }
   if (refused) {
-    platform::FatalError(QStringLiteral("временная папка %1 недоступна: %2").arg(folder, *refused));
+    platform::fatalError(QStringLiteral("временная папка %1 недоступна: %2").arg(folder, *refused));
   }
   return QDir::toNativeSeparators(QFileInfo(folder).canonicalFilePath());
 }
@@ -217,7 +217,7 @@ std::unique_ptr<LineWriter> createPrivateTextFile(const QString& path) {
   const int flags = O_RDWR | O_CREAT | O_APPEND | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK;
   const int fd = ::open(native.constData(), flags, 0600);
   if (fd < 0) {
-    platform::FatalError(
+    platform::fatalError(
         QStringLiteral("не удалось создать файл %1: %2").arg(path, openFailure(errno)));
   }
   std::optional<QString> refused = checkOwnRegularFile(fd);
@@ -233,7 +233,7 @@ std::unique_ptr<LineWriter> createPrivateTextFile(const QString& path) {
   }
   if (refused) {
     ::close(fd);
-    platform::FatalError(QStringLiteral("не удалось создать файл %1: %2").arg(path, *refused));
+    platform::fatalError(QStringLiteral("не удалось создать файл %1: %2").arg(path, *refused));
   }
   return std::make_unique<LineWriter>(fd, path);
 }
@@ -242,11 +242,11 @@ std::unique_ptr<OwnFile> openOwnFile(const QString& path) {
   const int fd =
       ::open(nativePath(path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
-    platform::FatalError(QStringLiteral("файл не найден: %1 (%2)").arg(path, openFailure(errno)));
+    platform::fatalError(QStringLiteral("файл не найден: %1 (%2)").arg(path, openFailure(errno)));
   }
   if (std::optional<QString> refused = checkOwnRegularFile(fd)) {
     ::close(fd);
-    platform::FatalError(QStringLiteral("файл не найден: %1 (%2)").arg(path, *refused));
+    platform::fatalError(QStringLiteral("файл не найден: %1 (%2)").arg(path, *refused));
   }
   return std::make_unique<OwnFile>(fd, path);
 }

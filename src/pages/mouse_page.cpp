@@ -52,7 +52,7 @@ MousePage::MousePage()
                lookStrafeList, mouseLookList, doneButton});
 }
 
-void MousePage::Form_Load() {
+void MousePage::onLoad() {
   filterList->setCurrentIndex(1);
   pitchReverseList->setCurrentIndex(1);
   yawReverseList->setCurrentIndex(0);

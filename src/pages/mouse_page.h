@@ -12,18 +12,18 @@ class MousePage : public SettingsPage {
  public:
   MousePage();
 
-  platform::Label *sensitivityCaption, *zoomSensitivityCaption, *filterCaption,
+  widgets::Caption *sensitivityCaption, *zoomSensitivityCaption, *filterCaption,
       *pitchReverseCaption, *yawReverseCaption, *lookStrafeCaption, *mouseLookCaption;
   widgets::ValueWidget* sensitivityValue;      // sensitivity
   widgets::ValueWidget* zoomSensitivityValue;  // zoom_sensitivity_ratio
-  platform::ComboBox* filterList;              // m_filter: smoothing
-  platform::ComboBox* pitchReverseList;        // m_pitch
-  platform::ComboBox* yawReverseList;          // m_yaw
-  platform::ComboBox* lookStrafeList;          // lookstrafe
-  platform::ComboBox* mouseLookList;           // +mlook or -mlook
+  widgets::DropDownList* filterList;           // m_filter: smoothing
+  widgets::DropDownList* pitchReverseList;     // m_pitch
+  widgets::DropDownList* yawReverseList;       // m_yaw
+  widgets::DropDownList* lookStrafeList;       // lookstrafe
+  widgets::DropDownList* mouseLookList;        // +mlook or -mlook
 
  protected:
-  void Form_Load() override;
+  void onLoad() override;
   QStringList sectionLines() const override;
 };
 

@@ -68,7 +68,7 @@ OtherPage::OtherPage()
 
   const QFont typed = fonts::sansSerifFont(9.75);
   auto textBox = [&](const twips::Rect& place) {
-    auto* box = new platform::TextBox(this, palette::kBlack, palette::kDarkBlue, typed);
+    auto* box = new widgets::OneLineBox(this, palette::kBlack, palette::kDarkBlue, typed);
     twips::place(box, place);
     return box;
   };
@@ -97,8 +97,8 @@ OtherPage::OtherPage()
                doneButton});
 }
 
-void OtherPage::Form_Load() {
-  const std::pair<platform::ComboBox*, int> starts[] = {
+void OtherPage::onLoad() {
+  const std::pair<widgets::DropDownList*, int> starts[] = {
       {consoleMessagesList, 0}, {centerIdList, 1}, {fastSwitchList, 1},    {radarList, 1},
       {netGraphList, 0},        {autoAimList, 0},  {zoomCrosshairList, 1}, {showFpsList, 0},
       {connectionList, 7},      {menuList, 0},

@@ -14,25 +14,25 @@ class OtherPage : public SettingsPage {
  public:
   OtherPage();
 
-  QList<platform::Label*> captions;            // top to bottom
-  platform::TextBox* nameBox;                  // name
-  platform::TextBox* serverNameBox;            // hostname
-  platform::ComboBox* consoleMessagesList;     // developer
-  platform::ComboBox* centerIdList;            // hud_centerid
+  QList<widgets::Caption*> captions;           // top to bottom
+  widgets::OneLineBox* nameBox;                // name
+  widgets::OneLineBox* serverNameBox;          // hostname
+  widgets::DropDownList* consoleMessagesList;  // developer
+  widgets::DropDownList* centerIdList;         // hud_centerid
   widgets::ValueWidget* deathNoticeTimeValue;  // hud_deathnotice_time
-  platform::ComboBox* fastSwitchList;          // hud_fastswitch
+  widgets::DropDownList* fastSwitchList;       // hud_fastswitch
   widgets::ValueWidget* sayTextTimeValue;      // hud_saytext_time
-  platform::ComboBox* radarList;               // drawradar or hideradar
-  platform::ComboBox* netGraphList;            // net_graph
-  platform::ComboBox* autoAimList;             // sv_aim
-  platform::ComboBox* zoomCrosshairList;       // crosshair
-  platform::ComboBox* showFpsList;             // cl_showfps
-  platform::ComboBox* connectionList;          // rate
-  platform::ComboBox* menuList;                // setinfo _vgui_menus
+  widgets::DropDownList* radarList;            // drawradar or hideradar
+  widgets::DropDownList* netGraphList;         // net_graph
+  widgets::DropDownList* autoAimList;          // sv_aim
+  widgets::DropDownList* zoomCrosshairList;    // crosshair
+  widgets::DropDownList* showFpsList;          // cl_showfps
+  widgets::DropDownList* connectionList;       // rate
+  widgets::DropDownList* menuList;             // setinfo _vgui_menus
   widgets::ColorPicker* consoleColorPicker;    // con_color
 
  protected:
-  void Form_Load() override;
+  void onLoad() override;
   QStringList sectionLines() const override;
 };
 

@@ -44,7 +44,7 @@ PlayerPage::PlayerPage()
                rightHandList, doneButton});
 }
 
-void PlayerPage::Form_Load() {
+void PlayerPage::onLoad() {
   bobList->setCurrentIndex(1);
   observerCrosshairList->setCurrentIndex(0);
   rightHandList->setCurrentIndex(1);

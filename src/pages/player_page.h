@@ -12,17 +12,17 @@ class PlayerPage : public SettingsPage {
  public:
   PlayerPage();
 
-  platform::Label *bobCaption, *rightHandCaption, *observerCrosshairCaption, *backSpeedCaption,
+  widgets::Caption *bobCaption, *rightHandCaption, *observerCrosshairCaption, *backSpeedCaption,
       *forwardSpeedCaption, *sideSpeedCaption;
-  platform::ComboBox* bobList;                // cl_bob: weapon bobbing
-  platform::ComboBox* rightHandList;          // cl_righthand
-  platform::ComboBox* observerCrosshairList;  // cl_observercrosshair
-  widgets::ValueWidget* backSpeedValue;       // cl_backspeed
-  widgets::ValueWidget* forwardSpeedValue;    // cl_forwardspeed
-  widgets::ValueWidget* sideSpeedValue;       // cl_sidespeed
+  widgets::DropDownList* bobList;                // cl_bob: weapon bobbing
+  widgets::DropDownList* rightHandList;          // cl_righthand
+  widgets::DropDownList* observerCrosshairList;  // cl_observercrosshair
+  widgets::ValueWidget* backSpeedValue;          // cl_backspeed
+  widgets::ValueWidget* forwardSpeedValue;       // cl_forwardspeed
+  widgets::ValueWidget* sideSpeedValue;          // cl_sidespeed
 
  protected:
-  void Form_Load() override;
+  void onLoad() override;
   QStringList sectionLines() const override;
 };
 

@@ -24,18 +24,18 @@ constexpr int kRuleWidth = 2;
 }  // namespace
 
 SettingsPage::SettingsPage(const PageFrame& frame)
-    : platform::Form(StartUpPosition::CenterScreen), frame_(frame) {
+    : platform::AppWindow(StartUpPosition::CenterScreen), frame_(frame) {
   // No title bar, no border: the page closes only through "Done".
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-  setFixedSize(platform::TwipsToPixels(frame.width), platform::TwipsToPixels(frame.height));
-  platform::SetBackColor(this, palette::kBlack);
+  setFixedSize(platform::twipsToPixels(frame.width), platform::twipsToPixels(frame.height));
+  platform::setBackColor(this, palette::kBlack);
 
   outline = shell::makeOutline(this, frame.outlineWidth, frame.outlineHeight);
   titleRule =
       new widgets::Line(this, 0, kRuleTop, kRuleRight, kRuleTop, palette::kDarkRed, kRuleWidth);
 
   titleCaption =
-      new platform::Label(this, frame.title, palette::kGreen, fonts::comicFont(14.25, true));
+      new widgets::Caption(this, frame.title, palette::kGreen, fonts::comicFont(14.25, true));
   twips::place(titleCaption, {frame.titleLeft, 0, frame.titleWidth, kTitleHeight});
 
   doneButton = shell::makeDoneButton(this, kDoneButton.left, kDoneButton.top, kDoneButton.width,
@@ -43,23 +43,23 @@ SettingsPage::SettingsPage(const PageFrame& frame)
   connect(doneButton, &QPushButton::clicked, this, &SettingsPage::onDoneClicked);
 }
 
-platform::Label* SettingsPage::addCaption(const QString& text, int top, int boxWidth,
-                                          int boxHeight) {
-  auto* label = new platform::Label(this, text, palette::kOrange, fonts::comicFont(12));
+widgets::Caption* SettingsPage::addCaption(const QString& text, int top, int boxWidth,
+                                           int boxHeight) {
+  auto* label = new widgets::Caption(this, text, palette::kOrange, fonts::comicFont(12));
   if (boxWidth > 0) {
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     twips::place(label, {kCaptionLeft, top, boxWidth, boxHeight});
   } else {
     twips::place(label, {kCaptionLeft, top, 0, kCaptionHeight});
-    label->SizeToText();
+    label->sizeToText();
   }
   return label;
 }
 
-platform::ComboBox* SettingsPage::addList(const QStringList& items, const twips::Rect& place) {
-  auto* list =
-      new platform::ComboBox(this, palette::kBlack, palette::kDarkBlue, fonts::comicFont(9, true));
+widgets::DropDownList* SettingsPage::addList(const QStringList& items, const twips::Rect& place) {
+  auto* list = new widgets::DropDownList(this, palette::kBlack, palette::kDarkBlue,
+                                         fonts::comicFont(9, true));
   for (const QString& item : items) list->addItem(item);
   twips::place(list, place);
   return list;
@@ -91,10 +91,10 @@ void SettingsPage::setTabChain(std::initializer_list<QWidget*> order) {
 }
 
 void SettingsPage::onDoneClicked() {
-  shell::completePage(frame_.page, [this] { platform::Unload(*this); });
+  shell::completePage(frame_.page, [this] { platform::unloadWindow(*this); });
 }
 
-void SettingsPage::Form_Unload() {
+void SettingsPage::onUnload() {
   config::writeLines(config::section(frame_.sectionTitle, sectionLines()));
 }
 

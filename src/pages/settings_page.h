@@ -6,12 +6,13 @@
 #include <QStringList>
 #include <initializer_list>
 
-#include "platform/controls.h"
 #include "platform/forms.h"
-#include "platform/inputs.h"
-#include "platform/shapes.h"
 #include "shell/page_protocol.h"
+#include "widgets/caption.h"
+#include "widgets/colored_button.h"
+#include "widgets/drop_down_list.h"
 #include "widgets/line.h"
+#include "widgets/outline.h"
 #include "widgets/twips.h"
 #include "widgets/value_widget.h"
 
@@ -26,21 +27,21 @@ struct PageFrame {
   int titleLeft, titleWidth;
 };
 
-class SettingsPage : public platform::Form {
+class SettingsPage : public platform::AppWindow {
   Q_OBJECT
 
  public:
   explicit SettingsPage(const PageFrame& frame);
 
-  platform::Shape* outline;
+  widgets::Outline* outline;
   widgets::Line* titleRule;
-  platform::Label* titleCaption;
-  platform::CommandButton* doneButton;
+  widgets::Caption* titleCaption;
+  widgets::ColoredButton* doneButton;
 
  protected:
   // A caption at the left: one line sized to its text, or, given a box, wrapped in it.
-  platform::Label* addCaption(const QString& text, int top, int boxWidth = 0, int boxHeight = 0);
-  platform::ComboBox* addList(const QStringList& items, const twips::Rect& place);
+  widgets::Caption* addCaption(const QString& text, int top, int boxWidth = 0, int boxHeight = 0);
+  widgets::DropDownList* addList(const QStringList& items, const twips::Rect& place);
   widgets::ValueWidget* addValueWidget(const widgets::ValueRules& rules, const twips::Rect& place);
   // Tab walks these in this order, a value widget's or the colour picker's own
   // controls in theirs; the page opens with the focus on the first.
@@ -49,7 +50,7 @@ class SettingsPage : public platform::Form {
   // The section's lines after its header, read from the controls.
   virtual QStringList sectionLines() const = 0;
 
-  void Form_Unload() override;
+  void onUnload() override;
 
  private:
   void onDoneClicked();

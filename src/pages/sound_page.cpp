@@ -40,7 +40,7 @@ SoundPage::SoundPage()
                voiceMessagesList, doneButton});
 }
 
-void SoundPage::Form_Load() {
+void SoundPage::onLoad() {
   hiSoundList->setCurrentIndex(1);
   load8bitList->setCurrentIndex(0);
   effects3dList->setCurrentIndex(0);

@@ -12,17 +12,17 @@ class SoundPage : public SettingsPage {
  public:
   SoundPage();
 
-  platform::Label *volumeCaption, *cdVolumeCaption, *hiSoundCaption, *load8bitCaption,
+  widgets::Caption *volumeCaption, *cdVolumeCaption, *hiSoundCaption, *load8bitCaption,
       *effects3dCaption, *voiceMessagesCaption;
-  widgets::ValueWidget* volumeValue;      // volume
-  widgets::ValueWidget* cdVolumeValue;    // bgmvolume: CD audio
-  platform::ComboBox* hiSoundList;        // hisound
-  platform::ComboBox* load8bitList;       // loadas8bit: 16-bit sound, "Да" first
-  platform::ComboBox* effects3dList;      // s_a3d, s_eax, s_geometry
-  platform::ComboBox* voiceMessagesList;  // shown, never written
+  widgets::ValueWidget* volumeValue;         // volume
+  widgets::ValueWidget* cdVolumeValue;       // bgmvolume: CD audio
+  widgets::DropDownList* hiSoundList;        // hisound
+  widgets::DropDownList* load8bitList;       // loadas8bit: 16-bit sound, "Да" first
+  widgets::DropDownList* effects3dList;      // s_a3d, s_eax, s_geometry
+  widgets::DropDownList* voiceMessagesList;  // shown, never written
 
  protected:
-  void Form_Load() override;
+  void onLoad() override;
   QStringList sectionLines() const override;
 };
 

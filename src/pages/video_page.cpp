@@ -59,7 +59,7 @@ VideoPage::VideoPage()
                hiModelsList, doneButton});
 }
 
-void VideoPage::Form_Load() {
+void VideoPage::onLoad() {
   crosshairList->setCurrentIndex(0);
   hiModelsList->setCurrentIndex(1);
   dynamicLightList->setCurrentIndex(1);

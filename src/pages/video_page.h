@@ -12,22 +12,22 @@ class VideoPage : public SettingsPage {
  public:
   VideoPage();
 
-  QList<platform::Label*> rowCaptions;    // top to bottom
-  widgets::ValueWidget* gammaValue;       // gamma
-  widgets::ValueWidget* brightnessValue;  // brightness
-  widgets::ValueWidget* texGammaValue;    // texgamma
-  widgets::ValueWidget* smokePuffsValue;  // max_smokepuffs
-  widgets::ValueWidget* decalsValue;      // r_decals
-  platform::ComboBox* hiModelsList;       // cl_himodels
-  platform::ComboBox* dynamicLightList;   // r_dynamic
-  platform::ComboBox* mmxList;            // r_mmx
-  platform::ComboBox* smokeRealismList;   // fastsprites
-  platform::ComboBox* bloodList;          // violence_ablood and violence_hblood
-  platform::ComboBox* mode3dfxList;       // gl_lightholes: 3DFX or NVIDIA
-  platform::ComboBox* crosshairList;      // gl_spriteblend: second crosshair
+  QList<widgets::Caption*> rowCaptions;     // top to bottom
+  widgets::ValueWidget* gammaValue;         // gamma
+  widgets::ValueWidget* brightnessValue;    // brightness
+  widgets::ValueWidget* texGammaValue;      // texgamma
+  widgets::ValueWidget* smokePuffsValue;    // max_smokepuffs
+  widgets::ValueWidget* decalsValue;        // r_decals
+  widgets::DropDownList* hiModelsList;      // cl_himodels
+  widgets::DropDownList* dynamicLightList;  // r_dynamic
+  widgets::DropDownList* mmxList;           // r_mmx
+  widgets::DropDownList* smokeRealismList;  // fastsprites
+  widgets::DropDownList* bloodList;         // violence_ablood and violence_hblood
+  widgets::DropDownList* mode3dfxList;      // gl_lightholes: 3DFX or NVIDIA
+  widgets::DropDownList* crosshairList;     // gl_spriteblend: second crosshair
 
  protected:
-  void Form_Load() override;
+  void onLoad() override;
   QStringList sectionLines() const override;
 };
 

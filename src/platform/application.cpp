@@ -26,7 +26,7 @@ class DestroyedWindowWatch final : public QAbstractNativeEventFilter {
     if (type != "xcb_generic_event_t") return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
     if ((event->response_type & 0x7F) == XCB_DESTROY_NOTIFY) {
-      WindowDestroyedElsewhere(
+      windowDestroyedElsewhere(
           WId(static_cast<const xcb_destroy_notify_event_t*>(message)->window));
     }
     return false;
@@ -36,12 +36,12 @@ class DestroyedWindowWatch final : public QAbstractNativeEventFilter {
 }  // namespace
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
-  setApplicationName(AppTitle());
-  // Closing windows never ends the program by itself; Unload and End do.
+  setApplicationName(appTitle());
+  // Closing windows never ends the program by itself; unloadWindow and endProgram do.
   setQuitOnLastWindowClosed(false);
-  InstallFonts();
-  static DestroyedWindowWatch destroyed_window_watch;
-  installNativeEventFilter(&destroyed_window_watch);
+  installFonts();
+  static DestroyedWindowWatch destroyedWindowWatch;
+  installNativeEventFilter(&destroyedWindowWatch);
   // The interface is Russian whatever the system's language, Qt's own dialogs too.
   // (Numbers in the file never go through the locale.)
   QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
@@ -54,16 +54,16 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
 
 bool Application::notify(QObject* receiver, QEvent* event) {
   try {
-    FormBusy busy(receiver);
+    WindowBusy busy(receiver);
     return QApplication::notify(receiver, event);
   } catch (const std::exception& error) {
-    FatalError(QString::fromLocal8Bit(error.what()));
+    fatalError(QString::fromLocal8Bit(error.what()));
   } catch (...) {
-    FatalError(QStringLiteral("непредвиденная ошибка"));
+    fatalError(QStringLiteral("непредвиденная ошибка"));
   }
 }
 
-void InstallFonts() {
+void installFonts() {
   for (const char* face : {":/fonts/ComicRelief-Regular.ttf", ":/fonts/ComicRelief-Bold.ttf"}) {
     // Compiled in, so this fails only in a broken build; the captions then
     // fall back to the system's fonts rather than stop the program.

@@ -18,6 +18,6 @@ class Application : public QApplication {
 
 // Registers the bundled caption face and maps the font names the windows ask
 // for to fonts a Linux desktop has.
-void InstallFonts();
+void installFonts();
 
 }  // namespace platform

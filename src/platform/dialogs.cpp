@@ -6,45 +6,61 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-
-#include "platform/inputs.h"
+#include <QValidator>
 
 namespace platform {
 namespace {
 
 // Qt shows the application's name in a title bar left empty; one blank keeps it empty.
-QString ShownTitle(const std::optional<QString>& title) {
-  if (!title) return AppTitle();
+QString shownTitle(const std::optional<QString>& title) {
+  if (!title) return appTitle();
   return title->isEmpty() ? QStringLiteral(" ") : *title;
 }
 
-QString ShownPrompt(QString prompt) {
+QString shownPrompt(QString prompt) {
   prompt.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   prompt.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   return prompt;
 }
 
+// Applied by the box to every change, typed, pasted, dropped or set: the text
+// is made one line and always accepted.
+class OneLineValidator final : public QValidator {
+ public:
+  using QValidator::QValidator;
+
+  State validate(QString& input, int& pos) const override {
+    int before = 0;
+    for (int i = 0; i < pos && i < input.size(); ++i) {
+      if (input.at(i).unicode() < 0x20) ++before;
+    }
+    input = oneLineText(input);
+    pos -= before;
+    return Acceptable;
+  }
+};
+
 // One OK button, no icon.
-void SetUpBox(QMessageBox& box, const QString& prompt, const std::optional<QString>& title) {
+void setUpBox(QMessageBox& box, const QString& prompt, const std::optional<QString>& title) {
   box.setIcon(QMessageBox::NoIcon);
   box.setTextFormat(Qt::PlainText);
-  box.setText(ShownPrompt(prompt));
-  box.setWindowTitle(ShownTitle(title));
+  box.setText(shownPrompt(prompt));
+  box.setWindowTitle(shownTitle(title));
   box.setStandardButtons(QMessageBox::Ok);
   box.button(QMessageBox::Ok)->setIcon(QIcon());
 }
 
 class QtDialogs final : public Dialogs {
  public:
-  void MsgBox(const QString& prompt, int, const std::optional<QString>& title) override {
+  void showMessage(const QString& prompt, const std::optional<QString>& title) override {
     QMessageBox box;
-    SetUpBox(box, prompt, title);
+    setUpBox(box, prompt, title);
     box.exec();
   }
 
-  void FatalBox(const QString& prompt, const std::function<void()>& closed) override {
+  void showFatalMessage(const QString& prompt, const std::function<void()>& closed) override {
     QMessageBox box;
-    SetUpBox(box, prompt, std::nullopt);
+    setUpBox(box, prompt, std::nullopt);
     // A timer's handler run inside the box's loop may start a loop of its own,
     // and then exec() would not come back when the box closes.
     QObject::connect(&box, &QDialog::finished, closed);
@@ -52,13 +68,13 @@ class QtDialogs final : public Dialogs {
     closed();
   }
 
-  QString InputBox(const QString& prompt, const QString& title) override {
+  QString askText(const QString& prompt, const QString& title) override {
     QInputDialog box;
     box.setInputMode(QInputDialog::TextInput);
-    box.setLabelText(ShownPrompt(prompt));
-    box.setWindowTitle(ShownTitle(title));
+    box.setLabelText(shownPrompt(prompt));
+    box.setWindowTitle(shownTitle(title));
     // What the box shows is what the answer holds: no pasted line break.
-    if (auto* line = box.findChild<QLineEdit*>()) KeepOneLine(line);
+    if (auto* line = box.findChild<QLineEdit*>()) keepOneLine(line);
     if (box.exec() != QDialog::Accepted) return QString();
     return box.textValue();
   }
@@ -74,28 +90,35 @@ class QtDialogs final : public Dialogs {
   }
 };
 
-Dialogs*& Installed() {
+Dialogs*& installed() {
   static Dialogs* dialogs = nullptr;
   return dialogs;
 }
 
 }  // namespace
 
-QString AppTitle() { return QStringLiteral("Vesmir"); }
-
-Dialogs& CurrentDialogs() {
-  static QtDialogs qt_dialogs;
-  return Installed() != nullptr ? *Installed() : qt_dialogs;
+QString oneLineText(QString text) {
+  text.removeIf([](QChar c) { return c.unicode() < 0x20; });
+  return text;
 }
 
-void SetDialogs(Dialogs* dialogs) { Installed() = dialogs; }
+void keepOneLine(QLineEdit* box) { box->setValidator(new OneLineValidator(box)); }
 
-void MsgBox(const QString& prompt, int buttons, const std::optional<QString>& title) {
-  CurrentDialogs().MsgBox(prompt, buttons, title);
+QString appTitle() { return QStringLiteral("Vesmir"); }
+
+Dialogs& currentDialogs() {
+  static QtDialogs qtDialogs;
+  return installed() != nullptr ? *installed() : qtDialogs;
 }
 
-QString InputBox(const QString& prompt, const QString& title) {
-  return OneLineText(CurrentDialogs().InputBox(prompt, title));
+void setDialogs(Dialogs* dialogs) { installed() = dialogs; }
+
+void showMessage(const QString& prompt, const std::optional<QString>& title) {
+  currentDialogs().showMessage(prompt, title);
+}
+
+QString askText(const QString& prompt, const QString& title) {
+  return oneLineText(currentDialogs().askText(prompt, title));
 }
 
 void configureSaveDialog(QFileDialog& dialog, const QStringList& nameFilters,

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -11,7 +12,7 @@
 namespace platform {
 
 // The title the boxes show when they are given none.
-QString AppTitle();
+QString appTitle();
 
 class Dialogs {
  public:
@@ -19,18 +20,18 @@ class Dialogs {
 
   // One OK button, no icon; waits until closed. Lines are joined by CR (13).
   // No title: the application's title; an empty title: an empty title bar.
-  virtual void MsgBox(const QString& prompt, int buttons, const std::optional<QString>& title) = 0;
+  virtual void showMessage(const QString& prompt, const std::optional<QString>& title) = 0;
 
   // The fatal error's box, with the application's title: `closed` runs the
   // moment it is closed (by OK or by the window's close command), even where a
   // loop started from inside the box's own event loop is still running.
-  virtual void FatalBox(const QString& prompt, const std::function<void()>& closed) {
-    MsgBox(prompt, 0, std::nullopt);
+  virtual void showFatalMessage(const QString& prompt, const std::function<void()>& closed) {
+    showMessage(prompt, std::nullopt);
     closed();
   }
 
   // The typed text, or an empty text when cancelled.
-  virtual QString InputBox(const QString& prompt, const QString& title) = 0;
+  virtual QString askText(const QString& prompt, const QString& title) = 0;
 
   // Save As with these name filters ("description (pattern)") and options.
   // The chosen path, or nothing when cancelled.
@@ -38,14 +39,20 @@ class Dialogs {
                                               QFileDialog::Options options) = 0;
 };
 
+// The text without its control characters (below U+0020): what a one-line box
+// holds. A line break typed, pasted or dropped would end the line it goes into.
+QString oneLineText(QString text);
+// Makes a line edit hold oneLineText of whatever reaches it.
+void keepOneLine(QLineEdit* box);
+
 // The dialogs in use: Qt's own unless a test has put others in place.
-Dialogs& CurrentDialogs();
-void SetDialogs(Dialogs* dialogs);  // nullptr: back to Qt's
+Dialogs& currentDialogs();
+void setDialogs(Dialogs* dialogs);  // nullptr: back to Qt's
 
 // Convenience calls on the dialogs in use. The input box's answer is one line:
 // its control characters (a pasted line break) are left out.
-void MsgBox(const QString& prompt, int buttons = 0, const std::optional<QString>& title = {});
-QString InputBox(const QString& prompt, const QString& title);
+void showMessage(const QString& prompt, const std::optional<QString>& title = {});
+QString askText(const QString& prompt, const QString& title);
 
 // Sets up a Qt file dialog for Save As with the given name filters and options.
 void configureSaveDialog(QFileDialog& dialog, const QStringList& nameFilters,

@@ -9,7 +9,7 @@
 namespace platform {
 namespace {
 
-[[noreturn]] void Leave() {
+[[noreturn]] void leave() {
   std::fflush(stdout);
   std::fflush(stderr);
   std::_Exit(1);
@@ -17,19 +17,19 @@ namespace {
 
 }  // namespace
 
-void FatalError(const QString& what) {
+void fatalError(const QString& what) {
   const QString text = QStringLiteral("Ошибка выполнения:\r") + what;
   QString line = text;
   line.replace(QLatin1Char('\r'), QLatin1Char(' '));
-  std::fprintf(stderr, "%s: %s\n", AppTitle().toUtf8().constData(), line.toUtf8().constData());
+  std::fprintf(stderr, "%s: %s\n", appTitle().toUtf8().constData(), line.toUtf8().constData());
   std::fflush(stderr);
   // The box is reported too, unless the failure came while one was being shown.
   static bool reporting = false;
   if (!reporting) {
     reporting = true;
-    CurrentDialogs().FatalBox(text, Leave);
+    currentDialogs().showFatalMessage(text, leave);
   }
-  Leave();
+  leave();
 }
 
 }  // namespace platform

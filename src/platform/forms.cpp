@@ -10,61 +10,59 @@
 #include <cstdlib>
 #include <vector>
 
-#include "platform/controls.h"
-
 namespace platform {
 namespace {
 
-std::vector<Form*>& AllForms() {
-  static std::vector<Form*> forms;
+std::vector<AppWindow*>& allWindows() {
+  static std::vector<AppWindow*> forms;
   return forms;
 }
 
-std::vector<QPointer<Form>>& Unloaded() {
-  static std::vector<QPointer<Form>> forms;
+std::vector<QPointer<AppWindow>>& unloadedWindows() {
+  static std::vector<QPointer<AppWindow>> forms;
   return forms;
 }
 
-bool& EndFlag() {
+bool& endFlag() {
   static bool ended = false;
   return ended;
 }
 
-EndHandler& EndHandlerSlot() {
+EndHandler& endHandlerSlot() {
   static EndHandler handler;
   return handler;
 }
 
-Form* OwningForm(QObject* object) {
+AppWindow* owningWindow(QObject* object) {
   for (; object != nullptr; object = object->parent()) {
-    if (auto* form = qobject_cast<Form*>(object)) return form;
+    if (auto* form = qobject_cast<AppWindow*>(object)) return form;
   }
   return nullptr;
 }
 
-void ScheduleFlush() {
+void scheduleDeletion() {
   if (QCoreApplication::instance() == nullptr) return;
-  QTimer::singleShot(0, QCoreApplication::instance(), [] { FlushUnloadedForms(); });
+  QTimer::singleShot(0, QCoreApplication::instance(), [] { deleteUnloadedWindows(); });
 }
 
 }  // namespace
 
-Form::Form(StartUpPosition position) : QWidget(nullptr), position_(position) {
-  AllForms().push_back(this);
+AppWindow::AppWindow(StartUpPosition position) : QWidget(nullptr), position_(position) {
+  allWindows().push_back(this);
 }
 
-Form::~Form() { std::erase(AllForms(), this); }
+AppWindow::~AppWindow() { std::erase(allWindows(), this); }
 
-void Form::mousePressEvent(QMouseEvent* event) {
+void AppWindow::mousePressEvent(QMouseEvent* event) {
   event->accept();
-  emit MouseDown(VbButton(event->button()));
+  emit mousePressed(event->button());
 }
 
-void Form::closeEvent(QCloseEvent* event) { event->ignore(); }
+void AppWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
 
-void Form::showEvent(QShowEvent* event) {
-  if (!shown_once_) {
-    shown_once_ = true;
+void AppWindow::showEvent(QShowEvent* event) {
+  if (!shownOnce_) {
+    shownOnce_ = true;
     if (position_ == StartUpPosition::CenterScreen) {
       if (QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = frameGeometry();
@@ -77,31 +75,31 @@ void Form::showEvent(QShowEvent* event) {
 }
 
 namespace detail {
-void RunLoad(Form& form) {
-  if (form.state_ != Form::State::New) return;
-  form.state_ = Form::State::Loaded;
-  FormBusy busy(&form);
-  form.Form_Load();
+void runLoad(AppWindow& form) {
+  if (form.state_ != AppWindow::State::New) return;
+  form.state_ = AppWindow::State::Loaded;
+  WindowBusy busy(&form);
+  form.onLoad();
 }
 }  // namespace detail
 
-void Unload(Form& form) {
-  if (form.state_ != Form::State::Loaded) return;
-  form.state_ = Form::State::Unloading;
+void unloadWindow(AppWindow& form) {
+  if (form.state_ != AppWindow::State::Loaded) return;
+  form.state_ = AppWindow::State::Unloading;
   {
-    FormBusy busy(&form);
-    form.Form_Unload();
+    WindowBusy busy(&form);
+    form.onUnload();
   }
-  form.state_ = Form::State::Unloaded;
+  form.state_ = AppWindow::State::Unloaded;
   form.hide();
-  Unloaded().emplace_back(&form);
-  ScheduleFlush();
+  unloadedWindows().emplace_back(&form);
+  scheduleDeletion();
 }
 
-void FlushUnloadedForms() {
-  auto& pending = Unloaded();
-  std::vector<QPointer<Form>> keep;
-  std::vector<QPointer<Form>> now = std::move(pending);
+void deleteUnloadedWindows() {
+  auto& pending = unloadedWindows();
+  std::vector<QPointer<AppWindow>> keep;
+  std::vector<QPointer<AppWindow>> now = std::move(pending);
   pending.clear();
   for (auto& form : now) {
     if (!form) continue;
@@ -114,22 +112,22 @@ void FlushUnloadedForms() {
   pending.insert(pending.end(), keep.begin(), keep.end());
 }
 
-void DoEvents() {
+void runPendingEvents() {
   QCoreApplication::processEvents(QEventLoop::AllEvents);
   QCoreApplication::sendPostedEvents();
-  FlushUnloadedForms();
+  deleteUnloadedWindows();
 }
 
-void DestroyAllForms() {
-  Unloaded().clear();
-  std::vector<Form*> forms = AllForms();
-  for (Form* form : forms) delete form;
+void destroyAllWindows() {
+  unloadedWindows().clear();
+  std::vector<AppWindow*> forms = allWindows();
+  for (AppWindow* form : forms) delete form;
 }
 
-void End() {
-  EndFlag() = true;
-  if (EndHandlerSlot()) {
-    EndHandlerSlot()(0);
+void endProgram() {
+  endFlag() = true;
+  if (endHandlerSlot()) {
+    endHandlerSlot()(0);
     return;
   }
   // Every line of the configuration is already in its file; nothing else is owed.
@@ -138,30 +136,30 @@ void End() {
   std::_Exit(0);
 }
 
-bool EndRequested() { return EndFlag(); }
+bool endRequested() { return endFlag(); }
 
-void WindowDestroyedElsewhere(WId id) {
+void windowDestroyedElsewhere(WId id) {
   // Windows Qt takes down itself are gone from the list, or unloaded, by the time
   // the news comes back.
-  for (Form* form : AllForms()) {
-    if (form->internalWinId() == id && !form->IsUnloaded()) {
-      End();
+  for (AppWindow* form : allWindows()) {
+    if (form->internalWinId() == id && !form->isUnloaded()) {
+      endProgram();
       return;
     }
   }
 }
 
-void SetEndHandler(EndHandler handler) { EndHandlerSlot() = std::move(handler); }
+void setEndHandler(EndHandler handler) { endHandlerSlot() = std::move(handler); }
 
-void ClearEndRequest() { EndFlag() = false; }
+void clearEndRequest() { endFlag() = false; }
 
-FormBusy::FormBusy(QObject* receiver) : form_(OwningForm(receiver)) {
-  if (form_) ++form_->busy_;
+WindowBusy::WindowBusy(QObject* receiver) : window_(owningWindow(receiver)) {
+  if (window_) ++window_->busy_;
 }
 
-FormBusy::~FormBusy() {
-  if (!form_) return;
-  if (--form_->busy_ == 0 && form_->IsUnloaded()) ScheduleFlush();
+WindowBusy::~WindowBusy() {
+  if (!window_) return;
+  if (--window_->busy_ == 0 && window_->isUnloaded()) scheduleDeletion();
 }
 
 }  // namespace platform

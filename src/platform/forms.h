@@ -1,5 +1,5 @@
-// Windows with one instance each, made on first use, and their life:
-// Load (unseen), Show (modeless), Unload, and End of the program.
+// Windows with one instance each, made on first use, and their life: loaded
+// (unseen), shown (modeless), unloaded, and the end of the program.
 #pragma once
 
 #include <QPointer>
@@ -8,75 +8,75 @@
 
 namespace platform {
 
-class Form;
+class AppWindow;
 
 namespace detail {
-void RunLoad(Form& form);
+void runLoad(AppWindow& form);
 }
 
-class Form : public QWidget {
+class AppWindow : public QWidget {
   Q_OBJECT
 
  public:
   enum class StartUpPosition { Manual, CenterScreen };
 
-  explicit Form(StartUpPosition position = StartUpPosition::Manual);
-  ~Form() override;
+  explicit AppWindow(StartUpPosition position = StartUpPosition::Manual);
+  ~AppWindow() override;
 
-  bool IsUnloaded() const { return state_ == State::Unloaded; }
+  bool isUnloaded() const { return state_ == State::Unloaded; }
 
  signals:
-  // A mouse button pressed on the window's own background: 1 left, 2 right, 4 middle.
-  void MouseDown(int button);
+  // A mouse button pressed on the window's own background.
+  void mousePressed(Qt::MouseButton button);
 
  protected:
   // Runs once, after the controls exist, before the window is first shown.
-  virtual void Form_Load() {}
+  virtual void onLoad() {}
   // Runs when the window is unloaded, before it is taken down.
-  virtual void Form_Unload() {}
+  virtual void onUnload() {}
 
   void mousePressEvent(QMouseEvent* event) override;
   void showEvent(QShowEvent* event) override;
-  // A window goes only through Unload: the system's close command (Alt+F4, the
-  // window manager) is refused, so a page is left only through its own "Done".
+  // A window goes only through unloadWindow: the system's close command (Alt+F4,
+  // the window manager) is refused, so a page is left only through its own "Done".
   void closeEvent(QCloseEvent* event) override;
 
  private:
   enum class State { New, Loaded, Unloading, Unloaded };
 
-  friend void detail::RunLoad(Form& form);
-  friend void Unload(Form& form);
-  friend class FormBusy;
-  friend void FlushUnloadedForms();
-  friend void DestroyAllForms();
+  friend void detail::runLoad(AppWindow& form);
+  friend void unloadWindow(AppWindow& form);
+  friend class WindowBusy;
+  friend void deleteUnloadedWindows();
+  friend void destroyAllWindows();
 
   State state_ = State::New;
   StartUpPosition position_;
-  bool shown_once_ = false;
+  bool shownOnce_ = false;
   int busy_ = 0;  // handlers of this window now on the stack
 };
 
 // The one instance of a window; the first reference makes it and runs its load.
-// After Unload the next reference makes a fresh one.
+// After unloadWindow the next reference makes a fresh one.
 template <class F>
-F& The() {
-  static QPointer<F> instance;
-  if (!instance || instance->IsUnloaded()) {
-    instance = new F();
-    detail::RunLoad(*instance);
+F& instance() {
+  static QPointer<F> window;
+  if (!window || window->isUnloaded()) {
+    window = new F();
+    detail::runLoad(*window);
   }
-  return *instance;
+  return *window;
 }
 
 template <class F>
-void Load() {
-  The<F>();
+void loadWindow() {
+  instance<F>();
 }
 
 // Modeless: the caller goes on at once.
 template <class F>
-void Show() {
-  F& form = The<F>();
+void showWindow() {
+  F& form = instance<F>();
   form.show();
   form.raise();
   form.activateWindow();
@@ -84,39 +84,39 @@ void Show() {
 
 // Runs the window's unload and takes it down. The widget itself is deleted only
 // once none of its handlers is on the stack any more.
-void Unload(Form& form);
+void unloadWindow(AppWindow& form);
 
 // Runs every pending event, then deletes the windows unloaded meanwhile.
-void DoEvents();
+void runPendingEvents();
 
 // Deletes unloaded windows that no running handler still needs.
-void FlushUnloadedForms();
+void deleteUnloadedWindows();
 
 // Deletes every window at once, loaded or not; only for tests between cases.
-void DestroyAllForms();
+void destroyAllWindows();
 
 // Ends the program at once with status 0. What ends it can be replaced (tests
-// record the request instead); EndRequested() tells whether it was asked for.
-void End();
-bool EndRequested();
+// record the request instead); endRequested() tells whether it was asked for.
+void endProgram();
+bool endRequested();
 using EndHandler = std::function<void(int status)>;
-void SetEndHandler(EndHandler handler);  // empty: leave the process
-void ClearEndRequest();
+void setEndHandler(EndHandler handler);  // empty: leave the process
+void clearEndRequest();
 
 // Another program destroyed this native window. A window of ours cannot come
 // back from that, so the program ends as closing the main window ends it.
-void WindowDestroyedElsewhere(WId id);
+void windowDestroyedElsewhere(WId id);
 
 // Marks a window busy for the time a handler of it runs.
-class FormBusy {
+class WindowBusy {
  public:
-  explicit FormBusy(QObject* receiver);
-  ~FormBusy();
-  FormBusy(const FormBusy&) = delete;
-  FormBusy& operator=(const FormBusy&) = delete;
+  explicit WindowBusy(QObject* receiver);
+  ~WindowBusy();
+  WindowBusy(const WindowBusy&) = delete;
+  WindowBusy& operator=(const WindowBusy&) = delete;
 
  private:
-  QPointer<Form> form_;
+  QPointer<AppWindow> window_;
 };
 
 }  // namespace platform

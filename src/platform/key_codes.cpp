@@ -218,7 +218,7 @@ int windowsKeyCode(const QKeyEvent& event, ScanCodes scanCodes) {
   // code stays the key's place.
   if (scanCodes != ScanCodes::kUnknown) {
     if (const BlockKey* place = blockKeyAt(event.nativeScanCode())) {
-      if (scanCodes == ScanCodes::kEvdev || X11KeyName(place->xkb) == place->name) {
+      if (scanCodes == ScanCodes::kEvdev || x11KeyName(place->xkb) == place->name) {
         return place->code;
       }
     }

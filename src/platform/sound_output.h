@@ -10,15 +10,15 @@ class SoundOutput {
  public:
   virtual ~SoundOutput() = default;
   // Starts the sound and returns at once; a sound still playing is cut off.
-  // Non-zero when the sound was accepted, 0 when it could not be played (no
-  // device, a busy device, bytes that are no PCM wave file).
-  virtual std::int32_t PlayFromMemory(const QByteArray& wave) = 0;
+  // A sound that cannot be played (no device, a busy device, bytes that are no
+  // PCM wave file) is left out silently.
+  virtual void play(const QByteArray& wave) = 0;
 };
 
 // The output in use: the machine's default audio device unless a test has put
 // another in place.
-SoundOutput& CurrentSoundOutput();
-void SetSoundOutput(SoundOutput* output);  // nullptr: back to the device
+SoundOutput& currentSoundOutput();
+void setSoundOutput(SoundOutput* output);  // nullptr: back to the device
 
 // What a RIFF WAVE image holds, read from its header.
 struct WaveInfo {
@@ -30,6 +30,6 @@ struct WaveInfo {
   bool pcm = false;
 };
 // Nothing when the bytes are not a complete RIFF WAVE image.
-bool ReadWaveInfo(const QByteArray& wave, WaveInfo& info);
+bool readWaveInfo(const QByteArray& wave, WaveInfo& info);
 
 }  // namespace platform

@@ -13,16 +13,16 @@ namespace platform {
 // 15 twips make one logical pixel (96 dots an inch).
 constexpr int kTwipsPerPixel = 15;
 
-constexpr int TwipsToPixels(int twips) {
+constexpr int twipsToPixels(int twips) {
   return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
                     : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
 }
 
 // A colour value is 0x00BBGGRR: red is the low byte.
-QColor BgrColor(std::uint32_t bgr);
+QColor bgrColor(std::uint32_t bgr);
 
 // Builds 0x00BBGGRR; a part above 255 is taken as 255 (and below 0 as 0).
-std::uint32_t RGB(int red, int green, int blue);
+std::uint32_t bgr(int red, int green, int blue);
 
 // The face shipped with the program (resources/fonts) that draws "Comic Sans MS":
 // it matches that font's widths and line metrics and has Cyrillic.
@@ -33,12 +33,12 @@ inline const QString kBundledComicFamily = QStringLiteral("Comic Relief");
 // caption keeps its size against its control whatever the screen reports.
 // "Comic Sans MS" is always drawn with the bundled face, even on a machine
 // that has a font of that name, so the windows look the same everywhere.
-QFont MakeFont(const QString& family, double points, bool bold = false);
+QFont makeFont(const QString& family, double points, bool bold = false);
 
 // Left, top, width and height in twips.
-void PlaceTwips(QWidget* widget, int left, int top, int width, int height);
+void placeTwips(QWidget* widget, int left, int top, int width, int height);
 
 // Solid background in a 0x00BBGGRR colour.
-void SetBackColor(QWidget* widget, std::uint32_t bgr);
+void setBackColor(QWidget* widget, std::uint32_t bgr);
 
 }  // namespace platform

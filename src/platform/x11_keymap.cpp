@@ -10,7 +10,7 @@
 
 namespace platform {
 
-QByteArray X11KeyName(std::uint32_t keyCode) {
+QByteArray x11KeyName(std::uint32_t keyCode) {
 #ifdef VESMIR_X11_KEYMAP
   auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
   Display* display = x11 ? x11->display() : nullptr;

@@ -8,6 +8,6 @@ namespace platform {
 
 // The XKB name ("AC01", "TLDE") the X server's keymap gives this key code;
 // empty when the program does not run under X or the code names no key.
-QByteArray X11KeyName(std::uint32_t keyCode);
+QByteArray x11KeyName(std::uint32_t keyCode);
 
 }  // namespace platform

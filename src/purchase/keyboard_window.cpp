@@ -41,28 +41,28 @@ constexpr twips::Rect slotPlace(int slot) {
 
 }  // namespace
 
-KeyboardWindow::KeyboardWindow() : platform::Form(StartUpPosition::Manual) {
+KeyboardWindow::KeyboardWindow() : platform::AppWindow(StartUpPosition::Manual) {
   setWindowTitle(QStringLiteral("KeyBoard"));
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-  setFixedSize(platform::TwipsToPixels(kWindow.width), platform::TwipsToPixels(kWindow.height));
-  move(platform::TwipsToPixels(kWindow.left), platform::TwipsToPixels(kWindow.top));
-  platform::SetBackColor(this, palette::kBlack);
+  setFixedSize(platform::twipsToPixels(kWindow.width), platform::twipsToPixels(kWindow.height));
+  move(platform::twipsToPixels(kWindow.left), platform::twipsToPixels(kWindow.top));
+  platform::setBackColor(this, palette::kBlack);
 
   outline = shell::makeOutline(this, kOutlineWidth, kOutlineHeight);
 
-  keyCaption = new platform::Label(this, QStringLiteral("Key:"), palette::kDarkBlue,
-                                   fonts::comicFont(12, true));
+  keyCaption = new widgets::Caption(this, QStringLiteral("Key:"), palette::kDarkBlue,
+                                    fonts::comicFont(12, true));
   twips::place(keyCaption, kKeyCaption);
 
   // The list keeps the look of an ordinary drop-down list: the default font.
-  keyList = new platform::ComboBox(this, palette::kWhite, palette::kBlack, QFont());
+  keyList = new widgets::DropDownList(this, palette::kWhite, palette::kBlack, QFont());
   twips::place(keyList, kKeyList);
 
-  addKeyButton = new platform::CommandButton(this, QStringLiteral("Добавить"), palette::kRed,
-                                             fonts::comicFont(9.75, true));
+  addKeyButton = new widgets::ColoredButton(this, QStringLiteral("Добавить"), palette::kRed,
+                                            fonts::comicFont(9.75, true));
   twips::place(addKeyButton, kAddKeyButton);
-  writeButton = new platform::CommandButton(this, QStringLiteral("Запись "), palette::kRed,
-                                            fonts::comicFont(12, false));
+  writeButton = new widgets::ColoredButton(this, QStringLiteral("Запись "), palette::kRed,
+                                           fonts::comicFont(12, false));
   twips::place(writeButton, kWriteButton);
   doneButton = shell::makeDoneButton(this, kDone.left, kDone.top, kDone.width, kDone.height);
   connect(writeButton, &QPushButton::clicked, this, &KeyboardWindow::onWriteClicked);
@@ -92,7 +92,7 @@ KeyboardWindow::KeyboardWindow() : platform::Form(StartUpPosition::Manual) {
   connect(slotsTimer, &QTimer::timeout, this, &KeyboardWindow::updateSlots);
 }
 
-void KeyboardWindow::Form_Load() {
+void KeyboardWindow::onLoad() {
   config::writeLines(config::section(u"Buy Weapons", {}));
   writeButton->setEnabled(false);
   for (const QString& name : keyNames()) keyList->addItem(name);
@@ -135,7 +135,7 @@ void KeyboardWindow::onWriteClicked() {
 }
 
 void KeyboardWindow::onAddKeyClicked() {
-  const QString answer = platform::InputBox(QStringLiteral("New key"), QString());
+  const QString answer = platform::askText(QStringLiteral("New key"), QString());
   const auto characters = answer.toUcs4().size();
   if (characters > 1) {
     shell::playCue(shell::RefuseCue);

@@ -6,27 +6,28 @@
 #include <QTimer>
 #include <array>
 
-#include "platform/controls.h"
 #include "platform/forms.h"
-#include "platform/inputs.h"
-#include "platform/shapes.h"
 #include "purchase/buy_binds.h"
 #include "purchase/weapon_pictures.h"
+#include "widgets/caption.h"
+#include "widgets/colored_button.h"
+#include "widgets/drop_down_list.h"
+#include "widgets/outline.h"
 
 namespace purchase {
 
-class KeyboardWindow : public platform::Form {
+class KeyboardWindow : public platform::AppWindow {
   Q_OBJECT
 
  public:
   KeyboardWindow();
 
-  platform::Shape* outline;
-  platform::Label* keyCaption;  // "Key:"
-  platform::ComboBox* keyList;  // the key the next line binds
-  platform::CommandButton* addKeyButton;
-  platform::CommandButton* writeButton;
-  platform::CommandButton* doneButton;
+  widgets::Outline* outline;
+  widgets::Caption* keyCaption;    // "Key:"
+  widgets::DropDownList* keyList;  // the key the next line binds
+  widgets::ColoredButton* addKeyButton;
+  widgets::ColoredButton* writeButton;
+  widgets::ColoredButton* doneButton;
   std::array<WeaponSlot*, kKeySlots> keySlots{};  // in slot order
   QTimer* writeButtonTimer;  // keeps Write enabled only while a line can be written
   QTimer* slotsTimer;        // keeps the slots enabled only while a key is chosen
@@ -39,7 +40,7 @@ class KeyboardWindow : public platform::Form {
   void updateSlots();
 
  protected:
-  void Form_Load() override;
+  void onLoad() override;
 
  private:
   void onWeaponDropped(int slot, const QString& dragText, const QImage& picture);

@@ -8,14 +8,14 @@
 namespace purchase {
 
 void showPurchasePage() {
-  platform::Show<WeaponsWindow>();
-  platform::Show<KeyboardWindow>();
+  platform::showWindow<WeaponsWindow>();
+  platform::showWindow<KeyboardWindow>();
 }
 
 void completePurchasePage() {
   shell::completePage(shell::MenuPage::Purchase, [] {
-    platform::Unload(platform::The<WeaponsWindow>());
-    platform::Unload(platform::The<KeyboardWindow>());
+    platform::unloadWindow(platform::instance<WeaponsWindow>());
+    platform::unloadWindow(platform::instance<KeyboardWindow>());
   });
 }
 

@@ -48,7 +48,7 @@ void FramedPicture::setPicture(const QImage& picture) {
 void FramedPicture::paintEvent(QPaintEvent*) {
   QPainter p(this);
   const QRect all = rect();
-  p.fillRect(all, platform::BgrColor(backColor_));
+  p.fillRect(all, platform::bgrColor(backColor_));
   const int b = borderWidth();
   if (!picture_.isNull()) {
     p.setClipRect(all.adjusted(b, b, -b, -b));
@@ -57,16 +57,16 @@ void FramedPicture::paintEvent(QPaintEvent*) {
   }
   const int r = all.right(), d = all.bottom();
   if (border_ == Border::Flat) {
-    p.setPen(platform::BgrColor(palette::kBlack));
+    p.setPen(platform::bgrColor(palette::kBlack));
     p.drawRect(all.adjusted(0, 0, -1, -1));
     return;
   }
   // Sunken: shadow above and left, light below and right, two lines each.
   auto edge = [&](std::uint32_t topLeft, std::uint32_t bottomRight, int inset) {
-    p.setPen(platform::BgrColor(topLeft));
+    p.setPen(platform::bgrColor(topLeft));
     p.drawLine(inset, inset, r - inset, inset);
     p.drawLine(inset, inset, inset, d - inset);
-    p.setPen(platform::BgrColor(bottomRight));
+    p.setPen(platform::bgrColor(bottomRight));
     p.drawLine(inset, d - inset, r - inset, d - inset);
     p.drawLine(r - inset, inset, r - inset, d - inset);
   };

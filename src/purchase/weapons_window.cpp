@@ -32,7 +32,7 @@ constexpr int kOptionHeight = 410;
 
 QImage resourcePicture(const QString& name) {
   QImage picture(QStringLiteral(":/pictures/%1.bmp").arg(name));
-  if (picture.isNull()) platform::FatalError(QStringLiteral("картинка повреждена: ") + name);
+  if (picture.isNull()) platform::fatalError(QStringLiteral("картинка повреждена: ") + name);
   return picture;
 }
 
@@ -40,7 +40,7 @@ QImage resourcePicture(const QString& name) {
 QPixmap pointerPicture(const QString& name) {
   QPixmap pointer = QPixmap::fromImage(resourcePicture(name));
   pointer.setMask(
-      pointer.createMaskFromColor(platform::BgrColor(palette::kMagenta), Qt::MaskInColor));
+      pointer.createMaskFromColor(platform::bgrColor(palette::kMagenta), Qt::MaskInColor));
   return pointer;
 }
 
@@ -52,8 +52,8 @@ class ClassOption : public QRadioButton {
     setAutoFillBackground(true);
     // The caption starts close to the circle, so a long one fits the button's width.
     setStyleSheet(QStringLiteral("QRadioButton { background-color: %1; color: %2; spacing: 2px; }")
-                      .arg(platform::BgrColor(palette::kSilver).name(),
-                           platform::BgrColor(palette::kBlack).name()));
+                      .arg(platform::bgrColor(palette::kSilver).name(),
+                           platform::bgrColor(palette::kBlack).name()));
     setAutoExclusive(true);
   }
 
@@ -63,15 +63,15 @@ class ClassOption : public QRadioButton {
 
 }  // namespace
 
-WeaponsWindow::WeaponsWindow() : platform::Form(StartUpPosition::Manual) {
+WeaponsWindow::WeaponsWindow() : platform::AppWindow(StartUpPosition::Manual) {
   setWindowTitle(QStringLiteral("Weapons"));
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-  setFixedSize(platform::TwipsToPixels(kWindow.width), platform::TwipsToPixels(kWindow.height));
-  move(platform::TwipsToPixels(kWindow.left), platform::TwipsToPixels(kWindow.top));
-  platform::SetBackColor(this, palette::kBlack);
+  setFixedSize(platform::twipsToPixels(kWindow.width), platform::twipsToPixels(kWindow.height));
+  move(platform::twipsToPixels(kWindow.left), platform::twipsToPixels(kWindow.top));
+  platform::setBackColor(this, palette::kBlack);
 
   for (const auto& c : kWeaponClasses) {
-    auto* frame = new platform::Panel(this, palette::kBlack);
+    auto* frame = new widgets::Panel(this, palette::kBlack);
     twips::place(frame, {0, 0, c.frameWidth, c.frameHeight});
     frame->hide();
     classFrames_[std::size_t(c.weaponClass - 1)] = frame;
@@ -86,22 +86,22 @@ WeaponsWindow::WeaponsWindow() : platform::Form(StartUpPosition::Manual) {
     connect(picture, &WeaponPicture::pressed, this, [this, n] { onWeaponPressed(n); });
   }
 
-  optionsPanel = new platform::Panel(this, palette::kBlack);
+  optionsPanel = new widgets::Panel(this, palette::kBlack);
   twips::place(optionsPanel, kOptionsPanel);
   for (const auto& c : kWeaponClasses) {
     auto* option = new ClassOption(optionsPanel, QString::fromUtf8(c.caption));
     // Placed edge to edge, so the stack of options shows no gaps where the
     // twips fall between pixels.
-    const int top = platform::TwipsToPixels(kOptionHeight * (c.weaponClass - 1));
-    const int bottom = platform::TwipsToPixels(kOptionHeight * c.weaponClass);
-    option->setGeometry(0, top, platform::TwipsToPixels(kOptionWidth), bottom - top);
+    const int top = platform::twipsToPixels(kOptionHeight * (c.weaponClass - 1));
+    const int bottom = platform::twipsToPixels(kOptionHeight * c.weaponClass);
+    option->setGeometry(0, top, platform::twipsToPixels(kOptionWidth), bottom - top);
     const int k = c.weaponClass;
     connect(option, &QAbstractButton::clicked, this, [this, k] { onClassChosen(k); });
     classOptions_[std::size_t(k - 1)] = option;
   }
 
-  titleCaption = new platform::Label(this, QStringLiteral("Weapons"), palette::kDarkBlue,
-                                     fonts::comicFont(44.25, true));
+  titleCaption = new widgets::Caption(this, QStringLiteral("Weapons"), palette::kDarkBlue,
+                                      fonts::comicFont(44.25, true));
   twips::place(titleCaption, kTitle);
 
   doneButton = shell::makeDoneButton(this, kDone.left, kDone.top, kDone.width, kDone.height);
@@ -111,7 +111,7 @@ WeaponsWindow::WeaponsWindow() : platform::Form(StartUpPosition::Manual) {
   happyPointer_ = pointerPicture(QStringLiteral("smiley_happy"));
 }
 
-void WeaponsWindow::Form_Load() {
+void WeaponsWindow::onLoad() {
   for (const auto& w : kWeaponTable) {
     weaponPicture(w.picture)->setPicture(resourcePicture(QString::number(w.bitmap)));
   }

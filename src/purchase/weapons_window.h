@@ -6,27 +6,28 @@
 #include <QRadioButton>
 #include <array>
 
-#include "platform/controls.h"
 #include "platform/forms.h"
-#include "platform/inputs.h"
 #include "purchase/weapon_pictures.h"
+#include "widgets/caption.h"
+#include "widgets/colored_button.h"
+#include "widgets/panel.h"
 
 namespace purchase {
 
-class WeaponsWindow : public platform::Form {
+class WeaponsWindow : public platform::AppWindow {
   Q_OBJECT
 
  public:
   WeaponsWindow();
 
-  platform::Panel* optionsPanel;  // the class options
-  platform::Label* titleCaption;
-  platform::CommandButton* doneButton;
+  widgets::Panel* optionsPanel;  // the class options
+  widgets::Caption* titleCaption;
+  widgets::ColoredButton* doneButton;
 
   // n from 1 to 30: the rows of kWeaponTable.
   WeaponPicture* weaponPicture(int n) const { return weaponPictures_[std::size_t(n - 1)]; }
   // A class from 1 to 6: its frame holds the class's pictures, its option shows the frame.
-  platform::Panel* classFrame(int weaponClass) const {
+  widgets::Panel* classFrame(int weaponClass) const {
     return classFrames_[std::size_t(weaponClass - 1)];
   }
   QRadioButton* classOption(int weaponClass) const {
@@ -38,7 +39,7 @@ class WeaponsWindow : public platform::Form {
   }
 
  protected:
-  void Form_Load() override;
+  void onLoad() override;
 
  private:
   void onClassChosen(int weaponClass);
@@ -46,7 +47,7 @@ class WeaponsWindow : public platform::Form {
   void onDoneClicked();
 
   std::array<WeaponPicture*, 30> weaponPictures_{};
-  std::array<platform::Panel*, 6> classFrames_{};
+  std::array<widgets::Panel*, 6> classFrames_{};
   std::array<QRadioButton*, 6> classOptions_{};
   QPixmap sadPointer_, happyPointer_;
 };

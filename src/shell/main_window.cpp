@@ -38,14 +38,14 @@ constexpr twips::Rect kFireLoopButton{3840, 240, 255, 255};
 
 bool fireLoopHeld = false;
 
-platform::Label* makeCaption(QWidget* parent, const QString& caption, const twips::Rect& place) {
-  auto* label = new platform::Label(parent, caption, palette::kRed, fonts::comicFont(14.25, true));
+widgets::Caption* makeCaption(QWidget* parent, const QString& caption, const twips::Rect& place) {
+  auto* label = new widgets::Caption(parent, caption, palette::kRed, fonts::comicFont(14.25, true));
   twips::place(label, place);
   return label;
 }
 
-platform::Label* makeMenuLabel(QWidget* parent, const QString& caption, const twips::Rect& place) {
-  auto* label = new platform::Label(parent, caption, palette::kDarkBlue, fonts::comicFont(12));
+widgets::Caption* makeMenuLabel(QWidget* parent, const QString& caption, const twips::Rect& place) {
+  auto* label = new widgets::Caption(parent, caption, palette::kDarkBlue, fonts::comicFont(12));
   twips::place(label, place);
   return label;
 }
@@ -54,15 +54,15 @@ platform::Label* makeMenuLabel(QWidget* parent, const QString& caption, const tw
 
 const QString MainWindow::kCreditText = QStringLiteral("    Made by Zelkarin");
 
-MainWindow::MainWindow() : platform::Form(StartUpPosition::CenterScreen) {
+MainWindow::MainWindow() : platform::AppWindow(StartUpPosition::CenterScreen) {
   setWindowTitle(QStringLiteral("Vesmir"));
   // A tool window: thin title bar with the close box only, no taskbar button.
   setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
-  setFixedSize(platform::TwipsToPixels(kWindowWidth), platform::TwipsToPixels(kWindowHeight));
-  platform::SetBackColor(this, palette::kBlack);
+  setFixedSize(platform::twipsToPixels(kWindowWidth), platform::twipsToPixels(kWindowHeight));
+  platform::setBackColor(this, palette::kBlack);
 
-  menuPanel = new platform::Panel(this, palette::kBlack);
+  menuPanel = new widgets::Panel(this, palette::kBlack);
   twips::place(menuPanel, kMenuPanel);
 
   titleCaption = makeCaption(menuPanel, QStringLiteral("Настройки:"), kTitle);
@@ -75,7 +75,7 @@ MainWindow::MainWindow() : platform::Form(StartUpPosition::CenterScreen) {
   purchaseLabel = makeMenuLabel(menuPanel, QStringLiteral("Закупка оружия"), kPurchaseLabel);
   saveLabel = makeCaption(menuPanel, QStringLiteral("Сохранить"), kSaveLabel);
 
-  fireStrip = new platform::PictureBox(this, palette::kBlack);
+  fireStrip = new widgets::PictureBox(this, palette::kBlack);
   twips::place(fireStrip, kFireStrip);
 
   // Hidden, so only the fire start timer ever presses it.
@@ -93,14 +93,14 @@ MainWindow::MainWindow() : platform::Form(StartUpPosition::CenterScreen) {
 
   for (MenuPage page : {MenuPage::Video, MenuPage::Sound, MenuPage::Player, MenuPage::Mouse,
                         MenuPage::Controls, MenuPage::Other, MenuPage::Purchase}) {
-    connect(menuLabel(page), &platform::Label::Click, this, [page] { openPage(page); });
+    connect(menuLabel(page), &widgets::Caption::clicked, this, [page] { openPage(page); });
   }
-  connect(saveLabel, &platform::Label::Click, this, &MainWindow::onSaveClicked);
-  connect(this, &platform::Form::MouseDown, this, &MainWindow::onBackgroundPressed);
-  connect(menuPanel, &platform::Panel::MouseDown, this, &MainWindow::onBackgroundPressed);
+  connect(saveLabel, &widgets::Caption::clicked, this, &MainWindow::onSaveClicked);
+  connect(this, &platform::AppWindow::mousePressed, this, &MainWindow::onBackgroundPressed);
+  connect(menuPanel, &widgets::Panel::mousePressed, this, &MainWindow::onBackgroundPressed);
 }
 
-platform::Label* MainWindow::menuLabel(MenuPage page) const {
+widgets::Caption* MainWindow::menuLabel(MenuPage page) const {
   switch (page) {
     case MenuPage::Video:
       return videoLabel;
@@ -120,31 +120,31 @@ platform::Label* MainWindow::menuLabel(MenuPage page) const {
   return nullptr;
 }
 
-void MainWindow::Form_Load() {
+void MainWindow::onLoad() {
   config::createConfigFile();
   seedFire(fireGrid);
 }
 
-void MainWindow::Form_Unload() { platform::End(); }
+void MainWindow::onUnload() { platform::endProgram(); }
 
 void MainWindow::showEvent(QShowEvent* event) {
   if (!shown_) {
     shown_ = true;
     fireStartTimer->start();
   }
-  platform::Form::showEvent(event);
+  platform::AppWindow::showEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
   if (!inUse_) return;
-  platform::Unload(*this);
+  platform::unloadWindow(*this);
 }
 
 // The right button on the background shows the credit.
-void MainWindow::onBackgroundPressed(int button) {
-  if (button != platform::VbButton(Qt::RightButton) || !inUse_) return;
-  platform::MsgBox(kCreditText, 0, QString());
+void MainWindow::onBackgroundPressed(Qt::MouseButton button) {
+  if (button != Qt::RightButton || !inUse_) return;
+  platform::showMessage(kCreditText, QString());
   playCue(CreditCue);
 }
 
@@ -152,7 +152,7 @@ void MainWindow::onSaveClicked() {
   if (!inUse_) return;
   if (!config::saveConfigFile()) return;
   playCue(MenuCue);
-  platform::Unload(*this);
+  platform::unloadWindow(*this);
 }
 
 void MainWindow::holdFireLoop(bool hold) { fireLoopHeld = hold; }
@@ -160,20 +160,20 @@ void MainWindow::holdFireLoop(bool hold) { fireLoopHeld = hold; }
 void MainWindow::onFireStartTimeout() { fireLoopButton->click(); }
 
 // Runs for the rest of the program, as fast as the machine allows: every click,
-// page, box and Save from now on is handled inside the DoEvents of some frame.
+// page, box and Save from now on is handled inside the runPendingEvents of some frame.
 void MainWindow::runFireLoop() {
   if (fireLoopHeld) return;
   const QPointer<MainWindow> self(this);
   for (;;) {
-    platform::DoEvents();
-    // The program normally ends inside DoEvents and never comes back here; where
+    platform::runPendingEvents();
+    // The program normally ends inside runPendingEvents and never comes back here; where
     // ending only records the request (tests), the loop stops with it.
-    if (!self || IsUnloaded() || platform::EndRequested()) return;
-    QImage& strip = fireStrip->DrawingSurface();
+    if (!self || isUnloaded() || platform::endRequested()) return;
+    QImage& strip = fireStrip->drawingSurface();
     drawFireFrame(fireGrid, random_, reinterpret_cast<std::uint32_t*>(strip.bits()),
                   strip.bytesPerLine() / 4);
     ++fireFrames_;
-    fireStrip->Refresh();
+    fireStrip->repaint();
   }
 }
 

@@ -5,15 +5,17 @@
 #include <QTimer>
 #include <cstdint>
 
-#include "platform/controls.h"
 #include "platform/forms.h"
 #include "platform/random.h"
 #include "shell/fire.h"
 #include "shell/page_protocol.h"
+#include "widgets/caption.h"
+#include "widgets/panel.h"
+#include "widgets/picture_box.h"
 
 namespace shell {
 
-class MainWindow : public platform::Form {
+class MainWindow : public platform::AppWindow {
   Q_OBJECT
 
  public:
@@ -23,17 +25,17 @@ class MainWindow : public platform::Form {
   bool isInUse() const { return inUse_; }
   void setInUse(bool inUse) { inUse_ = inUse; }
 
-  platform::Panel* menuPanel;
-  platform::Label* titleCaption;  // "Настройки:"
-  platform::Label* videoLabel;
-  platform::Label* soundLabel;
-  platform::Label* playerLabel;
-  platform::Label* mouseLabel;
-  platform::Label* controlsLabel;
-  platform::Label* otherLabel;
-  platform::Label* purchaseLabel;
-  platform::Label* saveLabel;
-  platform::PictureBox* fireStrip;  // the strip at the bottom
+  widgets::Panel* menuPanel;
+  widgets::Caption* titleCaption;  // "Настройки:"
+  widgets::Caption* videoLabel;
+  widgets::Caption* soundLabel;
+  widgets::Caption* playerLabel;
+  widgets::Caption* mouseLabel;
+  widgets::Caption* controlsLabel;
+  widgets::Caption* otherLabel;
+  widgets::Caption* purchaseLabel;
+  widgets::Caption* saveLabel;
+  widgets::PictureBox* fireStrip;  // the strip at the bottom
   QTimer* fireStartTimer;       // one tick, once the shown window handles events, starts the fire
   QPushButton* fireLoopButton;  // never visible; its click runs the fire loop
 
@@ -47,18 +49,18 @@ class MainWindow : public platform::Form {
   // button then does nothing. The program never holds it.
   static void holdFireLoop(bool hold);
 
-  platform::Label* menuLabel(MenuPage page) const;
+  widgets::Caption* menuLabel(MenuPage page) const;
 
   static const QString kCreditText;
 
  protected:
-  void Form_Load() override;
-  void Form_Unload() override;
+  void onLoad() override;
+  void onUnload() override;
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
-  void onBackgroundPressed(int button);
+  void onBackgroundPressed(Qt::MouseButton button);
   void onSaveClicked();
   void onFireStartTimeout();
   void runFireLoop();

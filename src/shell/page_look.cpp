@@ -12,17 +12,15 @@ constexpr int kOutlineWidth = 3;   // pixels
 
 }  // namespace
 
-QFont ComicFont(double points, bool bold) { return fonts::comicFont(points, bold); }
-
-platform::Shape* makeOutline(QWidget* window, int width, int height) {
-  auto* outline = new platform::Shape(window, palette::kDarkBlue, kOutlineWidth);
+widgets::Outline* makeOutline(QWidget* window, int width, int height) {
+  auto* outline = new widgets::Outline(window, palette::kDarkBlue, kOutlineWidth);
   twips::place(outline, {kOutlineInset, kOutlineInset, width, height});
   return outline;
 }
 
-platform::CommandButton* makeDoneButton(QWidget* window, int left, int top, int width, int height) {
-  auto* done = new platform::CommandButton(window, QStringLiteral("Done"), palette::kBlue,
-                                           fonts::comicFont(9.75, true));
+widgets::ColoredButton* makeDoneButton(QWidget* window, int left, int top, int width, int height) {
+  auto* done = new widgets::ColoredButton(window, QStringLiteral("Done"), palette::kBlue,
+                                          fonts::comicFont(9.75, true));
   twips::place(done, {left, top, width, height});
   return done;
 }

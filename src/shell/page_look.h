@@ -5,19 +5,15 @@
 #include <QFont>
 #include <QWidget>
 
-#include "platform/inputs.h"
-#include "platform/shapes.h"
+#include "widgets/colored_button.h"
+#include "widgets/outline.h"
 
 namespace shell {
 
-// Kept while pages still ask the shell for the caption face; the face itself
-// is fonts::comicFont.
-QFont ComicFont(double points, bool bold = false);
-
 // The outline framing a window, inset 15 twips, of the size its window gives (twips).
-platform::Shape* makeOutline(QWidget* window, int width, int height);
+widgets::Outline* makeOutline(QWidget* window, int width, int height);
 
 // "Done" at this place (twips): blue face, bold 9.75 pt.
-platform::CommandButton* makeDoneButton(QWidget* window, int left, int top, int width, int height);
+widgets::ColoredButton* makeDoneButton(QWidget* window, int left, int top, int width, int height);
 
 }  // namespace shell

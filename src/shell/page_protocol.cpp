@@ -21,8 +21,8 @@ void setPageOpener(MenuPage page, std::function<void()> show) { openers()[page] 
 void clearPageOpeners() { openers().clear(); }
 
 void openPage(MenuPage page) {
-  MainWindow& main = platform::The<MainWindow>();
-  if (!main.isInUse() || !main.menuLabel(page)->Enabled()) return;
+  MainWindow& main = platform::instance<MainWindow>();
+  if (!main.isInUse() || !main.menuLabel(page)->isActive()) return;
   const auto opener = openers().find(page);
   if (opener == openers().end()) return;  // not built yet
   opener->second();
@@ -32,8 +32,8 @@ void openPage(MenuPage page) {
 
 void completePage(MenuPage page, const std::function<void()>& unloadWindows) {
   unloadWindows();
-  MainWindow& main = platform::The<MainWindow>();
-  main.menuLabel(page)->SetEnabled(false);
+  MainWindow& main = platform::instance<MainWindow>();
+  main.menuLabel(page)->setActive(false);
   main.setInUse(true);
 }
 

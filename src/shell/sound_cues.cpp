@@ -20,10 +20,10 @@ void playCue(Cue cue) {
   const QString path = QStringLiteral(":/wav/%1").arg(int(cue));
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    platform::FatalError(QStringLiteral("ресурс не найден: ") + path);
+    platform::fatalError(QStringLiteral("ресурс не найден: ") + path);
   }
   cueBytes = file.readAll();
-  platform::CurrentSoundOutput().PlayFromMemory(cueBytes);
+  platform::currentSoundOutput().play(cueBytes);
 }
 
 const QByteArray& lastCueBytes() { return cueBytes; }

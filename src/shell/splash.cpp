@@ -23,11 +23,11 @@ constexpr twips::Rect kTimedWait{840, 2880, 735, 975};
 QImage loadPicture(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    platform::FatalError(QStringLiteral("ресурс не найден: ") + path);
+    platform::fatalError(QStringLiteral("ресурс не найден: ") + path);
   }
   QImage image;
   if (!image.loadFromData(file.readAll(), "BMP")) {
-    platform::FatalError(QStringLiteral("картинка повреждена: ") + path);
+    platform::fatalError(QStringLiteral("картинка повреждена: ") + path);
   }
   return image;
 }
@@ -36,12 +36,12 @@ QImage loadPicture(const QString& path) {
 
 SplashWindow::SplashWindow() {
   setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
-  setFixedSize(platform::TwipsToPixels(kWindow.width), platform::TwipsToPixels(kWindow.height));
-  move(platform::TwipsToPixels(kWindow.left), platform::TwipsToPixels(kWindow.top));
-  platform::SetBackColor(this, palette::kNavy);
+  setFixedSize(platform::twipsToPixels(kWindow.width), platform::twipsToPixels(kWindow.height));
+  move(platform::twipsToPixels(kWindow.left), platform::twipsToPixels(kWindow.top));
+  platform::setBackColor(this, palette::kNavy);
   picture_ = loadPicture(QStringLiteral(":/pictures/splash.bmp"));
 
-  pictureBox = new platform::PictureBox(this, palette::kBlack);
+  pictureBox = new widgets::PictureBox(this, palette::kBlack);
   twips::place(pictureBox, kPictureBox);
   // The system's window colour until the picture comes.
   QPalette window = pictureBox->palette();
@@ -53,16 +53,16 @@ SplashWindow::SplashWindow() {
 
 void SplashWindow::paintEvent(QPaintEvent*) { QPainter(this).drawImage(0, 0, picture_); }
 
-void SplashWindow::Form_Load() {
-  pictureBox->SetPicture(picture_);
-  platform::Show<SplashWindow>();
+void SplashWindow::onLoad() {
+  pictureBox->setPicture(picture_);
+  platform::showWindow<SplashWindow>();
   timedWait->wait(1);
-  platform::Load<MainWindow>();
-  platform::Unload(*this);
+  platform::loadWindow<MainWindow>();
+  platform::unloadWindow(*this);
 }
 
-void SplashWindow::Form_Unload() { platform::Show<MainWindow>(); }
+void SplashWindow::onUnload() { platform::showWindow<MainWindow>(); }
 
-void startUp() { platform::Load<SplashWindow>(); }
+void startUp() { platform::loadWindow<SplashWindow>(); }
 
 }  // namespace shell

@@ -3,27 +3,27 @@
 
 #include <QImage>
 
-#include "platform/controls.h"
 #include "platform/forms.h"
 #include "shell/timed_wait.h"
+#include "widgets/picture_box.h"
 
 namespace shell {
 
-class SplashWindow : public platform::Form {
+class SplashWindow : public platform::AppWindow {
   Q_OBJECT
 
  public:
   SplashWindow();
 
-  platform::PictureBox* pictureBox;
+  widgets::PictureBox* pictureBox;
   TimedWait* timedWait;
 
   // The picture the window shows.
   const QImage& picture() const { return picture_; }
 
  protected:
-  void Form_Load() override;
-  void Form_Unload() override;
+  void onLoad() override;
+  void onUnload() override;
   void paintEvent(QPaintEvent* event) override;
 
  private:

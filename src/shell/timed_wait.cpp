@@ -12,7 +12,7 @@ int waitInterval(double seconds) {
   // nearbyint rounds halves to even in the default rounding mode.
   const double ms = std::nearbyint(seconds * 1000.0);
   if (!(ms >= 0 && ms <= double(std::numeric_limits<int>::max()))) {
-    platform::FatalError(QStringLiteral("недопустимое время ожидания: %1 с").arg(seconds));
+    platform::fatalError(QStringLiteral("недопустимое время ожидания: %1 с").arg(seconds));
   }
   return int(ms);
 }
@@ -28,7 +28,7 @@ void TimedWait::wait(double seconds) {
   if (ms == 0) return;
   waiting_ = true;
   timer->start(ms);
-  while (waiting_) platform::DoEvents();
+  while (waiting_) platform::runPendingEvents();
 }
 
 void TimedWait::onTimeout() { waiting_ = false; }

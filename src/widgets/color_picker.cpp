@@ -29,10 +29,10 @@ std::int16_t steppedLevel(std::int16_t level, bool up) {
 }
 
 ColorPicker::ColorPicker(QWidget* parent) : QWidget(parent) {
-  platform::SetBackColor(this, palette::kBlack);
+  platform::setBackColor(this, palette::kBlack);
   const QFont letters = fonts::comicFont(14.25, true);
   auto letter = [&](const char* text, std::uint32_t color, const twips::Rect& place) {
-    auto* label = new platform::Label(this, QString::fromLatin1(text), color, letters);
+    auto* label = new widgets::Caption(this, QString::fromLatin1(text), color, letters);
     twips::place(label, place);
     return label;
   };
@@ -52,16 +52,16 @@ ColorPicker::ColorPicker(QWidget* parent) : QWidget(parent) {
   // The control's default font; typing is allowed but changes no level.
   const QFont boxFont = fonts::sansSerifFont(8.25);
   auto box = [&](const twips::Rect& place) {
-    auto* text = new platform::TextBox(this, palette::kBlack, palette::kLightCyan, boxFont);
+    auto* text = new widgets::OneLineBox(this, palette::kBlack, palette::kLightCyan, boxFont);
     twips::place(text, place);
-    text->SetText(QStringLiteral("235"));
+    text->showText(QStringLiteral("235"));
     return text;
   };
   redBox = box(kRedBox);
   greenBox = box(kGreenBox);
   blueBox = box(kBlueBox);
 
-  swatch = new platform::PictureBox(this, previewColor());
+  swatch = new widgets::PictureBox(this, previewColor());
   twips::place(swatch, kSwatch);
 
   const QList<QWidget*> stops = tabStops();
@@ -75,15 +75,15 @@ ColorPicker::ColorPicker(QWidget* parent) : QWidget(parent) {
   connect(blueArrows, &SpinArrows::downPressed, this, [this] { step(blue_, blueBox, -1); });
 }
 
-std::uint32_t ColorPicker::previewColor() const { return platform::RGB(red_, green_, blue_); }
+std::uint32_t ColorPicker::previewColor() const { return platform::bgr(red_, green_, blue_); }
 
-void ColorPicker::step(std::int16_t& level, platform::TextBox* box, int by) {
+void ColorPicker::step(std::int16_t& level, widgets::OneLineBox* box, int by) {
   level = steppedLevel(level, by > 0);
   // Written on every press, so a typed text gives way to the true level.
   box->setText(config::numberText(level));
   showSwatch();
 }
 
-void ColorPicker::showSwatch() { platform::SetBackColor(swatch, previewColor()); }
+void ColorPicker::showSwatch() { platform::setBackColor(swatch, previewColor()); }
 
 }  // namespace widgets

@@ -5,8 +5,9 @@
 #include <QWidget>
 #include <cstdint>
 
-#include "platform/controls.h"
-#include "platform/inputs.h"
+#include "widgets/caption.h"
+#include "widgets/one_line_box.h"
+#include "widgets/picture_box.h"
 #include "widgets/spin_arrows.h"
 
 namespace widgets {
@@ -22,10 +23,10 @@ class ColorPicker : public QWidget {
   std::int16_t green() const { return green_; }
   std::int16_t blue() const { return blue_; }
 
-  platform::Label *redLetter, *greenLetter, *blueLetter;
+  widgets::Caption *redLetter, *greenLetter, *blueLetter;
   SpinArrows *redArrows, *greenArrows, *blueArrows;
-  platform::TextBox *redBox, *greenBox, *blueBox;
-  platform::PictureBox* swatch;
+  widgets::OneLineBox *redBox, *greenBox, *blueBox;
+  widgets::PictureBox* swatch;
 
   // The preview colour, 0x00BBGGRR.
   std::uint32_t previewColor() const;
@@ -38,7 +39,7 @@ class ColorPicker : public QWidget {
  private:
   std::int16_t red_ = 235, green_ = 235, blue_ = 235;
 
-  void step(std::int16_t& level, platform::TextBox* box, int by);
+  void step(std::int16_t& level, widgets::OneLineBox* box, int by);
   void showSwatch();
 };
 

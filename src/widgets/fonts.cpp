@@ -5,11 +5,11 @@
 namespace fonts {
 
 QFont comicFont(double points, bool bold) {
-  return platform::MakeFont(platform::kComicFamily, points, bold);
+  return platform::makeFont(platform::kComicFamily, points, bold);
 }
 
 QFont sansSerifFont(double points) {
-  return platform::MakeFont(QStringLiteral("MS Sans Serif"), points);
+  return platform::makeFont(QStringLiteral("MS Sans Serif"), points);
 }
 
 }  // namespace fonts

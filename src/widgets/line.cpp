@@ -8,8 +8,8 @@ namespace widgets {
 
 Line::Line(QWidget* parent, int x1, int y1, int x2, int y2, std::uint32_t color, int width)
     : QWidget(parent),
-      from_(platform::TwipsToPixels(x1), platform::TwipsToPixels(y1)),
-      to_(platform::TwipsToPixels(x2), platform::TwipsToPixels(y2)),
+      from_(platform::twipsToPixels(x1), platform::twipsToPixels(y1)),
+      to_(platform::twipsToPixels(x2), platform::twipsToPixels(y2)),
       color_(color),
       width_(width) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -22,7 +22,7 @@ Line::Line(QWidget* parent, int x1, int y1, int x2, int y2, std::uint32_t color,
 
 void Line::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  QPen pen(platform::BgrColor(color_), width_);
+  QPen pen(platform::bgrColor(color_), width_);
   pen.setCapStyle(Qt::FlatCap);
   painter.setPen(pen);
   painter.drawLine(from_, to_);

@@ -1,5 +1,5 @@
 // Every colour the windows use, each named once. Values are 0x00BBGGRR (red is
-// the low byte); platform::BgrColor turns one into a QColor.
+// the low byte); platform::bgrColor turns one into a QColor.
 #pragma once
 
 #include <cstdint>

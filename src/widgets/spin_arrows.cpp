@@ -18,7 +18,7 @@ constexpr int kRepeatMs = 60;
 
 SpinArrows::SpinArrows(QWidget* parent, std::uint32_t backColor)
     : QWidget(parent), arrowColor_(QApplication::palette().color(QPalette::ButtonText)) {
-  platform::SetBackColor(this, backColor);
+  platform::setBackColor(this, backColor);
   setFocusPolicy(Qt::StrongFocus);
   repeat_.setSingleShot(true);
   connect(&repeat_, &QTimer::timeout, this, &SpinArrows::repeat);

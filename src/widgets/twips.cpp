@@ -5,7 +5,7 @@
 namespace twips {
 
 void place(QWidget* widget, const Rect& rect) {
-  platform::PlaceTwips(widget, rect.left, rect.top, rect.width, rect.height);
+  platform::placeTwips(widget, rect.left, rect.top, rect.width, rect.height);
 }
 
 }  // namespace twips

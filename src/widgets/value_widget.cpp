@@ -43,13 +43,13 @@ const ValueRules kSeconds{        0,   1,   0,   100, LimitMessage::NotNeeded,  
 void showLimitMessage(LimitMessage message) {
   switch (message) {
     case LimitMessage::Nonsense:
-      platform::MsgBox(QStringLiteral("Дурак что ли?"), 0, QStringLiteral("АШЫПКА"));
+      platform::showMessage(QStringLiteral("Дурак что ли?"), QStringLiteral("АШЫПКА"));
       break;
     case LimitMessage::AboveServer:  // the "O" of "Oбычно" is the Latin letter
-      platform::MsgBox(QStringLiteral("Не может быть больше, чем у сервера\rOбычно = 400 "));
+      platform::showMessage(QStringLiteral("Не может быть больше, чем у сервера\rOбычно = 400 "));
       break;
     case LimitMessage::NotNeeded:
-      platform::MsgBox(QStringLiteral("Мне кажется больше не надо\rOбычно = 5 "));
+      platform::showMessage(QStringLiteral("Мне кажется больше не надо\rOбычно = 5 "));
       break;
   }
 }
@@ -69,8 +69,8 @@ QString boxText(const ValueRules& rules, std::int16_t counter) {
 ValueWidget::ValueWidget(QWidget* parent, const ValueRules& rules)
     : QWidget(parent), rules_(rules), counter_(rules.start), value_(std::int16_t(0)) {
   valueBox =
-      new platform::TextBox(this, palette::kBlack, palette::kDarkBlue, fonts::comicFont(9, true));
-  valueBox->SetLocked(true);
+      new widgets::OneLineBox(this, palette::kBlack, palette::kDarkBlue, fonts::comicFont(9, true));
+  valueBox->setLocked(true);
   twips::place(valueBox, {0, 0, rules.boxWidthTwips, kBoxHeight});
   arrows = new SpinArrows(this, palette::kBlack);
   twips::place(arrows, {rules.boxWidthTwips, 0, kArrowsWidth, kArrowsHeight});
@@ -83,7 +83,7 @@ ValueWidget::ValueWidget(QWidget* parent, const ValueRules& rules)
   setPalette(own);
   setAutoFillBackground(true);
 
-  connect(valueBox, &platform::TextBox::Change, this, &ValueWidget::onBoxTextChanged);
+  connect(valueBox, &widgets::OneLineBox::changed, this, &ValueWidget::onBoxTextChanged);
   connect(arrows, &SpinArrows::upPressed, this, &ValueWidget::onUpPressed);
   connect(arrows, &SpinArrows::downPressed, this, &ValueWidget::onDownPressed);
 
@@ -91,7 +91,9 @@ ValueWidget::ValueWidget(QWidget* parent, const ValueRules& rules)
   // The box starts empty, so the first text is always a change; the value follows it.
 }
 
-void ValueWidget::showCounter(std::int16_t counter) { valueBox->SetText(boxText(rules_, counter)); }
+void ValueWidget::showCounter(std::int16_t counter) {
+  valueBox->showText(boxText(rules_, counter));
+}
 
 void ValueWidget::onUpPressed() {
   if (!rules_.message) {  // a ceiling, tested before the step; no message

@@ -9,7 +9,7 @@
 #include <optional>
 #include <variant>
 
-#include "platform/inputs.h"
+#include "widgets/one_line_box.h"
 #include "widgets/spin_arrows.h"
 
 namespace widgets {
@@ -67,7 +67,7 @@ class ValueWidget : public QWidget {
   // while Qt's tab order links pass over it), so a page's tab order names these.
   QList<QWidget*> tabStops() const { return {valueBox, arrows}; }
 
-  platform::TextBox* valueBox;
+  widgets::OneLineBox* valueBox;
   SpinArrows* arrows;
 
  private:

@@ -24,15 +24,15 @@ class ControlsPageTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {
     WizardTest::SetUp();
-    shell::setPageOpener(shell::MenuPage::Controls, [] { platform::Show<ControlsPage>(); });
-    platform::Show<shell::MainWindow>();
+    shell::setPageOpener(shell::MenuPage::Controls, [] { platform::showWindow<ControlsPage>(); });
+    platform::showWindow<shell::MainWindow>();
     fresh_ = TempFileBytes();
     QTest::mouseClick(Main().controlsLabel, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
     ASSERT_TRUE(QTest::qWaitForWindowActive(&page()));
     sound_.played.clear();
   }
-  shell::MainWindow& Main() { return platform::The<shell::MainWindow>(); }
-  ControlsPage& page() { return platform::The<ControlsPage>(); }
+  shell::MainWindow& Main() { return platform::instance<shell::MainWindow>(); }
+  ControlsPage& page() { return platform::instance<ControlsPage>(); }
   QWindow* pageWindow() { return page().windowHandle(); }
   KeyCaptureBox* keyBox(int i) { return page().keyBoxes[i]; }
 
@@ -81,7 +81,7 @@ TEST_F(ControlsPageTest, OpeningShowsEveryBoxIdleAndEmpty) {
   for (int i = 0; i < bindings::kBoxCount; ++i) {
     SCOPED_TRACE(i);
     KeyCaptureBox* box = p.keyBoxes[i];
-    EXPECT_TRUE(box->Text().isEmpty());
+    EXPECT_TRUE(box->text().isEmpty());
     EXPECT_TRUE(isIdle(i));
     EXPECT_EQ(box->palette().color(QPalette::Base), kLavender);
     EXPECT_EQ(box->palette().color(QPalette::Text), QColor(0xC0, 0, 0));
@@ -91,7 +91,7 @@ TEST_F(ControlsPageTest, OpeningShowsEveryBoxIdleAndEmpty) {
     EXPECT_EQ(box->font().pixelSize(), 13);
     EXPECT_TRUE(box->font().bold());
   }
-  for (platform::Label* caption : p.actionCaptions) {
+  for (widgets::Caption* caption : p.actionCaptions) {
     EXPECT_EQ(caption->palette().color(QPalette::WindowText), QColor(0xFF, 0x80, 0));
   }
   EXPECT_EQ(p.rowPanel->y(), 0);
@@ -142,29 +142,29 @@ TEST_F(ControlsPageTest, DoubleClickArmsTheBox) {
 TEST_F(ControlsPageTest, DoubleClickOnAnArmedBoxKeepsMouse1) {
   arm(0);
   QTest::mouseDClick(pageWindow(), Qt::LeftButton, Qt::NoModifier, inView(keyBox(0)));
-  EXPECT_EQ(keyBox(0)->Text(), "Mouse1");
+  EXPECT_EQ(keyBox(0)->text(), "Mouse1");
   EXPECT_TRUE(isIdle(0));
   // Nor does one click soon after an arming double click and a capture.
   arm(1);
   QTest::keyClick(pageWindow(), Qt::Key_A);
   QTest::mousePress(pageWindow(), Qt::LeftButton, Qt::NoModifier, inView(keyBox(1)), 100);
-  EXPECT_EQ(keyBox(1)->Text(), "a");
+  EXPECT_EQ(keyBox(1)->text(), "a");
   EXPECT_TRUE(isIdle(1));
 }
 
 TEST_F(ControlsPageTest, KeyCaptureEndsAtTheRelease) {
   arm(0);
   QTest::keyPress(pageWindow(), Qt::Key_Shift);
-  EXPECT_EQ(keyBox(0)->Text(), "Shift");
+  EXPECT_EQ(keyBox(0)->text(), "Shift");
   EXPECT_TRUE(keyBox(0)->isEnabled());
   // The last key pressed counts, repeats included; Shift plays no part in its name.
   QTest::keyPress(pageWindow(), Qt::Key_A, Qt::ShiftModifier);
   QTest::keyPress(pageWindow(), Qt::Key_A, Qt::ShiftModifier);
-  EXPECT_EQ(keyBox(0)->Text(), "a");
+  EXPECT_EQ(keyBox(0)->text(), "a");
   EXPECT_TRUE(keyBox(0)->isEnabled());
   sound_.played.clear();
   QTest::keyRelease(pageWindow(), Qt::Key_A, Qt::ShiftModifier);
-  EXPECT_EQ(keyBox(0)->Text(), "a");
+  EXPECT_EQ(keyBox(0)->text(), "a");
   EXPECT_FALSE(keyBox(0)->isEnabled());
   ASSERT_FALSE(Cues().empty());
   EXPECT_EQ(Cues().back(), shell::DisarmCue);
@@ -173,7 +173,7 @@ TEST_F(ControlsPageTest, KeyCaptureEndsAtTheRelease) {
   EXPECT_TRUE(isIdle(0));
   QTest::keyClick(pageWindow(), Qt::Key_Space);
   EXPECT_TRUE(page().isVisible());
-  EXPECT_EQ(keyBox(0)->Text(), "a");
+  EXPECT_EQ(keyBox(0)->text(), "a");
 }
 
 TEST_F(ControlsPageTest, KeysAndTheirNames) {
@@ -195,7 +195,7 @@ TEST_F(ControlsPageTest, KeysAndTheirNames) {
     SCOPED_TRACE(c.name);
     arm(20);
     QTest::keyClick(pageWindow(), c.key, c.modifiers);
-    EXPECT_EQ(keyBox(20)->Text(), c.name);
+    EXPECT_EQ(keyBox(20)->text(), c.name);
     EXPECT_FALSE(keyBox(20)->isEnabled());
   }
 }
@@ -220,7 +220,7 @@ TEST_F(ControlsPageTest, DeadKeysAreCapturedAndChangeNoLaterKey) {
     arm(0);
     if (c.pressReachesTheBox) QTest::sendKeyEvent(QTest::Press, pageWindow(), c.key, QString(), {});
     QTest::sendKeyEvent(QTest::Release, pageWindow(), c.key, QString(), {});
-    EXPECT_EQ(keyBox(0)->Text(), c.name);
+    EXPECT_EQ(keyBox(0)->text(), c.name);
     EXPECT_FALSE(keyBox(0)->isEnabled());
 
     arm(1);
@@ -230,9 +230,9 @@ TEST_F(ControlsPageTest, DeadKeysAreCapturedAndChangeNoLaterKey) {
     QInputMethodEvent composed;
     composed.setCommitString(QStringLiteral("é"));
     QApplication::sendEvent(keyBox(1), &composed);
-    EXPECT_TRUE(keyBox(1)->Text().isEmpty());
+    EXPECT_TRUE(keyBox(1)->text().isEmpty());
     QTest::keyClick(pageWindow(), Qt::Key_E);
-    EXPECT_EQ(keyBox(1)->Text(), "e");
+    EXPECT_EQ(keyBox(1)->text(), "e");
   }
 }
 
@@ -247,13 +247,13 @@ TEST_F(ControlsPageTest, MouseButtonsCaptureAtThePress) {
     arm(2);
     sound_.played.clear();
     press(c.button, 2);
-    EXPECT_EQ(keyBox(2)->Text(), c.name);
+    EXPECT_EQ(keyBox(2)->text(), c.name);
     EXPECT_FALSE(keyBox(2)->isEnabled());
     ASSERT_FALSE(Cues().empty());
     EXPECT_EQ(Cues().back(), shell::DisarmCue);
     release(c.button, 2);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);  // no context menu
-    EXPECT_EQ(keyBox(2)->Text(), c.name);
+    EXPECT_EQ(keyBox(2)->text(), c.name);
     EXPECT_TRUE(isIdle(2));
   }
 }
@@ -261,23 +261,23 @@ TEST_F(ControlsPageTest, MouseButtonsCaptureAtThePress) {
 TEST_F(ControlsPageTest, TabIsCapturedAndEndsTheCapture) {
   arm(5);
   QTest::keyPress(pageWindow(), Qt::Key_Tab);
-  EXPECT_EQ(keyBox(5)->Text(), "Tab");
+  EXPECT_EQ(keyBox(5)->text(), "Tab");
   EXPECT_FALSE(keyBox(5)->isEnabled());
   QTest::keyRelease(pageWindow(), Qt::Key_Tab);
-  EXPECT_EQ(keyBox(5)->Text(), "Tab");
+  EXPECT_EQ(keyBox(5)->text(), "Tab");
 }
 
 TEST_F(ControlsPageTest, ArmingAnotherBoxDisarmsTheFirst) {
   arm(0);
   QTest::keyPress(pageWindow(), Qt::Key_Q);
-  EXPECT_EQ(keyBox(0)->Text(), "q");
+  EXPECT_EQ(keyBox(0)->text(), "q");
   sound_.played.clear();
   arm(1);
-  EXPECT_EQ(keyBox(0)->Text(), "q");
+  EXPECT_EQ(keyBox(0)->text(), "q");
   EXPECT_TRUE(isIdle(0));
   EXPECT_TRUE(keyBox(1)->isEnabled());
   EXPECT_TRUE(keyBox(1)->hasFocus());
-  EXPECT_TRUE(keyBox(1)->Text().isEmpty());
+  EXPECT_TRUE(keyBox(1)->text().isEmpty());
   EXPECT_EQ(keyBox(1)->palette().color(QPalette::Base), kOrange);
   std::vector<int> cues = Cues();
   std::sort(cues.begin(), cues.end());
@@ -286,10 +286,10 @@ TEST_F(ControlsPageTest, ArmingAnotherBoxDisarmsTheFirst) {
 
 TEST_F(ControlsPageTest, ANameStandsInOneBoxOnly) {
   capture(15, Qt::Key_Space);
-  EXPECT_EQ(keyBox(15)->Text(), "Space");
+  EXPECT_EQ(keyBox(15)->text(), "Space");
   capture(0, Qt::Key_Space);
-  EXPECT_EQ(keyBox(0)->Text(), "Space");
-  EXPECT_TRUE(keyBox(15)->Text().isEmpty());
+  EXPECT_EQ(keyBox(0)->text(), "Space");
+  EXPECT_TRUE(keyBox(15)->text().isEmpty());
   EXPECT_TRUE(isIdle(15));
 
   arm(3);
@@ -298,15 +298,15 @@ TEST_F(ControlsPageTest, ANameStandsInOneBoxOnly) {
   arm(40);
   press(Qt::LeftButton, 40);
   release(Qt::LeftButton, 40);
-  EXPECT_EQ(keyBox(40)->Text(), "Mouse1");
-  EXPECT_TRUE(keyBox(3)->Text().isEmpty());
-  EXPECT_EQ(keyBox(0)->Text(), "Space");
+  EXPECT_EQ(keyBox(40)->text(), "Mouse1");
+  EXPECT_TRUE(keyBox(3)->text().isEmpty());
+  EXPECT_EQ(keyBox(0)->text(), "Space");
 }
 
 TEST_F(ControlsPageTest, ArmingEmptiesTheBox) {
   capture(15, Qt::Key_Space);
   arm(15);
-  EXPECT_TRUE(keyBox(15)->Text().isEmpty());
+  EXPECT_TRUE(keyBox(15)->text().isEmpty());
   QTest::mouseClick(pageWindow(), Qt::LeftButton, Qt::NoModifier,
                     page().doneButton->mapTo(&page(), QPoint(5, 5)));
   EXPECT_EQ(TempFileBytes(), fresh_ + "\r\n// [ Commands ] \r\n");
@@ -333,7 +333,7 @@ TEST_F(ControlsPageTest, DoneWritesTheSectionInBoxOrder) {
                                  "bind \"Mouse2\" \"+attack\"\r\n"
                                  "bind \"F5\" \"timeleft\"\r\n");
   EXPECT_EQ(Cues(), std::vector<int>{shell::DisarmCue});  // the armed box's focus loss
-  EXPECT_FALSE(Main().controlsLabel->Enabled());
+  EXPECT_FALSE(Main().controlsLabel->isActive());
   EXPECT_TRUE(Main().isInUse());
 }
 

@@ -8,15 +8,14 @@
 
 #include "config/config_file.h"
 #include "platform/forms.h"
-#include "platform/resources.h"
 #include "shell/main_window.h"
 #include "shell/page_protocol.h"
 #include "shell/sound_cues.h"
 
 namespace testing_support {
 
-void FakeDialogs::MsgBox(const QString& prompt, int buttons, const std::optional<QString>& title) {
-  boxes.push_back({prompt, buttons, title});
+void FakeDialogs::showMessage(const QString& prompt, const std::optional<QString>& title) {
+  boxes.push_back({prompt, title});
   if (modalMs <= 0) {
     if (whileBoxShown) whileBoxShown(boxes.back());
     return;
@@ -25,14 +24,14 @@ void FakeDialogs::MsgBox(const QString& prompt, int buttons, const std::optional
   box.setWindowModality(Qt::ApplicationModal);
   box.resize(120, 60);
   box.show();
-  const ShownBox shown{prompt, buttons, title, &box};
+  const ShownBox shown{prompt, title, &box};
   if (whileBoxShown) whileBoxShown(shown);
   QEventLoop loop;
   QTimer::singleShot(modalMs, &loop, &QEventLoop::quit);
   loop.exec();
 }
 
-QString FakeDialogs::InputBox(const QString&, const QString&) {
+QString FakeDialogs::askText(const QString&, const QString&) {
   if (inputAnswers.empty()) return QString();
   QString answer = inputAnswers.front();
   inputAnswers.pop_front();
@@ -50,14 +49,12 @@ std::optional<QString> FakeDialogs::saveFileName(const QStringList& nameFilters,
   return answer;
 }
 
-std::int32_t FakeSound::PlayFromMemory(const QByteArray& wave) {
-  played.push_back(wave);
-  return 1;
-}
+void FakeSound::play(const QByteArray& wave) { played.push_back(wave); }
 
 int CueNumber(const QByteArray& wave) {
   for (int n = 1; n <= 5; ++n) {
-    if (platform::LoadResData(n, QStringLiteral("WAV")) == wave) return n;
+    QFile file(QStringLiteral(":/wav/%1").arg(n));
+    if (file.open(QIODevice::ReadOnly) && file.readAll() == wave) return n;
   }
   return 0;
 }
@@ -65,24 +62,24 @@ int CueNumber(const QByteArray& wave) {
 void WizardTest::SetUp() {
   ASSERT_TRUE(temp_.isValid());
   qputenv("TMPDIR", QFile::encodeName(temp_.path()));
-  platform::SetDialogs(&dialogs_);
-  platform::SetSoundOutput(&sound_);
-  platform::ClearEndRequest();
-  platform::SetEndHandler([this](int) { ++endRequests_; });
+  platform::setDialogs(&dialogs_);
+  platform::setSoundOutput(&sound_);
+  platform::clearEndRequest();
+  platform::setEndHandler([this](int) { ++endRequests_; });
   // Running events would otherwise enter the endless fire loop; its own tests let it go.
   shell::MainWindow::holdFireLoop(true);
 }
 
 void WizardTest::TearDown() {
-  platform::DestroyAllForms();
+  platform::destroyAllWindows();
   shell::MainWindow::holdFireLoop(false);
   shell::clearPageOpeners();
   config::closeConfigFile();
   shell::resetCues();
-  platform::SetEndHandler({});
-  platform::ClearEndRequest();
-  platform::SetSoundOutput(nullptr);
-  platform::SetDialogs(nullptr);
+  platform::setEndHandler({});
+  platform::clearEndRequest();
+  platform::setSoundOutput(nullptr);
+  platform::setDialogs(nullptr);
 }
 
 std::vector<int> WizardTest::Cues() const {

@@ -22,15 +22,14 @@ namespace testing_support {
 
 struct ShownBox {
   QString prompt;
-  int buttons = 0;
   std::optional<QString> title;
   QWidget* window = nullptr;  // the stand-in box while it is open (modalMs > 0)
 };
 
 class FakeDialogs : public platform::Dialogs {
  public:
-  void MsgBox(const QString& prompt, int buttons, const std::optional<QString>& title) override;
-  QString InputBox(const QString& prompt, const QString& title) override;
+  void showMessage(const QString& prompt, const std::optional<QString>& title) override;
+  QString askText(const QString& prompt, const QString& title) override;
   std::optional<QString> saveFileName(const QStringList& nameFilters,
                                       QFileDialog::Options options) override;
 
@@ -48,7 +47,7 @@ class FakeDialogs : public platform::Dialogs {
 
 class FakeSound : public platform::SoundOutput {
  public:
-  std::int32_t PlayFromMemory(const QByteArray& wave) override;
+  void play(const QByteArray& wave) override;
   std::vector<QByteArray> played;
 };
 

@@ -1,26 +1,25 @@
-#include "platform/shapes.h"
+#include "widgets/outline.h"
 
 #include <QPainter>
-#include <algorithm>
 
 #include "platform/units.h"
 
-namespace platform {
+namespace widgets {
 
-Shape::Shape(QWidget* parent, std::uint32_t borderColor, int borderWidth)
+Outline::Outline(QWidget* parent, std::uint32_t borderColor, int borderWidth)
     : QWidget(parent), color_(borderColor), width_(borderWidth) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void Shape::paintEvent(QPaintEvent*) {
+void Outline::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  // The border lies inside the shape's rectangle.
+  // The border lies inside the outline's rectangle.
   const int w = width_;
-  const QColor color = BgrColor(color_);
+  const QColor color = platform::bgrColor(color_);
   painter.fillRect(0, 0, width(), w, color);
   painter.fillRect(0, height() - w, width(), w, color);
   painter.fillRect(0, 0, w, height(), color);
   painter.fillRect(width() - w, 0, w, height(), color);
 }
 
-}  // namespace platform
+}  // namespace widgets
