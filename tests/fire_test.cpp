@@ -15,8 +15,8 @@
 
 #include "pages/mouse_page.h"
 #include "platform/forms.h"
-#include "platform/random.h"
 #include "shell/main_window.h"
+#include "shell/random.h"
 #include "shell/sound_cues.h"
 #include "support/wizard_test.h"
 
@@ -38,7 +38,7 @@ struct Pixel {
 struct ScriptedRandom {
   double draws[3];
   int next = 0;
-  platform::UnitFraction operator()() {
+  shell::UnitFraction operator()() {
     const double r = draws[next++ % 3];  // each a multiple of 2^-32 or near one
     return {static_cast<std::uint32_t>(std::llround(r * 4294967296.0))};
   }
@@ -124,7 +124,7 @@ TEST(FireStep, JitterRoundsHalvesToEven) {
 
 TEST(FireStep, FirstFrameBurnsPaleYellowAtTheBottom) {
   FireGrid fire = Seeded();
-  platform::Random random;
+  shell::Random random;
   const std::vector<Pixel> pixels = Frame(fire, random);
   ASSERT_EQ(pixels.size(), 47u * 201u);
   // The bottom row is drawn from 50 cooled by 0, 1 or 2.
@@ -140,7 +140,7 @@ TEST(FireStep, FirstFrameBurnsPaleYellowAtTheBottom) {
 
 TEST(FireStep, DrawnAreaOverManyFrames) {
   FireGrid fire = Seeded();
-  platform::Random random;
+  shell::Random random;
   std::set<int> columns, rows;
   for (int frame = 0; frame < 30; ++frame) {
     for (const Pixel& p : Frame(fire, random)) {
@@ -158,7 +158,7 @@ TEST(FireStep, DrawnAreaOverManyFrames) {
 
 TEST(FireStep, SameGeneratorSameFlames) {
   FireGrid first = Seeded(), second = Seeded();
-  platform::Random a, b;
+  shell::Random a, b;
   for (int frame = 0; frame < 20; ++frame) ASSERT_EQ(Frame(first, a), Frame(second, b)) << frame;
   // And the flames do move.
   EXPECT_NE(Frame(first, a), Frame(first, a));
@@ -169,7 +169,7 @@ TEST(FireStep, DrawingLeavesTheRestOfTheStripAlone) {
   constexpr std::uint32_t kUntouched = 0x12345678;
   std::vector<std::uint32_t> strip(std::size_t(kWidth) * kHeight, kUntouched);
   FireGrid fire = Seeded();
-  platform::Random random;
+  shell::Random random;
   for (int frame = 0; frame < 30; ++frame) shell::drawFireFrame(fire, random, strip.data(), kWidth);
   for (int y = 0; y < kHeight; ++y) {
     for (int x = 0; x < kWidth; ++x) {
@@ -248,7 +248,7 @@ TEST_F(FireLoopTest, LoadSeedsTheGridAndTheTimerStartsTheLoopOnce) {
   QImage expected(w.fireStrip->size(), QImage::Format_RGBX8888);
   expected.fill(Qt::black);
   FireGrid fire = Seeded();
-  platform::Random random;
+  shell::Random random;
   for (std::uint64_t f = 0; f < frames; ++f) {
     shell::drawFireFrame(fire, random, reinterpret_cast<std::uint32_t*>(expected.bits()),
                          expected.bytesPerLine() / 4);

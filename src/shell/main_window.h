@@ -7,9 +7,9 @@
 
 #include "platform/controls.h"
 #include "platform/forms.h"
-#include "platform/random.h"
 #include "shell/fire.h"
 #include "shell/page_protocol.h"
+#include "shell/random.h"
 
 namespace shell {
 
@@ -64,7 +64,7 @@ class MainWindow : public platform::Form {
   void runFireLoop();
 
   bool inUse_ = true;
-  platform::Random random_;
+  Random random_;
   std::uint64_t fireFrames_ = 0;
   bool shown_ = false;
 };
