@@ -9,8 +9,8 @@
 #include <new>
 #include <vector>
 
-#include "platform/random.h"
 #include "shell/fire.h"
+#include "shell/random.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ void fireFrameBenchmark(benchmark::State& state) {
   std::vector<std::uint32_t> strip(std::size_t(kWidth) * kHeight, 0xFF000000u);
   shell::FireGrid fire;
   shell::seedFire(fire);
-  platform::Random random;
+  shell::Random random;
   // Let the flames rise first, so the frames measured are the steady ones.
   for (int frame = 0; frame < 200; ++frame)
     shell::drawFireFrame(fire, random, strip.data(), kWidth);

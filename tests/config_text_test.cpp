@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/ansi_text.h"
+#include "config/code_page_1251.h"
 
 namespace {
 
@@ -74,7 +74,7 @@ TEST(AnsiText, CodePage1251) {
       {u"Ω", "?"},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(platform::ToAnsi(QStringView(c.text)), c.bytes)
+    EXPECT_EQ(config::toCodePage1251(QStringView(c.text)), c.bytes)
         << QString::fromUtf16(c.text).toStdString();
   }
 }

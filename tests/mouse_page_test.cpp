@@ -10,42 +10,6 @@
 
 namespace {
 
-using testing_support::Lines;
-
-using pages::MouseChoices;
-using pages::mouseSection;
-
-TEST(MouseSection, StartingChoicesAndChangedOnes) {
-  EXPECT_EQ(
-      mouseSection(MouseChoices{}),
-      Lines({"sensitivity \"0\"", "zoom_sensitivity_ratio \"0\"", "m_filter \"1\"",
-             "m_pitch \"-0.022\"", "m_yaw \"0.022\"", "lookstrafe \"0\"", "+mlook",
-             "m_forward \"1\"", "m_side \"0.8\"", "lookspring \"0\"", "default_fov \"110\""}));
-
-  MouseChoices changed;
-  changed.sensitivity = QStringLiteral("1.5");
-  changed.zoomSensitivity = QStringLiteral("10");
-  changed.filter = 0;
-  changed.pitchReverse = 0;
-  changed.yawReverse = 1;
-  changed.lookStrafe = 1;
-  changed.mouseLook = 0;
-  EXPECT_EQ(
-      mouseSection(changed),
-      Lines({"sensitivity \"1.5\"", "zoom_sensitivity_ratio \"10\"", "m_filter \"0\"",
-             "m_pitch \"0.022\"", "m_yaw \"-0.022\"", "lookstrafe \"1\"", "-mlook",
-             "m_forward \"1\"", "m_side \"0.8\"", "lookspring \"0\"", "default_fov \"110\""}));
-
-  // No selection: only index 0 takes the first text.
-  MouseChoices none{QStringLiteral("0"), QStringLiteral("0"), -1, -1, -1, -1, -1};
-  const QStringList lines = mouseSection(none);
-  EXPECT_EQ(lines[2], QStringLiteral("m_filter \"-1\""));
-  EXPECT_EQ(lines[3], QStringLiteral("m_pitch \"-0.022\""));
-  EXPECT_EQ(lines[4], QStringLiteral("m_yaw \"-0.022\""));
-  EXPECT_EQ(lines[5], QStringLiteral("lookstrafe \"-1\""));
-  EXPECT_EQ(lines[6], QStringLiteral("+mlook"));
-}
-
 class MousePageTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {

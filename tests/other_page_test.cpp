@@ -15,8 +15,6 @@
 
 namespace {
 
-using testing_support::Lines;
-
 void press(widgets::SpinArrows* b, bool up, int times) {
   const QPoint at(b->width() / 2, up ? 2 : b->height() - 3);
   for (int i = 0; i < times; ++i) QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, at);
@@ -81,62 +79,6 @@ TEST_F(ColorPickerTest, TypingChangesNoLevel) {
   EXPECT_EQ(picker.red(), 235);
   press(picker.redArrows, false, 1);
   EXPECT_EQ(picker.redBox->text(), QStringLiteral("230"));
-}
-
-TEST(OtherSection, StartingChoicesAndTheOptionalLines) {
-  const QStringList start =
-      Lines({"developer \"0\"", "scr_conspeeder \"99999\"", "hud_capturemouse \"1\"",
-             "hud_centerid \"1\"", "hud_deathnotice_time \"0\"", "hud_fastswitch \"1\"",
-             "hud_saytext_time \"0\"", "drawradar", "net_graph \"0\"", "sv_aim \"0\"",
-             "crosshair \"1\"", "cl_showfps \"0\"", "rate \"20000\"", "setinfo _vgui_menus \"0\"",
-             "setinfo vgui_menus \"0\"", "con_color \"235 235 235\""});
-  EXPECT_EQ(pages::otherSection({}), start);  // 18 with the empty line and the header
-
-  struct Case {
-    const char* name;
-    const char* server;
-    QStringList head;
-  };
-  const Case cases[] = {
-      {"Игрок", "Мой сервер", Lines({"name \"Игрок\"", "hostname \"Мой сервер\""})},
-      {"", "srv", Lines({"hostname \"srv\""})},
-      {"me", "", Lines({"name \"me\""})},
-      {"  ", "", Lines({"name \"  \""})},
-      {"a\"b", "", Lines({"name \"a\"b\""})},
-  };
-  for (const Case& c : cases) {
-    pages::OtherChoices choices;
-    choices.name = QString::fromUtf8(c.name);
-    choices.serverName = QString::fromUtf8(c.server);
-    EXPECT_EQ(pages::otherSection(choices), c.head + start) << c.name;
-  }
-}
-
-TEST(OtherSection, ChangedChoices) {
-  const char* rates[] = {"0", "1500", "2500", "3400", "4200", "5000", "6000", "20000"};
-  for (int i = 0; i < 8; ++i) {
-    pages::OtherChoices c;
-    c.connection = i;
-    EXPECT_EQ(pages::otherSection(c)[12], QStringLiteral("rate \"%1\"").arg(rates[i]));
-  }
-  pages::OtherChoices c;
-  c.connection = -1;
-  c.radar = 0;
-  c.menu = 1;
-  c.centerId = 0;
-  c.deathNoticeTime = QStringLiteral("2.5");
-  c.sayTextTime = QStringLiteral("5");
-  c.red = 0;
-  c.blue = 255;
-  EXPECT_EQ(pages::otherSection(c),
-            Lines({"developer \"0\"", "scr_conspeeder \"99999\"", "hud_capturemouse \"1\"",
-                   "hud_centerid \"0\"", "hud_deathnotice_time \"2.5\"", "hud_fastswitch \"1\"",
-                   "hud_saytext_time \"5\"", "hideradar", "net_graph \"0\"", "sv_aim \"0\"",
-                   "crosshair \"1\"", "cl_showfps \"0\"", "setinfo _vgui_menus \"1\"",
-                   "setinfo vgui_menus \"0\"", "con_color \"0 235 255\""}));
-  pages::OtherChoices none;
-  none.radar = -1;
-  EXPECT_EQ(pages::otherSection(none)[7], QStringLiteral("drawradar"));
 }
 
 class OtherPageTest : public testing_support::WizardTest {

@@ -248,4 +248,16 @@ TEST_F(FormsTest, ExceptionInAHandlerIsTheFatalReport) {
   EXPECT_EXIT(QTest::mouseClick(button, Qt::LeftButton), ::testing::ExitedWithCode(1), "boom");
 }
 
+// The core reports a broken build (a missing resource text) by throwing: the
+// report must keep its Russian text whole, whatever the locale.
+TEST_F(FormsTest, RussianTextOfAnExceptionReachesTheReportWhole) {
+  QPushButton* button = new QPushButton(&platform::instance<SelfClosing>());
+  QObject::connect(button, &QPushButton::clicked, [] {
+    throw std::runtime_error(
+        (QStringLiteral("ресурс не найден: ") + QStringLiteral(":/strings/101.txt")).toStdString());
+  });
+  EXPECT_EXIT(QTest::mouseClick(button, Qt::LeftButton), ::testing::ExitedWithCode(1),
+              "Ошибка выполнения: ресурс не найден: :/strings/101\\.txt");
+}
+
 }  // namespace

@@ -23,71 +23,10 @@
 
 namespace {
 
-using testing_support::Lines;
-
 QByteArray bytes(const QString& header, std::initializer_list<const char*> lines) {
   QByteArray out = "\r\n" + header.toLatin1() + "\r\n";
   for (const char* line : lines) out += QByteArray(line) + "\r\n";
   return out;
-}
-
-TEST(VideoSection, StartingAndChangedChoices) {
-  EXPECT_EQ(pages::videoSection({}),
-            Lines({"gamma \"1\"",          "brightness \"1\"",      "texgamma \"1\"",
-                   "max_smokepuffs \"0\"", "r_decals \"0\"",        "gl_spriteblend \"0\"",
-                   "cl_himodels \"1\"",    "r_dynamic \"1\"",       "r_mmx \"1\"",
-                   "fastsprites \"0\"",    "violence_ablood \"1\"", "violence_hblood \"1\"",
-                   "gl_lightholes \"1\"",  "max_shells \"0\"",      "fps_max \"99\"",
-                   "violence_hgibs \"1\"", "violence_agibs \"1\"",  "sv_maxspeed \"320\"",
-                   "viewsize \"120\"",     "gl_round_down \"3\"",   "gl_max_size \"256\"",
-                   "gl_flipmatrix \"0\"",  "mp_decals \"256\"",     "gl_monolights \"0\""}));
-  pages::VideoChoices c;
-  c.gamma = QStringLiteral("21000");
-  c.brightness = QStringLiteral("-3");
-  c.smokeRealism = 2;
-  c.blood = 0;
-  c.mode3dfx = 0;
-  c.crosshair = 1;
-  c.hiModels = -1;
-  const QStringList lines = pages::videoSection(c);
-  EXPECT_EQ(lines[0], QStringLiteral("gamma \"21000\""));
-  EXPECT_EQ(lines[1], QStringLiteral("brightness \"-3\""));
-  EXPECT_EQ(lines[5], QStringLiteral("gl_spriteblend \"1\""));
-  EXPECT_EQ(lines[6], QStringLiteral("cl_himodels \"-1\""));
-  EXPECT_EQ(lines[9], QStringLiteral("fastsprites \"2\""));
-  EXPECT_EQ(lines[10], QStringLiteral("violence_ablood \"0\""));
-  EXPECT_EQ(lines[11], QStringLiteral("violence_hblood \"0\""));
-  EXPECT_EQ(lines[12], QStringLiteral("gl_lightholes \"0\""));
-  EXPECT_EQ(lines.mid(13), pages::videoSection({}).mid(13));  // the fixed lines stay
-}
-
-TEST(SoundSection, StartingAndChangedChoices) {
-  EXPECT_EQ(
-      pages::soundSection({}),
-      Lines({"volume \"0\"", "hisound \"1\"", "loadas8bit \"0\"", "bgmvolume \"0\"", "s_a3d \"0\"",
-             "s_eax \"0\"", "s_geometry \"0\"", "s_distance \"60\"", "_snd_mixahead \"0.1\"",
-             "s_distance \"60\"", "s_automin_distance \"2\"", "s_automax_distance \"30\"",
-             "s_min_distance \"8\"", "s_max_distance \"1000\""}));
-  for (int effects : {1, -1}) {
-    const QStringList lines =
-        pages::soundSection({QStringLiteral("0.37"), QStringLiteral("1"), 0, 1, effects});
-    EXPECT_EQ(lines.mid(0, 7),
-              Lines({"volume \"0.37\"", "hisound \"0\"", "loadas8bit \"1\"", "bgmvolume \"1\"",
-                     "s_a3d \"1\"", "s_eax \"1\"", "s_geometry \"1\""}));
-  }
-}
-
-TEST(PlayerSection, StartingAndChangedChoices) {
-  EXPECT_EQ(pages::playerSection({}),
-            Lines({"cl_bob \"0.01\"", "cl_bobup \"0.5\"", "cl_bobcycle \"0.8\"",
-                   "cl_forwardspeed \"400\"", "cl_backspeed \"400\"", "cl_sidespeed \"400\"",
-                   "cl_righthand \"1\"", "cl_observercrosshair \"0\""}));
-  const QStringList lines = pages::playerSection(
-      {0, 0, 1, QStringLiteral("390"), QStringLiteral("800"), QStringLiteral("0")});
-  EXPECT_EQ(lines, Lines({"cl_bob \"0\"", "cl_bobup \"0.5\"", "cl_bobcycle \"0.8\"",
-                          "cl_forwardspeed \"800\"", "cl_backspeed \"390\"", "cl_sidespeed \"0\"",
-                          "cl_righthand \"0\"", "cl_observercrosshair \"1\""}));
-  EXPECT_EQ(pages::playerSection({-1}).first(), QStringLiteral("cl_bob \"0.01\""));
 }
 
 // The three pages through the real windows.

@@ -65,7 +65,7 @@ void Click(QWidget* widget) {
 
 // Some frames of flames on the strip, as the held-back loop would draw them.
 void BurnAWhile(shell::MainWindow& main) {
-  platform::Random random;
+  shell::Random random;
   QImage& strip = main.fireStrip->drawingSurface();
   auto next = [&random] { return random.Next(); };
   for (int frame = 0; frame < 80; ++frame) {

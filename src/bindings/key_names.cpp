@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "platform/key_codes.h"
+#include "platform/windows_keys.h"
 
 namespace bindings {
 namespace {

@@ -1,17 +1,17 @@
 #include "config/config_text.h"
 
 #include <QFile>
-
-#include "platform/fatal.h"
+#include <stdexcept>
 
 namespace config {
 namespace {
 
-// One of the program's own texts; one that is not there is a fatal error.
+// One of the program's own texts. One that is not there is a broken build: the
+// error reaches the application's event guard, which reports it as fatal.
 QString resourceText(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    platform::fatalError(QStringLiteral("ресурс не найден: ") + path);
+    throw std::runtime_error((QStringLiteral("ресурс не найден: ") + path).toStdString());
   }
   return QString::fromUtf8(file.readAll());
 }

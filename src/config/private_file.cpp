@@ -13,7 +13,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "platform/ansi_text.h"
+#include "config/code_page_1251.h"
 #include "platform/fatal.h"
 
 namespace config {
@@ -139,7 +139,7 @@ LineWriter::LineWriter(int fd, QString path) : fd_(fd), path_(std::move(path)) {
 LineWriter::~LineWriter() { ::close(fd_); }
 
 void LineWriter::writeLine(QStringView text) {
-  QByteArray bytes = platform::ToAnsi(text);
+  QByteArray bytes = toCodePage1251(text);
   bytes.append("\r\n");
   write(bytes);
 }

@@ -35,12 +35,11 @@ void seedFire(FireGrid& fire) {
 
 std::uint32_t fireColor(std::uint8_t heat) { return detail::kFireColors.bgr[heat]; }
 
-void drawFireFrame(FireGrid& fire, platform::Random& random, std::uint32_t* pixels,
-                   std::ptrdiff_t stride) {
+void drawFireFrame(FireGrid& fire, Random& random, std::uint32_t* pixels, std::ptrdiff_t stride) {
   static_assert(std::endian::native == std::endian::little, "pixels are written as words");
   // A local copy of the generator stays in registers: the byte stores into the
   // grid could otherwise alias its state and force it through memory each draw.
-  platform::Random local = random;
+  Random local = random;
   fireFrame(fire, local, [pixels, stride](int column, int row, std::uint32_t bgr) {
     pixels[row * stride + column] = 0xFF000000u | bgr;
   });

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/random.h"
+#include "shell/random.h"
 
 namespace shell {
 
@@ -42,7 +42,7 @@ extern const FireColorTable kFireColors;
 }  // namespace detail
 
 // One frame: cools, lifts and draws every cell of rows 50 up to 4, then resets
-// the bottom rows. random() gives numbers in [0, 1) as platform::UnitFraction,
+// the bottom rows. random() gives numbers in [0, 1) as UnitFraction,
 // three per cell (cooling, rise, jitter, in that order); plot(column, row, bgr)
 // draws one pixel. Allocates nothing.
 template <class RandomSource, class Plot>
@@ -52,13 +52,13 @@ void fireFrame(FireGrid& fire, RandomSource& random, Plot&& plot) {
       std::uint8_t& cell = fire(x, y);
       // Cooling that would go below 0 is skipped: the cell keeps its heat.
       // (Written without branches: the draws cannot be predicted.)
-      const auto cooling = static_cast<int>(platform::UnitFraction(random()).WholePartTimes(3));
+      const auto cooling = static_cast<int>(UnitFraction(random()).WholePartTimes(3));
       cell = static_cast<std::uint8_t>(cell - (cell >= cooling ? cooling : 0));
-      const auto rise = static_cast<int>(platform::UnitFraction(random()).WholePartTimes(3));
+      const auto rise = static_cast<int>(UnitFraction(random()).WholePartTimes(3));
       fire(x, y - rise) = cell;
       // x + 2r to the nearest whole number, a half going to the even neighbour:
       // exactly 0.25 gives x, exactly 0.75 gives x + 2.
-      const std::uint32_t r = platform::UnitFraction(random()).bits;
+      const std::uint32_t r = UnitFraction(random()).bits;
       const int jitter = int(r > 0x40000000u) + int(r >= 0xC0000000u);
       plot(x + jitter, y, detail::kFireColors.bgr[cell]);
     }
@@ -71,7 +71,6 @@ void fireFrame(FireGrid& fire, RandomSource& random, Plot&& plot) {
 // One frame drawn onto 32-bit pixels laid out red, green, blue, unused byte
 // (0xFFBBGGRR as a little-endian word), `stride` pixels a row; the rows and
 // columns the grid never reaches are left as they are.
-void drawFireFrame(FireGrid& fire, platform::Random& random, std::uint32_t* pixels,
-                   std::ptrdiff_t stride);
+void drawFireFrame(FireGrid& fire, Random& random, std::uint32_t* pixels, std::ptrdiff_t stride);
 
 }  // namespace shell

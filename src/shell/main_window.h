@@ -6,9 +6,9 @@
 #include <cstdint>
 
 #include "platform/forms.h"
-#include "platform/random.h"
 #include "shell/fire.h"
 #include "shell/page_protocol.h"
+#include "shell/random.h"
 #include "widgets/caption.h"
 #include "widgets/panel.h"
 #include "widgets/picture_box.h"
@@ -66,7 +66,7 @@ class MainWindow : public platform::AppWindow {
   void runFireLoop();
 
   bool inUse_ = true;
-  platform::Random random_;
+  Random random_;
   std::uint64_t fireFrames_ = 0;
   bool shown_ = false;
 };

@@ -104,10 +104,4 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
   file.write(bytes);
 }
 
-QStringList Lines(std::initializer_list<const char*> lines) {
-  QStringList out;
-  for (const char* line : lines) out << QString::fromUtf8(line);
-  return out;
-}
-
 }  // namespace testing_support

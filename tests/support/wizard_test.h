@@ -17,6 +17,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/sound_output.h"
+#include "support/lines.h"
 
 namespace testing_support {
 
@@ -76,8 +77,5 @@ class WizardTest : public ::testing::Test {
 // Reads a whole file; empty when missing.
 QByteArray ReadFile(const QString& path);
 void WriteFile(const QString& path, const QByteArray& bytes);
-
-// Lines given in UTF-8.
-QStringList Lines(std::initializer_list<const char*> lines);
 
 }  // namespace testing_support

@@ -4,10 +4,10 @@
 #include <QByteArray>
 #include <QStringView>
 
-namespace platform {
+namespace config {
 
 // ASCII stays as it is, Cyrillic and the code page's other signs take their
 // byte, and every character the code page lacks becomes one "?".
-QByteArray ToAnsi(QStringView text);
+QByteArray toCodePage1251(QStringView text);
 
-}  // namespace platform
+}  // namespace config

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace platform {
+namespace shell {
 
 // A number in [0, 1) held as a 32-bit binary fraction: bits / 2^32. Whole parts
 // of its multiples are then exact integer work.
@@ -41,4 +41,4 @@ class Random {
   bool spare_ = false;
 };
 
-}  // namespace platform
+}  // namespace shell

@@ -1,9 +1,9 @@
-#include "platform/ansi_text.h"
+#include "config/code_page_1251.h"
 
 #include <array>
 #include <cstdint>
 
-namespace platform {
+namespace config {
 namespace {
 
 // The characters of bytes 0x80 to 0xBF; 0 marks the one byte that has none.
@@ -16,7 +16,7 @@ constexpr std::array<char16_t, 64> kHighHalf = {
     0x00B7, 0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,
 };
 
-char AnsiByte(char32_t c) {
+char codePageByte(char32_t c) {
   if (c < 0x80) return char(c);
   if (c >= 0x0410 && c <= 0x044F) return char(0xC0 + (c - 0x0410));
   for (std::size_t i = 0; i < kHighHalf.size(); ++i) {
@@ -27,7 +27,7 @@ char AnsiByte(char32_t c) {
 
 }  // namespace
 
-QByteArray ToAnsi(QStringView text) {
+QByteArray toCodePage1251(QStringView text) {
   QByteArray out;
   out.reserve(text.size());
   for (qsizetype i = 0; i < text.size(); ++i) {
@@ -37,9 +37,9 @@ QByteArray ToAnsi(QStringView text) {
       c = QChar::surrogateToUcs4(text[i].unicode(), text[i + 1].unicode());
       ++i;
     }
-    out.append(AnsiByte(c));
+    out.append(codePageByte(c));
   }
   return out;
 }
 
-}  // namespace platform
+}  // namespace config
