@@ -1,6 +1,6 @@
 // Every window's layout, read from the live widgets: one table per window with
-// places and sizes in twips, colours as 0x00BBGGRR and fonts in points, as the
-// windows are described. One helper turns a row into pixels and compares it.
+// places and sizes in twips, colours as 0x00BBGGRR and fonts in points, the units
+// the windows are built in. One helper turns a row into pixels and compares it.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -69,7 +69,7 @@ enum class Font {
 
 enum class Width {
   Exact,
-  Text,  // sized to its text on one line; the table gives no width
+  Text,  // sized to its text on one line; it has no width of its own
 };
 
 struct Row {

@@ -131,7 +131,7 @@ TEST(OneLineBox, InputBoxHoldsOneLine) {
   EXPECT_EQ(shown, QStringLiteral("q"));
 }
 
-// The five cues, in the formats the wave table gives.
+// The five cues, each in its own format and length.
 TEST(Sounds, WaveResources) {
   struct Cue {
     int number, fileSize, channels, rate, bits;

@@ -67,7 +67,7 @@ void Click(QWidget* widget) {
 void BurnAWhile(shell::MainWindow& main) {
   shell::Random random;
   QImage& strip = main.fireStrip->drawingSurface();
-  auto next = [&random] { return random.Next(); };
+  auto next = [&random] { return random.next(); };
   for (int frame = 0; frame < 80; ++frame) {
     shell::fireFrame(main.fireGrid, next, [&strip](int x, int y, std::uint32_t bgr) {
       if (x < strip.width() && y < strip.height()) {

@@ -1,4 +1,4 @@
-// Measures and colours as the windows are described: twips and 0x00BBGGRR.
+// The units the windows are laid out in: places in twips, colours as 0x00BBGGRR.
 #pragma once
 
 #include <QColor>

@@ -21,7 +21,7 @@ struct UnitFraction {
 // draw three numbers a cell, 28341 a frame, so the cost of a draw counts.
 class Random {
  public:
-  UnitFraction Next() {
+  UnitFraction next() {
     if (spare_) {
       spare_ = false;
       return {static_cast<std::uint32_t>(last_)};
@@ -33,7 +33,7 @@ class Random {
     spare_ = true;
     return {static_cast<std::uint32_t>(last_ >> 32)};
   }
-  UnitFraction operator()() { return Next(); }
+  UnitFraction operator()() { return next(); }
 
  private:
   std::uint64_t state_ = 0x2545F4914F6CDD1DULL;
