@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <vector>
 
 #include "platform/drag_runner.h"
@@ -307,6 +308,8 @@ struct BinderCase {
   std::vector<const char*> lines;  // after the header
   int indexAfter;
 };
+// ctest lists a case by its name rather than by its bytes.
+void PrintTo(const BinderCase& c, std::ostream* os) { *os << c.name; }
 
 class BinderRules : public PurchasePageTest, public ::testing::WithParamInterface<BinderCase> {};
 
