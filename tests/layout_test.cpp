@@ -34,6 +34,7 @@
 #include "purchase/weapons_window.h"
 #include "shell/main_window.h"
 #include "shell/splash.h"
+#include "support/gui_actions.h"
 #include "support/wizard_test.h"
 #include "widgets/caption.h"
 #include "widgets/color_picker.h"
@@ -48,6 +49,9 @@
 static void PrintTo(const QColor& color, std::ostream* os) { *os << color.name().toStdString(); }
 
 namespace {
+
+using testing_support::clickMenu;
+using testing_support::mainWindow;
 
 // 15 twips a pixel, to the nearest pixel.
 int Px(int twips) { return int(std::lround(twips / 15.0)); }
@@ -280,19 +284,7 @@ Row Widget(const char* name, widgets::ValueWidget* w, int left, int top, int wid
   return {name, w, left, top, width, 375, Sys(QPalette::Button)};
 }
 
-class LayoutTest : public testing_support::WizardTest {
- protected:
-  void SetUp() override {
-    WizardTest::SetUp();
-    app::registerPages();
-    platform::showWindow<shell::MainWindow>();
-  }
-  shell::MainWindow& Main() { return platform::instance<shell::MainWindow>(); }
-  // Opens a page through its menu label, as the player does.
-  void Open(widgets::Caption* menuLabel) {
-    QTest::mouseClick(menuLabel, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
-  }
-};
+class LayoutTest : public testing_support::PagesTest {};
 
 TEST_F(LayoutTest, Splash) {
   shell::SplashWindow s;
@@ -308,7 +300,7 @@ TEST_F(LayoutTest, Splash) {
 }
 
 TEST_F(LayoutTest, MainWindow) {
-  shell::MainWindow& w = Main();
+  shell::MainWindow& w = mainWindow();
   CheckWindow(w, 3045, 4485);
   const QColor red = Bgr(0x000000FF), blue = Bgr(0x00C00000);
   const auto x = Width::Exact;
@@ -395,7 +387,7 @@ TEST_F(LayoutTest, MainWindow) {
 }
 
 TEST_F(LayoutTest, VideoPage) {
-  Open(Main().videoLabel);
+  clickMenu(mainWindow().videoLabel);
   pages::VideoPage& p = platform::instance<pages::VideoPage>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
@@ -423,7 +415,7 @@ TEST_F(LayoutTest, VideoPage) {
 }
 
 TEST_F(LayoutTest, MousePage) {
-  Open(Main().mouseLabel);
+  clickMenu(mainWindow().mouseLabel);
   pages::MousePage& p = platform::instance<pages::MousePage>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
@@ -449,7 +441,7 @@ TEST_F(LayoutTest, MousePage) {
 }
 
 TEST_F(LayoutTest, SoundPage) {
-  Open(Main().soundLabel);
+  clickMenu(mainWindow().soundLabel);
   pages::SoundPage& p = platform::instance<pages::SoundPage>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
@@ -471,7 +463,7 @@ TEST_F(LayoutTest, SoundPage) {
 }
 
 TEST_F(LayoutTest, PlayerPage) {
-  Open(Main().playerLabel);
+  clickMenu(mainWindow().playerLabel);
   pages::PlayerPage& p = platform::instance<pages::PlayerPage>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
@@ -494,7 +486,7 @@ TEST_F(LayoutTest, PlayerPage) {
 }
 
 TEST_F(LayoutTest, OtherPage) {
-  Open(Main().otherLabel);
+  clickMenu(mainWindow().otherLabel);
   pages::OtherPage& p = platform::instance<pages::OtherPage>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
@@ -600,7 +592,7 @@ BoxPlace PlaceOfBox(int box) {
 }
 
 TEST_F(LayoutTest, ControlsPage) {
-  Open(Main().controlsLabel);
+  clickMenu(mainWindow().controlsLabel);
   bindings::ControlsPage& p = platform::instance<bindings::ControlsPage>();
   ASSERT_TRUE(p.isVisible());
   CheckWindow(p, 7350, 8550);
@@ -669,7 +661,7 @@ TEST_F(LayoutTest, ControlsPage) {
 }
 
 TEST_F(LayoutTest, WeaponsWindow) {
-  Open(Main().purchaseLabel);
+  clickMenu(mainWindow().purchaseLabel);
   purchase::WeaponsWindow& w = platform::instance<purchase::WeaponsWindow>();
   ASSERT_TRUE(w.isVisible());
   EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);
@@ -726,7 +718,7 @@ TEST_F(LayoutTest, WeaponsWindow) {
 }
 
 TEST_F(LayoutTest, KeyboardWindow) {
-  Open(Main().purchaseLabel);
+  clickMenu(mainWindow().purchaseLabel);
   purchase::KeyboardWindow& k = platform::instance<purchase::KeyboardWindow>();
   ASSERT_TRUE(k.isVisible());
   EXPECT_TRUE(k.windowFlags() & Qt::FramelessWindowHint);

@@ -12,9 +12,14 @@
 #include "platform/forms.h"
 #include "shell/page_protocol.h"
 #include "shell/sound_cues.h"
+#include "support/gui_actions.h"
 #include "support/wizard_test.h"
 
 namespace {
+
+using testing_support::click;
+using testing_support::clickMenu;
+using testing_support::mainWindow;
 
 using shell::MainWindow;
 using shell::MenuPage;
@@ -53,16 +58,12 @@ class MainWindowTest : public testing_support::WizardTest {
     platform::showWindow<MainWindow>();
     fresh_ = ReadFile(TempFilePath());
   }
-  MainWindow& Main() { return platform::instance<MainWindow>(); }
-  void Click(QWidget* widget, Qt::MouseButton button = Qt::LeftButton) {
-    QTest::mouseClick(widget, button, Qt::NoModifier, QPoint(2, 2));
-  }
   QByteArray Fresh() { return fresh_; }
   QByteArray fresh_;
 };
 
 TEST_F(MainWindowTest, KindOfWindowAndCaptions) {
-  MainWindow& w = Main();
+  MainWindow& w = mainWindow();
   EXPECT_EQ(w.windowTitle(), QStringLiteral("Vesmir"));
   EXPECT_TRUE(w.windowFlags() & Qt::Tool);
   EXPECT_FALSE(w.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
@@ -79,15 +80,15 @@ TEST_F(MainWindowTest, KindOfWindowAndCaptions) {
 }
 
 TEST_F(MainWindowTest, OpeningAPageTakesTheMenuAway) {
-  Click(Main().mouseLabel);
+  clickMenu(mainWindow().mouseLabel);
   EXPECT_TRUE(platform::instance<MousePage>().isVisible());
-  EXPECT_FALSE(Main().isInUse());
+  EXPECT_FALSE(mainWindow().isInUse());
   EXPECT_EQ(Cues(), std::vector<int>{shell::MenuCue});
 
   // A second page cannot be opened, Save does nothing, the window stays.
-  Click(Main().videoLabel);
-  Click(Main().saveLabel);
-  Main().close();
+  clickMenu(mainWindow().videoLabel);
+  clickMenu(mainWindow().saveLabel);
+  mainWindow().close();
   EXPECT_EQ(VideoPage::loads, 0);
   EXPECT_EQ(dialogs_.saveDialogsShown, 0);
   EXPECT_EQ(endRequests_, 0);
@@ -95,52 +96,52 @@ TEST_F(MainWindowTest, OpeningAPageTakesTheMenuAway) {
 }
 
 TEST_F(MainWindowTest, APageIsLeftOnlyThroughItsDone) {
-  Click(Main().mouseLabel);
+  clickMenu(mainWindow().mouseLabel);
   MousePage& page = platform::instance<MousePage>();
   EXPECT_FALSE(page.close());  // the system's close command (Alt+F4) is refused
   EXPECT_TRUE(page.isVisible());
-  EXPECT_FALSE(Main().isInUse());
+  EXPECT_FALSE(mainWindow().isInUse());
   EXPECT_EQ(TempFileBytes(), Fresh());
 }
 
 TEST_F(MainWindowTest, DoneWritesTheSectionAndGreysTheLabel) {
-  Click(Main().mouseLabel);
-  Click(platform::instance<MousePage>().Done);
+  clickMenu(mainWindow().mouseLabel);
+  click(platform::instance<MousePage>().Done, Qt::LeftButton, QPoint(2, 2));
   EXPECT_EQ(TempFileBytes(), Fresh() + "\r\n// [ Mouse Setting ] \r\nline\r\n");
-  EXPECT_TRUE(Main().isInUse());
-  EXPECT_FALSE(Main().mouseLabel->isActive());
-  EXPECT_EQ(Main().mouseLabel->palette().color(QPalette::WindowText), QColor(0x80, 0x80, 0x80));
+  EXPECT_TRUE(mainWindow().isInUse());
+  EXPECT_FALSE(mainWindow().mouseLabel->isActive());
+  EXPECT_EQ(mainWindow().mouseLabel->palette().color(QPalette::WindowText), QColor(0x80, 0x80, 0x80));
   EXPECT_EQ(Cues().size(), 1u);  // Done is silent
 
   // The greyed label does nothing; another page still opens.
-  Click(Main().mouseLabel);
+  clickMenu(mainWindow().mouseLabel);
   EXPECT_EQ(MousePage::loads, 1);
   EXPECT_EQ(Cues().size(), 1u);
-  EXPECT_TRUE(Main().videoLabel->isActive());
-  Click(Main().videoLabel);
+  EXPECT_TRUE(mainWindow().videoLabel->isActive());
+  clickMenu(mainWindow().videoLabel);
   EXPECT_TRUE(platform::instance<VideoPage>().isVisible());
 }
 
 TEST_F(MainWindowTest, SectionsFollowTheOrderOfCompletion) {
-  Click(Main().mouseLabel);
-  Click(platform::instance<MousePage>().Done);
-  Click(Main().videoLabel);
-  Click(platform::instance<VideoPage>().Done);
+  clickMenu(mainWindow().mouseLabel);
+  click(platform::instance<MousePage>().Done, Qt::LeftButton, QPoint(2, 2));
+  clickMenu(mainWindow().videoLabel);
+  click(platform::instance<VideoPage>().Done, Qt::LeftButton, QPoint(2, 2));
   EXPECT_EQ(TempFileBytes(), Fresh() +
                                  "\r\n// [ Mouse Setting ] \r\nline\r\n"
                                  "\r\n// [ Video Setting ] \r\nline\r\n");
 }
 
 TEST_F(MainWindowTest, LabelOfAPageNotBuiltDoesNothing) {
-  Click(Main().controlsLabel);
-  EXPECT_TRUE(Main().isInUse());
+  clickMenu(mainWindow().controlsLabel);
+  EXPECT_TRUE(mainWindow().isInUse());
   EXPECT_TRUE(Cues().empty());
 }
 
 TEST_F(MainWindowTest, UnloadedPageIsDeletedOnceItsHandlerHasReturned) {
-  Click(Main().mouseLabel);
+  clickMenu(mainWindow().mouseLabel);
   QPointer<MousePage> page = &platform::instance<MousePage>();
-  Click(page->Done);
+  click(page->Done, Qt::LeftButton, QPoint(2, 2));
   EXPECT_FALSE(page->isVisible());
   platform::runPendingEvents();
   EXPECT_TRUE(page.isNull());
@@ -149,7 +150,7 @@ TEST_F(MainWindowTest, UnloadedPageIsDeletedOnceItsHandlerHasReturned) {
 TEST_F(MainWindowTest, CreditBoxOnRightClickOfBackgroundOrPanel) {
   std::vector<int> cuesWhileOpen;
   dialogs_.whileBoxShown = [&](const testing_support::ShownBox&) { cuesWhileOpen = Cues(); };
-  for (QWidget* where : {static_cast<QWidget*>(&Main()), static_cast<QWidget*>(Main().menuPanel)}) {
+  for (QWidget* where : {static_cast<QWidget*>(&mainWindow()), static_cast<QWidget*>(mainWindow().menuPanel)}) {
     SCOPED_TRACE(where->metaObject()->className());
     dialogs_.boxes.clear();
     sound_.played.clear();
@@ -168,41 +169,41 @@ TEST_F(MainWindowTest, NoCreditBoxElsewhere) {
     Qt::MouseButton button;
   };
   const Press presses[] = {
-      {Main().titleCaption, Qt::RightButton},
-      {Main().mouseLabel, Qt::RightButton},
-      {Main().saveLabel, Qt::RightButton},
-      {Main().fireStrip, Qt::RightButton},
-      {&Main(), Qt::LeftButton},
-      {&Main(), Qt::MiddleButton},
-      {Main().menuPanel, Qt::LeftButton},
-      {Main().menuPanel, Qt::MiddleButton},
+      {mainWindow().titleCaption, Qt::RightButton},
+      {mainWindow().mouseLabel, Qt::RightButton},
+      {mainWindow().saveLabel, Qt::RightButton},
+      {mainWindow().fireStrip, Qt::RightButton},
+      {&mainWindow(), Qt::LeftButton},
+      {&mainWindow(), Qt::MiddleButton},
+      {mainWindow().menuPanel, Qt::LeftButton},
+      {mainWindow().menuPanel, Qt::MiddleButton},
   };
   for (const Press& p : presses) QTest::mousePress(p.where, p.button, Qt::NoModifier, QPoint(1, 1));
   EXPECT_TRUE(dialogs_.boxes.empty());
   EXPECT_TRUE(Cues().empty());
 
   // Nor while a page is open.
-  Click(Main().mouseLabel);
-  QTest::mousePress(&Main(), Qt::RightButton, Qt::NoModifier, QPoint(1, 1));
+  clickMenu(mainWindow().mouseLabel);
+  QTest::mousePress(&mainWindow(), Qt::RightButton, Qt::NoModifier, QPoint(1, 1));
   EXPECT_TRUE(dialogs_.boxes.empty());
 }
 
 TEST_F(MainWindowTest, ClosingEndsTheProgramAndKeepsTheFile) {
-  Click(Main().mouseLabel);
-  Click(platform::instance<MousePage>().Done);
+  clickMenu(mainWindow().mouseLabel);
+  click(platform::instance<MousePage>().Done, Qt::LeftButton, QPoint(2, 2));
   const QByteArray written = TempFileBytes();
-  Main().close();
+  mainWindow().close();
   EXPECT_EQ(endRequests_, 1);
   EXPECT_EQ(TempFileBytes(), written);
 }
 
 // Save: the dialog, the copy, the cue and the end.
 TEST_F(MainWindowTest, SaveCopiesTheFileAndEnds) {
-  Click(Main().mouseLabel);
-  Click(platform::instance<MousePage>().Done);
+  clickMenu(mainWindow().mouseLabel);
+  click(platform::instance<MousePage>().Done, Qt::LeftButton, QPoint(2, 2));
   const QString chosen = InTemp(QStringLiteral("my"));  // no extension is added
   dialogs_.saveAnswers.push_back(chosen);
-  Click(Main().saveLabel);
+  clickMenu(mainWindow().saveLabel);
   EXPECT_FALSE(dialogs_.saveOptions.testFlag(QFileDialog::DontConfirmOverwrite));
   EXPECT_EQ(dialogs_.saveNameFilters, QStringList{QStringLiteral("(*.cfg)")});
   EXPECT_EQ(ReadFile(chosen), Fresh() + "\r\n// [ Mouse Setting ] \r\nline\r\n");
@@ -215,25 +216,25 @@ TEST_F(MainWindowTest, SaveReplacesAnExistingFile) {
   const QString chosen = InTemp(QStringLiteral("old.cfg"));
   testing_support::WriteFile(chosen, QByteArray(50000, 'o'));
   dialogs_.saveAnswers.push_back(chosen);
-  Click(Main().saveLabel);
+  clickMenu(mainWindow().saveLabel);
   EXPECT_EQ(ReadFile(chosen), Fresh());
   EXPECT_EQ(endRequests_, 1);
 }
 
 TEST_F(MainWindowTest, CancelledSaveChangesNothingAndALaterSaveHasTheLaterPages) {
   dialogs_.saveAnswers.push_back(std::nullopt);
-  Click(Main().saveLabel);
+  clickMenu(mainWindow().saveLabel);
   EXPECT_EQ(dialogs_.saveDialogsShown, 1);
   EXPECT_TRUE(Cues().empty());
   EXPECT_EQ(endRequests_, 0);
-  EXPECT_TRUE(Main().isInUse());
+  EXPECT_TRUE(mainWindow().isInUse());
   EXPECT_TRUE(dialogs_.boxes.empty());
 
-  Click(Main().mouseLabel);
-  Click(platform::instance<MousePage>().Done);
+  clickMenu(mainWindow().mouseLabel);
+  click(platform::instance<MousePage>().Done, Qt::LeftButton, QPoint(2, 2));
   const QString chosen = InTemp(QStringLiteral("later.cfg"));
   dialogs_.saveAnswers.push_back(chosen);
-  Click(Main().saveLabel);
+  clickMenu(mainWindow().saveLabel);
   EXPECT_EQ(ReadFile(chosen), Fresh() + "\r\n// [ Mouse Setting ] \r\nline\r\n");
   EXPECT_EQ(endRequests_, 1);
 }
@@ -255,7 +256,7 @@ TEST_F(MainWindowTest, FailedSaveIsReportedAndCanBeTriedAgain) {
     SCOPED_TRACE(c.reason);
     dialogs_.boxes.clear();
     dialogs_.saveAnswers.push_back(c.path);
-    Click(Main().saveLabel);
+    clickMenu(mainWindow().saveLabel);
     ASSERT_EQ(dialogs_.boxes.size(), 1u);
     EXPECT_TRUE(dialogs_.boxes[0].prompt.contains(c.path));
     EXPECT_TRUE(dialogs_.boxes[0].prompt.contains(QString::fromUtf8(c.reason)));
@@ -263,7 +264,7 @@ TEST_F(MainWindowTest, FailedSaveIsReportedAndCanBeTriedAgain) {
     EXPECT_FALSE(dialogs_.boxes[0].title.has_value());  // the application's title
     EXPECT_TRUE(Cues().empty());
     EXPECT_EQ(endRequests_, 0);
-    EXPECT_TRUE(Main().isInUse());
+    EXPECT_TRUE(mainWindow().isInUse());
   }
   EXPECT_TRUE(QFileInfo(folder).isDir());
   // No half-written file was left behind.
@@ -271,14 +272,14 @@ TEST_F(MainWindowTest, FailedSaveIsReportedAndCanBeTriedAgain) {
             (QStringList{QStringLiteral("cfg.cfg"), QStringLiteral("good.cfg")}));
 
   dialogs_.saveAnswers.push_back(good);
-  Click(Main().saveLabel);
+  clickMenu(mainWindow().saveLabel);
   EXPECT_EQ(ReadFile(good), Fresh());
   EXPECT_EQ(endRequests_, 1);
 }
 
 TEST_F(MainWindowTest, SaveWhenTheTemporaryFileHasGoneIsAFatalError) {
   QFile::remove(TempFilePath());
-  EXPECT_EXIT(Click(Main().saveLabel), ::testing::ExitedWithCode(1),
+  EXPECT_EXIT(clickMenu(mainWindow().saveLabel), ::testing::ExitedWithCode(1),
               "cfg\\.cfg.*нет такого файла или папки");
 }
 

@@ -19,9 +19,13 @@
 #include "purchase/weapons_window.h"
 #include "shell/main_window.h"
 #include "shell/sound_cues.h"
+#include "support/gui_actions.h"
 #include "support/wizard_test.h"
 
 namespace {
+
+using testing_support::clickMenu;
+using testing_support::mainWindow;
 
 using purchase::KeyboardWindow;
 using purchase::WeaponsWindow;
@@ -40,20 +44,6 @@ struct SeenDrag {
   bool overrideCursorDuring = false;
 };
 
-// Delivers a drag to a widget as Qt does: an enter that must be accepted, then the drop.
-// Returns the drop's action, or IgnoreAction when the enter or the drop was turned away.
-Qt::DropAction deliverDrop(QWidget* target, const QMimeData* mime, Qt::DropActions actions) {
-  const QPoint at = target->rect().center();
-  QDragEnterEvent enter(at, actions, mime, Qt::LeftButton, Qt::NoModifier);
-  enter.setAccepted(false);
-  QApplication::sendEvent(target, &enter);
-  if (!enter.isAccepted()) return Qt::IgnoreAction;
-  QDropEvent drop(QPointF(at), actions, mime, Qt::LeftButton, Qt::NoModifier);
-  drop.setAccepted(false);
-  QApplication::sendEvent(target, &drop);
-  return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
-}
-
 class PurchasePageTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {
@@ -61,14 +51,13 @@ class PurchasePageTest : public testing_support::WizardTest {
     shell::setPageOpener(shell::MenuPage::Purchase, purchase::showPurchasePage);
     platform::showWindow<shell::MainWindow>();
     fresh_ = TempFileBytes();
-    QTest::mouseClick(mainWindow().purchaseLabel, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    clickMenu(mainWindow().purchaseLabel);
   }
   void TearDown() override {
     platform::setDragRunner({});
     WizardTest::TearDown();
   }
 
-  shell::MainWindow& mainWindow() { return platform::instance<shell::MainWindow>(); }
   WeaponsWindow& weaponsWindow() { return platform::instance<WeaponsWindow>(); }
   KeyboardWindow& keyboardWindow() { return platform::instance<KeyboardWindow>(); }
 
@@ -94,10 +83,9 @@ class PurchasePageTest : public testing_support::WizardTest {
       seen.ignoreCursor = drag.dragCursor(Qt::IgnoreAction).toImage();
       seen.overrideCursorDuring = QGuiApplication::overrideCursor() != nullptr;
       if (target == nullptr) return Qt::IgnoreAction;
-      return deliverDrop(target, drag.mimeData(), allowed);
+      return testing_support::deliverDrop(target, drag.mimeData(), allowed);
     });
-    QTest::mousePress(weaponsWindow().weaponPicture(n), button, Qt::NoModifier, QPoint(5, 5));
-    QTest::mouseRelease(weaponsWindow().weaponPicture(n), button, Qt::NoModifier, QPoint(5, 5));
+    testing_support::pressPicture(weaponsWindow().weaponPicture(n), button);
     return seen;
   }
   void dropWeapon(int n, int slot) { dragWeapon(n, keyboardWindow().keySlots[std::size_t(slot)]); }
@@ -492,7 +480,7 @@ TEST_F(PurchasePageTest, DoneOfTheWeaponsWindowClosesBoth) {
   EXPECT_FALSE(mainWindow().purchaseLabel->isActive());
   EXPECT_TRUE(mainWindow().isInUse());
   // The label stays grey: the page does not open again.
-  QTest::mouseClick(mainWindow().purchaseLabel, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+  clickMenu(mainWindow().purchaseLabel);
   EXPECT_EQ(TempFileBytes(), fresh_ + kHeader);
 }
 

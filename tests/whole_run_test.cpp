@@ -29,135 +29,102 @@
 #include "purchase/weapons_window.h"
 #include "shell/main_window.h"
 #include "shell/splash.h"
+#include "support/gui_actions.h"
 #include "support/wizard_test.h"
 
 namespace {
 
 using platform::instance;
 
-void Click(QWidget* w, Qt::MouseButton button = Qt::LeftButton, QPoint at = QPoint(3, 3)) {
-  QTest::mouseClick(w, button, Qt::NoModifier, at);
-}
-void SpinUp(widgets::ValueWidget* w, int times) {
-  for (int i = 0; i < times; ++i) Click(w->arrows, Qt::LeftButton, QPoint(4, 2));
-}
-void SpinDown(widgets::ValueWidget* w, int times) {
-  for (int i = 0; i < times; ++i)
-    Click(w->arrows, Qt::LeftButton, QPoint(4, w->arrows->height() - 3));
-}
-void Type(QWidget* w, const QString& text) {
-  for (QChar c : text) {
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-    QApplication::sendEvent(w, &press);
-    QApplication::sendEvent(w, &release);
-  }
-}
+using testing_support::armKeyBox;
+using testing_support::click;
+using testing_support::clickMenu;
+using testing_support::inView;
+using testing_support::mainWindow;
+using testing_support::spinDown;
+using testing_support::spinUp;
+using testing_support::typeText;
 
-// The controls page: where box i lies in the page once its row is in view.
-QPoint BoxInView(int i) {
-  bindings::ControlsPage& p = instance<bindings::ControlsPage>();
-  QWidget* box = p.keyBoxes[std::size_t(i)];
-  const int top = box->mapTo(p.rowPanel, QPoint()).y() * 15;
-  p.scrollBar->setValue(std::clamp(top - 3000, 0, p.scrollBar->maximum()));
-  return box->mapTo(&p, box->rect().center());
-}
-void ArmBox(int i) {
-  QTest::mouseDClick(instance<bindings::ControlsPage>().windowHandle(), Qt::LeftButton,
-                     Qt::NoModifier, BoxInView(i));
-}
+bindings::ControlsPage& controlsPage() { return instance<bindings::ControlsPage>(); }
 
 // Offscreen there is no real drag: a started drag is delivered to the slot as
 // Qt would, an accepted enter and then the drop.
 QWidget* dropTarget = nullptr;
-Qt::DropAction DeliverToSlot(QDrag& drag, Qt::DropActions allowed) {
-  const QPoint at = dropTarget->rect().center();
-  QDragEnterEvent enter(at, allowed, drag.mimeData(), Qt::LeftButton, Qt::NoModifier);
-  enter.setAccepted(false);
-  QApplication::sendEvent(dropTarget, &enter);
-  if (!enter.isAccepted()) return Qt::IgnoreAction;
-  QDropEvent drop(QPointF(at), allowed, drag.mimeData(), Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(dropTarget, &drop);
-  return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
+Qt::DropAction deliverToSlot(QDrag& drag, Qt::DropActions allowed) {
+  return testing_support::deliverDrop(dropTarget, drag.mimeData(), allowed);
 }
-void DropWeapon(int picture, int slot) {
+void dropWeapon(int picture, int slot) {
   dropTarget = instance<purchase::KeyboardWindow>().keySlots[std::size_t(slot)];
-  QWidget* from = instance<purchase::WeaponsWindow>().weaponPicture(picture);
-  QTest::mousePress(from, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-  QTest::mouseRelease(from, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+  testing_support::pressPicture(instance<purchase::WeaponsWindow>().weaponPicture(picture));
 }
-
-shell::MainWindow& Main() { return instance<shell::MainWindow>(); }
-void Menu(widgets::Caption* label) { Click(label, Qt::LeftButton, QPoint(2, 2)); }
 
 // The player's steps; each runs from inside the fire loop, a little after the one before.
-std::vector<std::function<void()>> Script() {
+std::vector<std::function<void()>> script() {
   return {
-      [] { Menu(Main().otherLabel); },  // Остальные
+      [] { clickMenu(mainWindow().otherLabel); },  // Остальные
       [] {
         pages::OtherPage& p = instance<pages::OtherPage>();
-        Type(p.nameBox, QStringLiteral("Вася"));
-        SpinUp(p.sayTextTimeValue, 25);
+        typeText(p.nameBox, QStringLiteral("Вася"));
+        spinUp(p.sayTextTimeValue, 25, 4);
         p.connectionList->setCurrentIndex(1);
-        Click(p.consoleColorPicker->redArrows, Qt::LeftButton,
-              QPoint(4, p.consoleColorPicker->redArrows->height() - 3));
-        Click(p.doneButton);
+        spinDown(p.consoleColorPicker->redArrows, 1, 4);
+        click(p.doneButton);
       },
-      [] { Menu(Main().purchaseLabel); },  // Закупка оружия
+      [] { clickMenu(mainWindow().purchaseLabel); },  // Закупка оружия
       [] {
         instance<purchase::WeaponsWindow>().classOption(1)->click();       // pistols
         instance<purchase::KeyboardWindow>().keyList->setCurrentIndex(0);  // F1
       },
-      [] { DropWeapon(1, 0); },
+      [] { dropWeapon(1, 0); },
       [] { instance<purchase::WeaponsWindow>().classOption(4)->click(); },  // rifles
-      [] { DropWeapon(15, 7); },
-      [] { Click(instance<purchase::KeyboardWindow>().writeButton); },  // Запись
-      [] { Click(instance<purchase::KeyboardWindow>().doneButton); },   // Done
-      [] { Menu(Main().mouseLabel); },                                  // Мышки
+      [] { dropWeapon(15, 7); },
+      [] { click(instance<purchase::KeyboardWindow>().writeButton); },  // Запись
+      [] { click(instance<purchase::KeyboardWindow>().doneButton); },   // Done
+      [] { clickMenu(mainWindow().mouseLabel); },                                  // Мышки
       [] {
         pages::MousePage& p = instance<pages::MousePage>();
-        SpinUp(p.sensitivityValue, 15);
+        spinUp(p.sensitivityValue, 15, 4);
         p.yawReverseList->setCurrentIndex(1);
-        Click(p.doneButton);
+        click(p.doneButton);
       },
-      [] { Menu(Main().controlsLabel); },  // Управление
-      [] { ArmBox(0); },
-      [] { QTest::keyClick(instance<bindings::ControlsPage>().windowHandle(), Qt::Key_A); },
-      [] { ArmBox(8); },
-      [] { QTest::keyClick(instance<bindings::ControlsPage>().windowHandle(), Qt::Key_PageUp); },
-      [] { ArmBox(55); },
+      [] { clickMenu(mainWindow().controlsLabel); },  // Управление
+      [] { armKeyBox(controlsPage(), 0); },
+      [] { QTest::keyClick(controlsPage().windowHandle(), Qt::Key_A); },
+      [] { armKeyBox(controlsPage(), 8); },
+      [] { QTest::keyClick(controlsPage().windowHandle(), Qt::Key_PageUp); },
+      [] { armKeyBox(controlsPage(), 55); },
       [] {
-        QTest::mousePress(instance<bindings::ControlsPage>().windowHandle(), Qt::RightButton,
-                          Qt::NoModifier, BoxInView(55));
+        QTest::mousePress(controlsPage().windowHandle(), Qt::RightButton,
+                          Qt::NoModifier, inView(controlsPage(), controlsPage().keyBoxes[55]));
       },
-      [] { Click(instance<bindings::ControlsPage>().doneButton); },
-      [] { Menu(Main().soundLabel); },  // Аудио
+      [] { click(controlsPage().doneButton); },
+      [] { clickMenu(mainWindow().soundLabel); },  // Аудио
       [] {
         pages::SoundPage& p = instance<pages::SoundPage>();
-        SpinUp(p.volumeValue, 50);
+        spinUp(p.volumeValue, 50, 4);
         p.hiSoundList->setCurrentIndex(0);
-        Click(p.doneButton);
+        click(p.doneButton);
       },
-      [] { Menu(Main().videoLabel); },  // Видео
+      [] { clickMenu(mainWindow().videoLabel); },  // Видео
       [] {
         pages::VideoPage& p = instance<pages::VideoPage>();
-        SpinUp(p.gammaValue, 2);
+        spinUp(p.gammaValue, 2, 4);
         p.mode3dfxList->setCurrentIndex(0);
-        Click(p.doneButton);
+        click(p.doneButton);
       },
-      [] { Menu(Main().playerLabel); },  // Игрока
+      [] { clickMenu(mainWindow().playerLabel); },  // Игрока
       [] {
         pages::PlayerPage& p = instance<pages::PlayerPage>();
-        SpinDown(p.forwardSpeedValue, 5);
-        Click(p.doneButton);
+        spinDown(p.forwardSpeedValue, 5, 4);
+        click(p.doneButton);
       },
-      [] { Menu(Main().saveLabel); },  // Сохранить: the program ends here
+      [] { clickMenu(mainWindow().saveLabel); },  // Сохранить: the program ends here
   };
 }
 
 // The program as it runs for the player, in a process of its own so that its
 // real end and exit status can be seen.
-[[noreturn]] void RunTheProgram(const QString& folder) {
+[[noreturn]] void runTheProgram(const QString& folder) {
   qputenv("TMPDIR", QFile::encodeName(folder));
   static testing_support::FakeDialogs dialogs;
   static testing_support::FakeSound sound;
@@ -165,12 +132,12 @@ std::vector<std::function<void()>> Script() {
   dialogs.saveAnswers.push_back(savePath);
   platform::setDialogs(&dialogs);
   platform::setSoundOutput(&sound);
-  platform::setDragRunner(DeliverToSlot);
+  platform::setDragRunner(deliverToSlot);
 
   app::registerPages();
   shell::startUp();
 
-  static std::vector<std::function<void()>> steps = Script();
+  static std::vector<std::function<void()>> steps = script();
   static std::size_t next = 0;
   static QTimer driver;
   driver.setInterval(40);
@@ -192,7 +159,7 @@ TEST(WholeRun, EveryPageInThePlayersOrderThenSaveEndsTheProgram) {
     folder = made->path();
     qputenv("VESMIR_WHOLE_RUN_DIR", QFile::encodeName(folder));
   }
-  EXPECT_EXIT(RunTheProgram(folder), ::testing::ExitedWithCode(0), "");
+  EXPECT_EXIT(runTheProgram(folder), ::testing::ExitedWithCode(0), "");
   qunsetenv("VESMIR_WHOLE_RUN_DIR");
 
   const QByteArray golden =

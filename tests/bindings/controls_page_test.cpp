@@ -9,10 +9,14 @@
 #include "platform/forms.h"
 #include "shell/main_window.h"
 #include "shell/sound_cues.h"
+#include "support/gui_actions.h"
 #include "support/wizard_test.h"
 #include "widgets/palette.h"
 
 namespace {
+
+using testing_support::clickMenu;
+using testing_support::mainWindow;
 
 using bindings::ControlsPage;
 using bindings::KeyCaptureBox;
@@ -27,26 +31,18 @@ class ControlsPageTest : public testing_support::WizardTest {
     shell::setPageOpener(shell::MenuPage::Controls, [] { platform::showWindow<ControlsPage>(); });
     platform::showWindow<shell::MainWindow>();
     fresh_ = TempFileBytes();
-    QTest::mouseClick(Main().controlsLabel, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    clickMenu(mainWindow().controlsLabel);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&page()));
     sound_.played.clear();
   }
-  shell::MainWindow& Main() { return platform::instance<shell::MainWindow>(); }
   ControlsPage& page() { return platform::instance<ControlsPage>(); }
   QWindow* pageWindow() { return page().windowHandle(); }
   KeyCaptureBox* keyBox(int i) { return page().keyBoxes[i]; }
 
-  // Where the widget lies in the page now, its panel scrolled so that it is in view.
   QPoint inView(QWidget* widget, QPoint at = {}) {
-    ControlsPage& p = page();
-    const int top = widget->mapTo(p.rowPanel, QPoint()).y() * 15;
-    p.scrollBar->setValue(std::clamp(top - 3000, 0, p.scrollBar->maximum()));
-    return widget->mapTo(&p, at.isNull() ? widget->rect().center() : at);
+    return testing_support::inView(page(), widget, at);
   }
-  // The player's gesture: a double click on the box's rectangle.
-  void arm(int i) {
-    QTest::mouseDClick(pageWindow(), Qt::LeftButton, Qt::NoModifier, inView(keyBox(i)));
-  }
+  void arm(int i) { testing_support::armKeyBox(page(), i); }
   void press(Qt::MouseButton button, int i) {
     QTest::mousePress(pageWindow(), button, Qt::NoModifier, inView(keyBox(i)));
   }
@@ -333,8 +329,8 @@ TEST_F(ControlsPageTest, DoneWritesTheSectionInBoxOrder) {
                                  "bind \"Mouse2\" \"+attack\"\r\n"
                                  "bind \"F5\" \"timeleft\"\r\n");
   EXPECT_EQ(Cues(), std::vector<int>{shell::DisarmCue});  // the armed box's focus loss
-  EXPECT_FALSE(Main().controlsLabel->isActive());
-  EXPECT_TRUE(Main().isInUse());
+  EXPECT_FALSE(mainWindow().controlsLabel->isActive());
+  EXPECT_TRUE(mainWindow().isInUse());
 }
 
 }  // namespace

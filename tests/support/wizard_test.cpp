@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "app/pages.h"
 #include "config/config_file.h"
 #include "platform/forms.h"
 #include "shell/main_window.h"
@@ -80,6 +81,12 @@ void WizardTest::TearDown() {
   platform::clearEndRequest();
   platform::setSoundOutput(nullptr);
   platform::setDialogs(nullptr);
+}
+
+void PagesTest::SetUp() {
+  WizardTest::SetUp();
+  app::registerPages();
+  platform::showWindow<shell::MainWindow>();
 }
 
 std::vector<int> WizardTest::Cues() const {

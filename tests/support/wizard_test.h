@@ -74,6 +74,12 @@ class WizardTest : public ::testing::Test {
   QTemporaryDir temp_;
 };
 
+// The main window open with every page registered, as the program starts.
+class PagesTest : public WizardTest {
+ protected:
+  void SetUp() override;
+};
+
 // Reads a whole file; empty when missing.
 QByteArray ReadFile(const QString& path);
 void WriteFile(const QString& path, const QByteArray& bytes);
