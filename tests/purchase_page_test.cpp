@@ -53,10 +53,6 @@ class PurchasePageTest : public testing_support::WizardTest {
     fresh_ = TempFileBytes();
     clickMenu(mainWindow().purchaseLabel);
   }
-  void TearDown() override {
-    platform::setDragRunner({});
-    WizardTest::TearDown();
-  }
 
   WeaponsWindow& weaponsWindow() { return platform::instance<WeaponsWindow>(); }
   KeyboardWindow& keyboardWindow() { return platform::instance<KeyboardWindow>(); }

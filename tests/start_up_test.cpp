@@ -60,7 +60,7 @@ enum class Answer { Ok, CloseCommand };
 class RefusedStartUp : public ::testing::Test {
  protected:
   void SetUp() override {
-    temporaryFolder_ = qgetenv("TMPDIR");
+    runState_.remember();
     folder_ = qEnvironmentVariable(kFolderVariable);
     inProgramProcess_ = !folder_.isEmpty();
     if (inProgramProcess_) return;
@@ -71,9 +71,7 @@ class RefusedStartUp : public ::testing::Test {
   }
   void TearDown() override {
     if (!inProgramProcess_) qunsetenv(kFolderVariable);
-    config::closeConfigFile();
-    shell::resetCues();
-    qputenv("TMPDIR", temporaryFolder_);
+    runState_.restore();
   }
   QString In(const QString& name) const { return QDir(folder_).filePath(name); }
   // Everything in the folder, hidden or not.
@@ -83,7 +81,7 @@ class RefusedStartUp : public ::testing::Test {
   }
 
   static constexpr char kFolderVariable[] = "VESMIR_START_UP_DIR";
-  QByteArray temporaryFolder_;
+  testing_support::RunState runState_;
   QString folder_;
   bool inProgramProcess_ = false;
   std::unique_ptr<QTemporaryDir> made_;

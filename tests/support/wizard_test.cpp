@@ -8,6 +8,7 @@
 
 #include "app/pages.h"
 #include "config/config_file.h"
+#include "platform/drag_runner.h"
 #include "platform/forms.h"
 #include "shell/main_window.h"
 #include "shell/page_protocol.h"
@@ -60,8 +61,32 @@ int CueNumber(const QByteArray& wave) {
   return 0;
 }
 
+void RunState::remember() {
+  tmpDir_.reset();
+  if (qEnvironmentVariableIsSet("TMPDIR")) tmpDir_ = qgetenv("TMPDIR");
+}
+
+void RunState::restore() {
+  platform::destroyAllWindows();
+  shell::MainWindow::holdFireLoop(false);
+  shell::clearPageOpeners();
+  config::closeConfigFile();
+  shell::resetCues();
+  platform::setDragRunner({});
+  platform::setEndHandler({});
+  platform::clearEndRequest();
+  platform::setSoundOutput(nullptr);
+  platform::setDialogs(nullptr);
+  if (tmpDir_) {
+    qputenv("TMPDIR", *tmpDir_);
+  } else {
+    qunsetenv("TMPDIR");
+  }
+}
+
 void WizardTest::SetUp() {
   ASSERT_TRUE(temp_.isValid());
+  runState_.remember();
   qputenv("TMPDIR", QFile::encodeName(temp_.path()));
   platform::setDialogs(&dialogs_);
   platform::setSoundOutput(&sound_);
@@ -71,17 +96,7 @@ void WizardTest::SetUp() {
   shell::MainWindow::holdFireLoop(true);
 }
 
-void WizardTest::TearDown() {
-  platform::destroyAllWindows();
-  shell::MainWindow::holdFireLoop(false);
-  shell::clearPageOpeners();
-  config::closeConfigFile();
-  shell::resetCues();
-  platform::setEndHandler({});
-  platform::clearEndRequest();
-  platform::setSoundOutput(nullptr);
-  platform::setDialogs(nullptr);
-}
+void WizardTest::TearDown() { runState_.restore(); }
 
 void PagesTest::SetUp() {
   WizardTest::SetUp();

@@ -55,6 +55,18 @@ class FakeSound : public platform::SoundOutput {
 // Which of the five cues these bytes are (0 for none of them).
 int CueNumber(const QByteArray& wave);
 
+// What a case changes in the program's run: TMPDIR is remembered before the
+// case, and after it everything goes back as a fresh run has it, so that no case
+// leaves windows, fakes or a deleted temporary folder to the next.
+class RunState {
+ public:
+  void remember();
+  void restore();
+
+ private:
+  std::optional<QByteArray> tmpDir_;  // nothing: it was not set
+};
+
 class WizardTest : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -71,6 +83,7 @@ class WizardTest : public ::testing::Test {
   int endRequests_ = 0;
 
  private:
+  RunState runState_;
   QTemporaryDir temp_;
 };
 
