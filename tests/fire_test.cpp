@@ -41,7 +41,7 @@ class FireLoopTest : public testing_support::WizardTest {
 
   // Shows the window and runs events until the program asks to end; a script
   // that never ends it fails after a few seconds instead of spinning forever.
-  void RunTheLoop(std::vector<Step> script) {
+  void runTheLoop(std::vector<Step> script) {
     platform::showWindow<shell::MainWindow>();
     shown_ = &mainWindow();
     std::size_t next = 0;
@@ -77,7 +77,7 @@ TEST_F(FireLoopTest, LoadSeedsTheGridAndTheTimerStartsTheLoopOnce) {
   EXPECT_EQ(w.fireStartTimer->interval(), 1);
   EXPECT_EQ(w.fireLoopButton->text(), QStringLiteral("Command9"));
 
-  RunTheLoop({{10, [] { platform::endProgram(); }}});
+  runTheLoop({{10, [] { platform::endProgram(); }}});
   EXPECT_FALSE(w.fireStartTimer->isActive());
   EXPECT_FALSE(w.fireLoopButton->isVisible());
   EXPECT_EQ(endRequests_, 1);
@@ -107,7 +107,7 @@ TEST_F(FireLoopTest, FlamesStandStillWhileTheCreditBoxIsOpen) {
     framesAtClose = mainWindow().fireFrames();
     stripAtClose = mainWindow().fireStrip->picture().copy();
   };
-  RunTheLoop({
+  runTheLoop({
       {3,
        [&] { QTest::mousePress(mainWindow().menuPanel, Qt::RightButton, Qt::NoModifier, QPoint(1, 1)); }},
       {8, [] { platform::endProgram(); }},
@@ -118,13 +118,13 @@ TEST_F(FireLoopTest, FlamesStandStillWhileTheCreditBoxIsOpen) {
   EXPECT_EQ(stripAtClose, stripAtOpen);
   EXPECT_GE(mainWindow().fireFrames(), framesAtOpen + 5);
   EXPECT_NE(mainWindow().fireStrip->picture(), stripAtOpen);
-  EXPECT_EQ(Cues(), std::vector<int>{shell::CreditCue});
+  EXPECT_EQ(playedCues(), std::vector<int>{shell::CreditCue});
 }
 
 TEST_F(FireLoopTest, PagesAndSaveWorkWhileItBurns) {
-  const QString saved = InTemp(QStringLiteral("mine.cfg"));
+  const QString saved = inTemp(QStringLiteral("mine.cfg"));
   dialogs_.saveAnswers.push_back(saved);
-  RunTheLoop({
+  runTheLoop({
       {2, [&] { clickMenu(mainWindow().mouseLabel); }},
       {4, [&] { testing_support::click(platform::instance<pages::MousePage>().doneButton, Qt::LeftButton, QPoint(2, 2)); }},
       {6,
@@ -136,12 +136,12 @@ TEST_F(FireLoopTest, PagesAndSaveWorkWhileItBurns) {
   });
   EXPECT_EQ(endRequests_, 1);
   EXPECT_TRUE(!shown_ || shown_->isUnloaded());
-  EXPECT_TRUE(testing_support::ReadFile(saved).contains("// [ Mouse Setting ] \r\n"));
-  EXPECT_EQ(Cues(), (std::vector<int>{shell::MenuCue, shell::MenuCue}));
+  EXPECT_TRUE(testing_support::readFile(saved).contains("// [ Mouse Setting ] \r\n"));
+  EXPECT_EQ(playedCues(), (std::vector<int>{shell::MenuCue, shell::MenuCue}));
 }
 
 TEST_F(FireLoopTest, ClosingTheWindowEndsTheLoop) {
-  RunTheLoop({{3, [&] { mainWindow().close(); }}});
+  runTheLoop({{3, [&] { mainWindow().close(); }}});
   EXPECT_EQ(endRequests_, 1);
   EXPECT_TRUE(!shown_ || shown_->isUnloaded());
 }

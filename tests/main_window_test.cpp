@@ -23,18 +23,18 @@ using testing_support::mainWindow;
 
 using shell::MainWindow;
 using shell::MenuPage;
-using testing_support::ReadFile;
+using testing_support::readFile;
 
 // A page as every page lives: its Done completes it, its unload writes its section.
 template <MenuPage kPage>
 class TestPage : public platform::AppWindow {
  public:
   TestPage() : platform::AppWindow(StartUpPosition::CenterScreen) {
-    Done = new QPushButton(QStringLiteral("Done"), this);
-    connect(Done, &QPushButton::clicked, this,
+    doneButton = new QPushButton(QStringLiteral("Done"), this);
+    connect(doneButton, &QPushButton::clicked, this,
             [this] { shell::completePage(kPage, [this] { platform::unloadWindow(*this); }); });
   }
-  QPushButton* Done;
+  QPushButton* doneButton;
   static inline int loads = 0;
 
  protected:
@@ -56,9 +56,9 @@ class MainWindowTest : public testing_support::WizardTest {
     shell::setPageOpener(MenuPage::Mouse, [] { platform::showWindow<MousePage>(); });
     shell::setPageOpener(MenuPage::Video, [] { platform::showWindow<VideoPage>(); });
     platform::showWindow<MainWindow>();
-    fresh_ = ReadFile(TempFilePath());
+    fresh_ = readFile(tempFilePath());
   }
-  QByteArray Fresh() { return fresh_; }
+  QByteArray fresh() { return fresh_; }
   QByteArray fresh_;
 };
 
@@ -83,7 +83,7 @@ TEST_F(MainWindowTest, OpeningAPageTakesTheMenuAway) {
   clickMenu(mainWindow().mouseLabel);
   EXPECT_TRUE(platform::instance<MousePage>().isVisible());
   EXPECT_FALSE(mainWindow().isInUse());
-  EXPECT_EQ(Cues(), std::vector<int>{shell::MenuCue});
+  EXPECT_EQ(playedCues(), std::vector<int>{shell::MenuCue});
 
   // A second page cannot be opened, Save does nothing, the window stays.
   clickMenu(mainWindow().videoLabel);
@@ -92,7 +92,7 @@ TEST_F(MainWindowTest, OpeningAPageTakesTheMenuAway) {
   EXPECT_EQ(VideoPage::loads, 0);
   EXPECT_EQ(dialogs_.saveDialogsShown, 0);
   EXPECT_EQ(endRequests_, 0);
-  EXPECT_EQ(Cues().size(), 1u);
+  EXPECT_EQ(playedCues().size(), 1u);
 }
 
 TEST_F(MainWindowTest, APageIsLeftOnlyThroughItsDone) {
@@ -101,22 +101,22 @@ TEST_F(MainWindowTest, APageIsLeftOnlyThroughItsDone) {
   EXPECT_FALSE(page.close());  // the system's close command (Alt+F4) is refused
   EXPECT_TRUE(page.isVisible());
   EXPECT_FALSE(mainWindow().isInUse());
-  EXPECT_EQ(TempFileBytes(), Fresh());
+  EXPECT_EQ(tempFileBytes(), fresh());
 }
 
 TEST_F(MainWindowTest, DoneWritesTheSectionAndGreysTheLabel) {
   clickMenu(mainWindow().mouseLabel);
-  click(platform::instance<MousePage>().Done, Qt::LeftButton, QPoint(2, 2));
-  EXPECT_EQ(TempFileBytes(), Fresh() + "\r\n// [ Mouse Setting ] \r\nline\r\n");
+  click(platform::instance<MousePage>().doneButton, Qt::LeftButton, QPoint(2, 2));
+  EXPECT_EQ(tempFileBytes(), fresh() + "\r\n// [ Mouse Setting ] \r\nline\r\n");
   EXPECT_TRUE(mainWindow().isInUse());
   EXPECT_FALSE(mainWindow().mouseLabel->isActive());
   EXPECT_EQ(mainWindow().mouseLabel->palette().color(QPalette::WindowText), QColor(0x80, 0x80, 0x80));
-  EXPECT_EQ(Cues().size(), 1u);  // Done is silent
+  EXPECT_EQ(playedCues().size(), 1u);  // Done is silent
 
   // The greyed label does nothing; another page still opens.
   clickMenu(mainWindow().mouseLabel);
   EXPECT_EQ(MousePage::loads, 1);
-  EXPECT_EQ(Cues().size(), 1u);
+  EXPECT_EQ(playedCues().size(), 1u);
   EXPECT_TRUE(mainWindow().videoLabel->isActive());
   clickMenu(mainWindow().videoLabel);
   EXPECT_TRUE(platform::instance<VideoPage>().isVisible());
@@ -124,10 +124,10 @@ TEST_F(MainWindowTest, DoneWritesTheSectionAndGreysTheLabel) {
 
 TEST_F(MainWindowTest, SectionsFollowTheOrderOfCompletion) {
   clickMenu(mainWindow().mouseLabel);
-  click(platform::instance<MousePage>().Done, Qt::LeftButton, QPoint(2, 2));
+  click(platform::instance<MousePage>().doneButton, Qt::LeftButton, QPoint(2, 2));
   clickMenu(mainWindow().videoLabel);
-  click(platform::instance<VideoPage>().Done, Qt::LeftButton, QPoint(2, 2));
-  EXPECT_EQ(TempFileBytes(), Fresh() +
+  click(platform::instance<VideoPage>().doneButton, Qt::LeftButton, QPoint(2, 2));
+  EXPECT_EQ(tempFileBytes(), fresh() +
                                  "\r\n// [ Mouse Setting ] \r\nline\r\n"
                                  "\r\n// [ Video Setting ] \r\nline\r\n");
 }
@@ -135,13 +135,13 @@ TEST_F(MainWindowTest, SectionsFollowTheOrderOfCompletion) {
 TEST_F(MainWindowTest, LabelOfAPageNotBuiltDoesNothing) {
   clickMenu(mainWindow().controlsLabel);
   EXPECT_TRUE(mainWindow().isInUse());
-  EXPECT_TRUE(Cues().empty());
+  EXPECT_TRUE(playedCues().empty());
 }
 
 TEST_F(MainWindowTest, UnloadedPageIsDeletedOnceItsHandlerHasReturned) {
   clickMenu(mainWindow().mouseLabel);
   QPointer<MousePage> page = &platform::instance<MousePage>();
-  click(page->Done, Qt::LeftButton, QPoint(2, 2));
+  click(page->doneButton, Qt::LeftButton, QPoint(2, 2));
   EXPECT_FALSE(page->isVisible());
   platform::runPendingEvents();
   EXPECT_TRUE(page.isNull());
@@ -149,7 +149,7 @@ TEST_F(MainWindowTest, UnloadedPageIsDeletedOnceItsHandlerHasReturned) {
 
 TEST_F(MainWindowTest, CreditBoxOnRightClickOfBackgroundOrPanel) {
   std::vector<int> cuesWhileOpen;
-  dialogs_.whileBoxShown = [&](const testing_support::ShownBox&) { cuesWhileOpen = Cues(); };
+  dialogs_.whileBoxShown = [&](const testing_support::ShownBox&) { cuesWhileOpen = playedCues(); };
   for (QWidget* where : {static_cast<QWidget*>(&mainWindow()), static_cast<QWidget*>(mainWindow().menuPanel)}) {
     SCOPED_TRACE(where->metaObject()->className());
     dialogs_.boxes.clear();
@@ -159,7 +159,7 @@ TEST_F(MainWindowTest, CreditBoxOnRightClickOfBackgroundOrPanel) {
     EXPECT_EQ(dialogs_.boxes[0].prompt, QStringLiteral("    Made by Zelkarin"));
     EXPECT_EQ(dialogs_.boxes[0].title, std::optional<QString>(QString()));
     EXPECT_TRUE(cuesWhileOpen.empty());  // the sound waits for OK
-    EXPECT_EQ(Cues(), std::vector<int>{shell::CreditCue});
+    EXPECT_EQ(playedCues(), std::vector<int>{shell::CreditCue});
   }
 }
 
@@ -180,7 +180,7 @@ TEST_F(MainWindowTest, NoCreditBoxElsewhere) {
   };
   for (const Press& p : presses) QTest::mousePress(p.where, p.button, Qt::NoModifier, QPoint(1, 1));
   EXPECT_TRUE(dialogs_.boxes.empty());
-  EXPECT_TRUE(Cues().empty());
+  EXPECT_TRUE(playedCues().empty());
 
   // Nor while a page is open.
   clickMenu(mainWindow().mouseLabel);
@@ -190,34 +190,34 @@ TEST_F(MainWindowTest, NoCreditBoxElsewhere) {
 
 TEST_F(MainWindowTest, ClosingEndsTheProgramAndKeepsTheFile) {
   clickMenu(mainWindow().mouseLabel);
-  click(platform::instance<MousePage>().Done, Qt::LeftButton, QPoint(2, 2));
-  const QByteArray written = TempFileBytes();
+  click(platform::instance<MousePage>().doneButton, Qt::LeftButton, QPoint(2, 2));
+  const QByteArray written = tempFileBytes();
   mainWindow().close();
   EXPECT_EQ(endRequests_, 1);
-  EXPECT_EQ(TempFileBytes(), written);
+  EXPECT_EQ(tempFileBytes(), written);
 }
 
 // Save: the dialog, the copy, the cue and the end.
 TEST_F(MainWindowTest, SaveCopiesTheFileAndEnds) {
   clickMenu(mainWindow().mouseLabel);
-  click(platform::instance<MousePage>().Done, Qt::LeftButton, QPoint(2, 2));
-  const QString chosen = InTemp(QStringLiteral("my"));  // no extension is added
+  click(platform::instance<MousePage>().doneButton, Qt::LeftButton, QPoint(2, 2));
+  const QString chosen = inTemp(QStringLiteral("my"));  // no extension is added
   dialogs_.saveAnswers.push_back(chosen);
   clickMenu(mainWindow().saveLabel);
   EXPECT_FALSE(dialogs_.saveOptions.testFlag(QFileDialog::DontConfirmOverwrite));
   EXPECT_EQ(dialogs_.saveNameFilters, QStringList{QStringLiteral("(*.cfg)")});
-  EXPECT_EQ(ReadFile(chosen), Fresh() + "\r\n// [ Mouse Setting ] \r\nline\r\n");
-  EXPECT_EQ(ReadFile(chosen), TempFileBytes());
-  EXPECT_EQ(Cues(), (std::vector<int>{shell::MenuCue, shell::MenuCue}));
+  EXPECT_EQ(readFile(chosen), fresh() + "\r\n// [ Mouse Setting ] \r\nline\r\n");
+  EXPECT_EQ(readFile(chosen), tempFileBytes());
+  EXPECT_EQ(playedCues(), (std::vector<int>{shell::MenuCue, shell::MenuCue}));
   EXPECT_EQ(endRequests_, 1);
 }
 
 TEST_F(MainWindowTest, SaveReplacesAnExistingFile) {
-  const QString chosen = InTemp(QStringLiteral("old.cfg"));
-  testing_support::WriteFile(chosen, QByteArray(50000, 'o'));
+  const QString chosen = inTemp(QStringLiteral("old.cfg"));
+  testing_support::writeFile(chosen, QByteArray(50000, 'o'));
   dialogs_.saveAnswers.push_back(chosen);
   clickMenu(mainWindow().saveLabel);
-  EXPECT_EQ(ReadFile(chosen), Fresh());
+  EXPECT_EQ(readFile(chosen), fresh());
   EXPECT_EQ(endRequests_, 1);
 }
 
@@ -225,31 +225,31 @@ TEST_F(MainWindowTest, CancelledSaveChangesNothingAndALaterSaveHasTheLaterPages)
   dialogs_.saveAnswers.push_back(std::nullopt);
   clickMenu(mainWindow().saveLabel);
   EXPECT_EQ(dialogs_.saveDialogsShown, 1);
-  EXPECT_TRUE(Cues().empty());
+  EXPECT_TRUE(playedCues().empty());
   EXPECT_EQ(endRequests_, 0);
   EXPECT_TRUE(mainWindow().isInUse());
   EXPECT_TRUE(dialogs_.boxes.empty());
 
   clickMenu(mainWindow().mouseLabel);
-  click(platform::instance<MousePage>().Done, Qt::LeftButton, QPoint(2, 2));
-  const QString chosen = InTemp(QStringLiteral("later.cfg"));
+  click(platform::instance<MousePage>().doneButton, Qt::LeftButton, QPoint(2, 2));
+  const QString chosen = inTemp(QStringLiteral("later.cfg"));
   dialogs_.saveAnswers.push_back(chosen);
   clickMenu(mainWindow().saveLabel);
-  EXPECT_EQ(ReadFile(chosen), Fresh() + "\r\n// [ Mouse Setting ] \r\nline\r\n");
+  EXPECT_EQ(readFile(chosen), fresh() + "\r\n// [ Mouse Setting ] \r\nline\r\n");
   EXPECT_EQ(endRequests_, 1);
 }
 
 TEST_F(MainWindowTest, FailedSaveIsReportedAndCanBeTriedAgain) {
-  const QString folder = InTemp(QStringLiteral("a folder"));
+  const QString folder = inTemp(QStringLiteral("a folder"));
   ASSERT_TRUE(QDir().mkdir(folder));
-  const QString good = InTemp(QStringLiteral("good.cfg"));
-  testing_support::WriteFile(good, "previous good file");
+  const QString good = inTemp(QStringLiteral("good.cfg"));
+  testing_support::writeFile(good, "previous good file");
   struct Case {
     QString path;
     const char* reason;
   };
   const Case cases[] = {
-      {InTemp(QStringLiteral("missing/x.cfg")), "такой папки нет"},
+      {inTemp(QStringLiteral("missing/x.cfg")), "такой папки нет"},
       {folder, "с этим именем уже есть папка"},
   };
   for (const Case& c : cases) {
@@ -262,23 +262,23 @@ TEST_F(MainWindowTest, FailedSaveIsReportedAndCanBeTriedAgain) {
     EXPECT_TRUE(dialogs_.boxes[0].prompt.contains(QString::fromUtf8(c.reason)));
     EXPECT_TRUE(dialogs_.boxes[0].prompt.startsWith(QStringLiteral("Не удалось сохранить")));
     EXPECT_FALSE(dialogs_.boxes[0].title.has_value());  // the application's title
-    EXPECT_TRUE(Cues().empty());
+    EXPECT_TRUE(playedCues().empty());
     EXPECT_EQ(endRequests_, 0);
     EXPECT_TRUE(mainWindow().isInUse());
   }
   EXPECT_TRUE(QFileInfo(folder).isDir());
   // No half-written file was left behind.
-  EXPECT_EQ(QDir(InTemp(QString())).entryList(QDir::Hidden | QDir::Files),
+  EXPECT_EQ(QDir(inTemp(QString())).entryList(QDir::Hidden | QDir::Files),
             (QStringList{QStringLiteral("cfg.cfg"), QStringLiteral("good.cfg")}));
 
   dialogs_.saveAnswers.push_back(good);
   clickMenu(mainWindow().saveLabel);
-  EXPECT_EQ(ReadFile(good), Fresh());
+  EXPECT_EQ(readFile(good), fresh());
   EXPECT_EQ(endRequests_, 1);
 }
 
 TEST_F(MainWindowTest, SaveWhenTheTemporaryFileHasGoneIsAFatalError) {
-  QFile::remove(TempFilePath());
+  QFile::remove(tempFilePath());
   EXPECT_EXIT(clickMenu(mainWindow().saveLabel), ::testing::ExitedWithCode(1),
               "cfg\\.cfg.*нет такого файла или папки");
 }

@@ -78,12 +78,12 @@ TEST_F(MousePageTest, StartingIndexesAndTabOrder) {
 
 // The player's road: sensitivity 1.5, one list changed, Done.
 TEST_F(MousePageTest, DoneWritesTheSectionAfterTheTemplate) {
-  const QByteArray fresh = TempFileBytes();
+  const QByteArray fresh = tempFileBytes();
   pages::MousePage& p = page();
   spinUp(p.sensitivityValue, 15, 4);
   p.mouseLookList->setCurrentIndex(0);
   QTest::mouseClick(p.doneButton, Qt::LeftButton);
-  EXPECT_EQ(TempFileBytes(), fresh +
+  EXPECT_EQ(tempFileBytes(), fresh +
                                  "\r\n// [ Mouse Setting ] \r\n"
                                  "sensitivity \"1.5\"\r\nzoom_sensitivity_ratio \"0\"\r\n"
                                  "m_filter \"1\"\r\nm_pitch \"-0.022\"\r\nm_yaw \"0.022\"\r\n"

@@ -79,7 +79,7 @@ class OtherPageTest : public testing_support::WizardTest {
     WizardTest::SetUp();
     shell::setPageOpener(shell::MenuPage::Other, [] { platform::showWindow<pages::OtherPage>(); });
     platform::showWindow<shell::MainWindow>();
-    fresh_ = TempFileBytes();
+    fresh_ = tempFileBytes();
     clickMenu(mainWindow().otherLabel);
   }
   QByteArray fresh_;
@@ -111,7 +111,7 @@ TEST_F(OtherPageTest, TypedCyrillicReachesTheFileInCodePage1251) {
   spinUp(p.deathNoticeTimeValue->arrows, 25);
   p.connectionList->setCurrentIndex(4);
   QTest::mouseClick(p.doneButton, Qt::LeftButton);
-  EXPECT_EQ(TempFileBytes(),
+  EXPECT_EQ(tempFileBytes(),
             fresh_ +
                 "\r\n// [ Othen Setting ] \r\n"
                 "name \"\xC2\xE0\xF1\xFF \xB8\x88\"\r\n"
@@ -136,7 +136,7 @@ TEST_F(OtherPageTest, PastedLineBreaksNeverSplitALine) {
   p.serverNameBox->setFocus();
   QTest::keyClick(p.serverNameBox, Qt::Key_V, Qt::ControlModifier);
   QTest::mouseClick(p.doneButton, Qt::LeftButton);
-  const QByteArray section = TempFileBytes().mid(fresh_.size());
+  const QByteArray section = tempFileBytes().mid(fresh_.size());
   EXPECT_TRUE(
       section.startsWith("\r\n// [ Othen Setting ] \r\n"
                          "name \"Bobquitbind w kill\"\r\n"

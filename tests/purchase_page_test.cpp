@@ -50,7 +50,7 @@ class PurchasePageTest : public testing_support::WizardTest {
     WizardTest::SetUp();
     shell::setPageOpener(shell::MenuPage::Purchase, purchase::showPurchasePage);
     platform::showWindow<shell::MainWindow>();
-    fresh_ = TempFileBytes();
+    fresh_ = tempFileBytes();
     clickMenu(mainWindow().purchaseLabel);
   }
 
@@ -92,7 +92,7 @@ class PurchasePageTest : public testing_support::WizardTest {
     QTest::mouseClick(keyboardWindow().writeButton, Qt::LeftButton);
     runPollTimers();
   }
-  QByteArray written() { return TempFileBytes().mid(fresh_.size()); }
+  QByteArray written() { return tempFileBytes().mid(fresh_.size()); }
 
   QByteArray fresh_;
 };
@@ -167,7 +167,7 @@ TEST_F(PurchasePageTest, KeyboardWindowLoad) {
   for (auto* slot : k.keySlots) EXPECT_FALSE(slot->isEnabled());  // before any tick too
   // The header stands in the file from the load on.
   EXPECT_EQ(written(), kHeader);
-  EXPECT_EQ(Cues(), std::vector<int>{shell::MenuCue});
+  EXPECT_EQ(playedCues(), std::vector<int>{shell::MenuCue});
 }
 
 TEST_F(PurchasePageTest, DragDataOfAPicture) {
@@ -428,11 +428,11 @@ TEST_F(PurchasePageTest, AddAsksAndRefusesLongNames) {
   dialogs_.inputAnswers = {QStringLiteral("ab")};
   QTest::mouseClick(keyboardWindow().addKeyButton, Qt::LeftButton);
   EXPECT_EQ(keyboardWindow().keyList->count(), 35);
-  EXPECT_EQ(Cues(), (std::vector<int>{shell::MenuCue, shell::RefuseCue}));
+  EXPECT_EQ(playedCues(), (std::vector<int>{shell::MenuCue, shell::RefuseCue}));
   dialogs_.inputAnswers = {QString()};  // also what a cancelled box gives
   QTest::mouseClick(keyboardWindow().addKeyButton, Qt::LeftButton);
   EXPECT_EQ(keyboardWindow().keyList->count(), 35);
-  EXPECT_EQ(Cues().size(), 2u);
+  EXPECT_EQ(playedCues().size(), 2u);
   dialogs_.inputAnswers = {QStringLiteral("x")};
   QTest::mouseClick(keyboardWindow().addKeyButton, Qt::LeftButton);
   EXPECT_EQ(keyboardWindow().keyList->count(), 36);
@@ -459,10 +459,10 @@ TEST_F(PurchasePageTest, RoadOfOneKey) {
             QStringLiteral("F2"));
   QTest::mouseClick(keyboardWindow().doneButton, Qt::LeftButton);
   platform::runPendingEvents();
-  EXPECT_EQ(TempFileBytes(), fresh_ + kHeader + "bind \"F1\" \"1-1;4-2;reset\"\r\n");
+  EXPECT_EQ(tempFileBytes(), fresh_ + kHeader + "bind \"F1\" \"1-1;4-2;reset\"\r\n");
   EXPECT_FALSE(mainWindow().purchaseLabel->isActive());
   EXPECT_TRUE(mainWindow().isInUse());
-  EXPECT_EQ(Cues(), std::vector<int>{shell::MenuCue});
+  EXPECT_EQ(playedCues(), std::vector<int>{shell::MenuCue});
 }
 
 TEST_F(PurchasePageTest, DoneOfTheWeaponsWindowClosesBoth) {
@@ -472,12 +472,12 @@ TEST_F(PurchasePageTest, DoneOfTheWeaponsWindowClosesBoth) {
   platform::runPendingEvents();
   EXPECT_TRUE(weapons.isNull());
   EXPECT_TRUE(keys.isNull());
-  EXPECT_EQ(TempFileBytes(), fresh_ + kHeader);
+  EXPECT_EQ(tempFileBytes(), fresh_ + kHeader);
   EXPECT_FALSE(mainWindow().purchaseLabel->isActive());
   EXPECT_TRUE(mainWindow().isInUse());
   // The label stays grey: the page does not open again.
   clickMenu(mainWindow().purchaseLabel);
-  EXPECT_EQ(TempFileBytes(), fresh_ + kHeader);
+  EXPECT_EQ(tempFileBytes(), fresh_ + kHeader);
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ class SettingsPagesTest : public testing_support::WizardTest {
     shell::setPageOpener(shell::MenuPage::Player,
                          [] { platform::showWindow<pages::PlayerPage>(); });
     platform::showWindow<shell::MainWindow>();
-    fresh_ = TempFileBytes();
+    fresh_ = tempFileBytes();
   }
   QByteArray fresh_;
 };
@@ -83,7 +83,7 @@ TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
   EXPECT_FALSE(mainWindow().soundLabel->isActive());
   EXPECT_FALSE(mainWindow().playerLabel->isActive());
   EXPECT_EQ(
-      TempFileBytes(),
+      tempFileBytes(),
       fresh_ +
           bytes(QStringLiteral("// [ Player Setting ] "),
                 {"cl_bob \"0.01\"", "cl_bobup \"0.5\"", "cl_bobcycle \"0.8\"",

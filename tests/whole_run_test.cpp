@@ -163,11 +163,11 @@ TEST(WholeRun, EveryPageInThePlayersOrderThenSaveEndsTheProgram) {
   qunsetenv("VESMIR_WHOLE_RUN_DIR");
 
   const QByteArray golden =
-      testing_support::ReadFile(QStringLiteral(VESMIR_GOLDEN_DIR "/whole_run.cfg"));
+      testing_support::readFile(QStringLiteral(VESMIR_GOLDEN_DIR "/whole_run.cfg"));
   ASSERT_FALSE(golden.isEmpty());
-  const QByteArray saved = testing_support::ReadFile(QDir(folder).filePath("saved.cfg"));
+  const QByteArray saved = testing_support::readFile(QDir(folder).filePath("saved.cfg"));
   EXPECT_EQ(saved, golden);
-  EXPECT_EQ(testing_support::ReadFile(QDir(folder).filePath("cfg.cfg")), golden);
+  EXPECT_EQ(testing_support::readFile(QDir(folder).filePath("cfg.cfg")), golden);
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ std::optional<QString> FakeDialogs::saveFileName(const QStringList& nameFilters,
 
 void FakeSound::play(const QByteArray& wave) { played.push_back(wave); }
 
-int CueNumber(const QByteArray& wave) {
+int cueNumber(const QByteArray& wave) {
   for (int n = 1; n <= 5; ++n) {
     QFile file(QStringLiteral(":/wav/%1").arg(n));
     if (file.open(QIODevice::ReadOnly) && file.readAll() == wave) return n;
@@ -104,23 +104,23 @@ void PagesTest::SetUp() {
   platform::showWindow<shell::MainWindow>();
 }
 
-std::vector<int> WizardTest::Cues() const {
+std::vector<int> WizardTest::playedCues() const {
   std::vector<int> cues;
-  for (const QByteArray& wave : sound_.played) cues.push_back(CueNumber(wave));
+  for (const QByteArray& wave : sound_.played) cues.push_back(cueNumber(wave));
   return cues;
 }
 
-QString WizardTest::TempFilePath() const { return temp_.filePath(QStringLiteral("cfg.cfg")); }
+QString WizardTest::tempFilePath() const { return temp_.filePath(QStringLiteral("cfg.cfg")); }
 
-QByteArray WizardTest::TempFileBytes() const { return ReadFile(TempFilePath()); }
+QByteArray WizardTest::tempFileBytes() const { return readFile(tempFilePath()); }
 
-QByteArray ReadFile(const QString& path) {
+QByteArray readFile(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {};
   return file.readAll();
 }
 
-void WriteFile(const QString& path, const QByteArray& bytes) {
+void writeFile(const QString& path, const QByteArray& bytes) {
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
   file.write(bytes);
