@@ -269,13 +269,14 @@ void addPageFrame(std::vector<Row>& rows, pages::SettingsPage& p, const PageFram
 
 // Row captions of the settings pages: orange, Comic 12 pt regular.
 Row captionRow(const char* name, widgets::Caption* label, int top, int boxWidth = 0,
-            int boxHeight = 345) {
+               int boxHeight = 345) {
   // One-line captions are sized to their text; the others wrap in their box.
   return {name,        label,     120,   top,
           boxWidth,    boxHeight, {},    bgr(0x000080FF),
           Font::Comic, 12,        false, boxWidth == 0 ? Width::Text : Width::Exact};
 }
-Row listRow(const char* name, widgets::DropDownList* list, int left, int top, int width, int height) {
+Row listRow(const char* name, widgets::DropDownList* list, int left, int top, int width,
+            int height) {
   return {name,        list, left, top, width, height, bgr(0x00000000), bgr(0x00C00000),
           Font::Comic, 9,    true};
 }
@@ -501,7 +502,8 @@ TEST_F(LayoutTest, OtherPage) {
                   {5760, 0}, {6120, 0}, {6480, 0},    {6840, 0},    {7200, 0}};
   for (int i = 0; i < 15; ++i) {
     const auto& c = captions[i];
-    rows.push_back(captionRow("captions", p.captions[i], c.top, c.boxWidth, c.boxWidth ? 705 : 345));
+    rows.push_back(
+        captionRow("captions", p.captions[i], c.top, c.boxWidth, c.boxWidth ? 705 : 345));
   }
   const QColor black = bgr(0x00000000), blue = bgr(0x00C00000);
   rows.push_back(
@@ -531,9 +533,9 @@ TEST_F(LayoutTest, OtherPage) {
   };
   const auto spin = [c](const char* name, widgets::SpinArrows* s, int left) {
     // The arrows keep the control's default colour.
-    return Row{
-        name,       s, left,  360,          255, 375, bgr(0x00800000), systemColor(QPalette::ButtonText),
-        Font::None, 0, false, Width::Exact, c};
+    const QColor arrowColor = systemColor(QPalette::ButtonText);
+    return Row{name,       s,          left, 360,   255,          375, bgr(0x00800000),
+               arrowColor, Font::None, 0,    false, Width::Exact, c};
   };
   const auto box = [c](const char* name, widgets::OneLineBox* t, int left) {
     return Row{name,          t, left,  720,          375, 285, bgr(0x00000000), bgr(0x00FFFFC0),

@@ -80,7 +80,7 @@ std::vector<std::function<void()>> script() {
       [] { dropWeapon(15, 7); },
       [] { click(instance<purchase::KeyboardWindow>().writeButton); },  // Запись
       [] { click(instance<purchase::KeyboardWindow>().doneButton); },   // Done
-      [] { clickMenu(mainWindow().mouseLabel); },                                  // Мышки
+      [] { clickMenu(mainWindow().mouseLabel); },                       // Мышки
       [] {
         pages::MousePage& p = instance<pages::MousePage>();
         spinUp(p.sensitivityValue, 15, 4);
@@ -94,8 +94,8 @@ std::vector<std::function<void()>> script() {
       [] { QTest::keyClick(controlsPage().windowHandle(), Qt::Key_PageUp); },
       [] { armKeyBox(controlsPage(), 55); },
       [] {
-        QTest::mousePress(controlsPage().windowHandle(), Qt::RightButton,
-                          Qt::NoModifier, inView(controlsPage(), controlsPage().keyBoxes[55]));
+        QTest::mousePress(controlsPage().windowHandle(), Qt::RightButton, Qt::NoModifier,
+                          inView(controlsPage(), controlsPage().keyBoxes[55]));
       },
       [] { click(controlsPage().doneButton); },
       [] { clickMenu(mainWindow().soundLabel); },  // Аудио

@@ -148,7 +148,8 @@ TEST(FireStep, DrawnAreaOverManyFrames) {
 TEST(FireStep, SameGeneratorSameFlames) {
   FireGrid first = seeded(), second = seeded();
   shell::Random a, b;
-  for (int frame = 0; frame < 20; ++frame) ASSERT_EQ(frameOf(first, a), frameOf(second, b)) << frame;
+  for (int frame = 0; frame < 20; ++frame)
+    ASSERT_EQ(frameOf(first, a), frameOf(second, b)) << frame;
   // And the flames do move.
   EXPECT_NE(frameOf(first, a), frameOf(first, a));
 }

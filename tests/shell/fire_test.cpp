@@ -109,7 +109,9 @@ TEST_F(FireLoopTest, FlamesStandStillWhileTheCreditBoxIsOpen) {
   };
   runTheLoop({
       {3,
-       [&] { QTest::mousePress(mainWindow().menuPanel, Qt::RightButton, Qt::NoModifier, QPoint(1, 1)); }},
+       [&] {
+         QTest::mousePress(mainWindow().menuPanel, Qt::RightButton, Qt::NoModifier, QPoint(1, 1));
+       }},
       {8, [] { platform::endProgram(); }},
   });
   ASSERT_EQ(dialogs_.boxes.size(), 1u);
@@ -126,7 +128,11 @@ TEST_F(FireLoopTest, PagesAndSaveWorkWhileItBurns) {
   dialogs_.saveAnswers.push_back(saved);
   runTheLoop({
       {2, [&] { clickMenu(mainWindow().mouseLabel); }},
-      {4, [&] { testing_support::click(platform::instance<pages::MousePage>().doneButton, Qt::LeftButton, QPoint(2, 2)); }},
+      {4,
+       [&] {
+         testing_support::click(platform::instance<pages::MousePage>().doneButton, Qt::LeftButton,
+                                QPoint(2, 2));
+       }},
       {6,
        [&] {
          EXPECT_FALSE(mainWindow().mouseLabel->isActive());

@@ -110,7 +110,8 @@ TEST_F(MainWindowTest, DoneWritesTheSectionAndGreysTheLabel) {
   EXPECT_EQ(tempFileBytes(), fresh() + "\r\n// [ Mouse Setting ] \r\nline\r\n");
   EXPECT_TRUE(mainWindow().isInUse());
   EXPECT_FALSE(mainWindow().mouseLabel->isActive());
-  EXPECT_EQ(mainWindow().mouseLabel->palette().color(QPalette::WindowText), QColor(0x80, 0x80, 0x80));
+  EXPECT_EQ(mainWindow().mouseLabel->palette().color(QPalette::WindowText),
+            QColor(0x80, 0x80, 0x80));
   EXPECT_EQ(playedCues().size(), 1u);  // Done is silent
 
   // The greyed label does nothing; another page still opens.
@@ -150,7 +151,8 @@ TEST_F(MainWindowTest, UnloadedPageIsDeletedOnceItsHandlerHasReturned) {
 TEST_F(MainWindowTest, CreditBoxOnRightClickOfBackgroundOrPanel) {
   std::vector<int> cuesWhileOpen;
   dialogs_.whileBoxShown = [&](const testing_support::ShownBox&) { cuesWhileOpen = playedCues(); };
-  for (QWidget* where : {static_cast<QWidget*>(&mainWindow()), static_cast<QWidget*>(mainWindow().menuPanel)}) {
+  for (QWidget* where :
+       {static_cast<QWidget*>(&mainWindow()), static_cast<QWidget*>(mainWindow().menuPanel)}) {
     SCOPED_TRACE(where->metaObject()->className());
     dialogs_.boxes.clear();
     sound_.played.clear();

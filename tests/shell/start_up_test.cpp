@@ -90,7 +90,8 @@ class RefusedStartUp : public ::testing::Test {
 TEST_F(RefusedStartUp, LinkAtTheTemporaryFileIsReportedAndTheProgramEnds) {
   if (!inProgramProcess_) {
     writeFile(inFolder(QStringLiteral("precious.txt")), "keep me");
-    ASSERT_TRUE(QFile::link(inFolder(QStringLiteral("precious.txt")), inFolder(QStringLiteral("cfg.cfg"))));
+    ASSERT_TRUE(
+        QFile::link(inFolder(QStringLiteral("precious.txt")), inFolder(QStringLiteral("cfg.cfg"))));
   }
   EXPECT_EXIT(startTheProgram(folder_, folder_, Answer::Ok), ::testing::ExitedWithCode(1),
               "cfg\\.cfg.*символическая ссылка");
