@@ -9,10 +9,14 @@
 #include "platform/forms.h"
 #include "shell/main_window.h"
 #include "shell/sound_cues.h"
+#include "support/gui_actions.h"
 #include "support/wizard_test.h"
 #include "widgets/palette.h"
 
 namespace {
+
+using testing_support::clickMenu;
+using testing_support::mainWindow;
 
 using bindings::ControlsPage;
 using bindings::KeyCaptureBox;
@@ -26,27 +30,19 @@ class ControlsPageTest : public testing_support::WizardTest {
     WizardTest::SetUp();
     shell::setPageOpener(shell::MenuPage::Controls, [] { platform::showWindow<ControlsPage>(); });
     platform::showWindow<shell::MainWindow>();
-    fresh_ = TempFileBytes();
-    QTest::mouseClick(Main().controlsLabel, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    fresh_ = tempFileBytes();
+    clickMenu(mainWindow().controlsLabel);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&page()));
     sound_.played.clear();
   }
-  shell::MainWindow& Main() { return platform::instance<shell::MainWindow>(); }
   ControlsPage& page() { return platform::instance<ControlsPage>(); }
   QWindow* pageWindow() { return page().windowHandle(); }
   KeyCaptureBox* keyBox(int i) { return page().keyBoxes[i]; }
 
-  // Where the widget lies in the page now, its panel scrolled so that it is in view.
   QPoint inView(QWidget* widget, QPoint at = {}) {
-    ControlsPage& p = page();
-    const int top = widget->mapTo(p.rowPanel, QPoint()).y() * 15;
-    p.scrollBar->setValue(std::clamp(top - 3000, 0, p.scrollBar->maximum()));
-    return widget->mapTo(&p, at.isNull() ? widget->rect().center() : at);
+    return testing_support::inView(page(), widget, at);
   }
-  // The player's gesture: a double click on the box's rectangle.
-  void arm(int i) {
-    QTest::mouseDClick(pageWindow(), Qt::LeftButton, Qt::NoModifier, inView(keyBox(i)));
-  }
+  void arm(int i) { testing_support::armKeyBox(page(), i); }
   void press(Qt::MouseButton button, int i) {
     QTest::mousePress(pageWindow(), button, Qt::NoModifier, inView(keyBox(i)));
   }
@@ -96,7 +92,7 @@ TEST_F(ControlsPageTest, OpeningShowsEveryBoxIdleAndEmpty) {
   }
   EXPECT_EQ(p.rowPanel->y(), 0);
   EXPECT_EQ(p.scrollBar->value(), 0);
-  EXPECT_TRUE(Cues().empty());
+  EXPECT_TRUE(playedCues().empty());
 }
 
 TEST_F(ControlsPageTest, ScrollingMovesThePanel) {
@@ -128,13 +124,13 @@ TEST_F(ControlsPageTest, DoubleClickArmsTheBox) {
   EXPECT_TRUE(keyBox(0)->isEnabled());
   EXPECT_TRUE(keyBox(0)->hasFocus());
   EXPECT_EQ(keyBox(0)->palette().color(QPalette::Base), kOrange);
-  EXPECT_EQ(Cues(), std::vector<int>{shell::ArmCue});
+  EXPECT_EQ(playedCues(), std::vector<int>{shell::ArmCue});
 
   // A single click on an idle box does nothing.
   sound_.played.clear();
   QTest::mouseClick(pageWindow(), Qt::LeftButton, Qt::NoModifier, inView(keyBox(56)));
   EXPECT_TRUE(isIdle(56));
-  EXPECT_TRUE(Cues().empty());
+  EXPECT_TRUE(playedCues().empty());
 }
 
 // A double click that begins on an armed box captures "Mouse1" with its first
@@ -166,8 +162,8 @@ TEST_F(ControlsPageTest, KeyCaptureEndsAtTheRelease) {
   QTest::keyRelease(pageWindow(), Qt::Key_A, Qt::ShiftModifier);
   EXPECT_EQ(keyBox(0)->text(), "a");
   EXPECT_FALSE(keyBox(0)->isEnabled());
-  ASSERT_FALSE(Cues().empty());
-  EXPECT_EQ(Cues().back(), shell::DisarmCue);
+  ASSERT_FALSE(playedCues().empty());
+  EXPECT_EQ(playedCues().back(), shell::DisarmCue);
   // The focus is left to the page, not to "Done": the next key presses nothing.
   EXPECT_FALSE(page().doneButton->hasFocus());
   EXPECT_TRUE(isIdle(0));
@@ -249,8 +245,8 @@ TEST_F(ControlsPageTest, MouseButtonsCaptureAtThePress) {
     press(c.button, 2);
     EXPECT_EQ(keyBox(2)->text(), c.name);
     EXPECT_FALSE(keyBox(2)->isEnabled());
-    ASSERT_FALSE(Cues().empty());
-    EXPECT_EQ(Cues().back(), shell::DisarmCue);
+    ASSERT_FALSE(playedCues().empty());
+    EXPECT_EQ(playedCues().back(), shell::DisarmCue);
     release(c.button, 2);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);  // no context menu
     EXPECT_EQ(keyBox(2)->text(), c.name);
@@ -279,7 +275,7 @@ TEST_F(ControlsPageTest, ArmingAnotherBoxDisarmsTheFirst) {
   EXPECT_TRUE(keyBox(1)->hasFocus());
   EXPECT_TRUE(keyBox(1)->text().isEmpty());
   EXPECT_EQ(keyBox(1)->palette().color(QPalette::Base), kOrange);
-  std::vector<int> cues = Cues();
+  std::vector<int> cues = playedCues();
   std::sort(cues.begin(), cues.end());
   EXPECT_EQ(cues, (std::vector<int>{shell::ArmCue, shell::DisarmCue}));
 }
@@ -309,7 +305,7 @@ TEST_F(ControlsPageTest, ArmingEmptiesTheBox) {
   EXPECT_TRUE(keyBox(15)->text().isEmpty());
   QTest::mouseClick(pageWindow(), Qt::LeftButton, Qt::NoModifier,
                     page().doneButton->mapTo(&page(), QPoint(5, 5)));
-  EXPECT_EQ(TempFileBytes(), fresh_ + "\r\n// [ Commands ] \r\n");
+  EXPECT_EQ(tempFileBytes(), fresh_ + "\r\n// [ Commands ] \r\n");
 }
 
 // The player's road: a few keys and buttons, one box left armed, Done.
@@ -325,16 +321,16 @@ TEST_F(ControlsPageTest, DoneWritesTheSectionInBoxOrder) {
   sound_.played.clear();
   QTest::mouseClick(pageWindow(), Qt::LeftButton, Qt::NoModifier,
                     page().doneButton->mapTo(&page(), QPoint(5, 5)));
-  EXPECT_EQ(TempFileBytes(), fresh_ +
+  EXPECT_EQ(tempFileBytes(), fresh_ +
                                  "\r\n// [ Commands ] \r\n"
                                  "bind \"a\" \"+attack\"\r\n"
                                  "bind \"pgup\" \"+forward\"\r\n"
                                  "bind \"Space\" \"+jump\"\r\n"
                                  "bind \"Mouse2\" \"+attack\"\r\n"
                                  "bind \"F5\" \"timeleft\"\r\n");
-  EXPECT_EQ(Cues(), std::vector<int>{shell::DisarmCue});  // the armed box's focus loss
-  EXPECT_FALSE(Main().controlsLabel->isActive());
-  EXPECT_TRUE(Main().isInUse());
+  EXPECT_EQ(playedCues(), std::vector<int>{shell::DisarmCue});  // the armed box's focus loss
+  EXPECT_FALSE(mainWindow().controlsLabel->isActive());
+  EXPECT_TRUE(mainWindow().isInUse());
 }
 
 }  // namespace

@@ -13,18 +13,18 @@
 
 namespace {
 
-using testing_support::Lines;
+using testing_support::utf8Lines;
 
 TEST(VideoSection, StartingAndChangedChoices) {
   EXPECT_EQ(pages::videoSection({}),
-            Lines({"gamma \"1\"",          "brightness \"1\"",      "texgamma \"1\"",
-                   "max_smokepuffs \"0\"", "r_decals \"0\"",        "gl_spriteblend \"0\"",
-                   "cl_himodels \"1\"",    "r_dynamic \"1\"",       "r_mmx \"1\"",
-                   "fastsprites \"0\"",    "violence_ablood \"1\"", "violence_hblood \"1\"",
-                   "gl_lightholes \"1\"",  "max_shells \"0\"",      "fps_max \"99\"",
-                   "violence_hgibs \"1\"", "violence_agibs \"1\"",  "sv_maxspeed \"320\"",
-                   "viewsize \"120\"",     "gl_round_down \"3\"",   "gl_max_size \"256\"",
-                   "gl_flipmatrix \"0\"",  "mp_decals \"256\"",     "gl_monolights \"0\""}));
+            utf8Lines({"gamma \"1\"",          "brightness \"1\"",      "texgamma \"1\"",
+                       "max_smokepuffs \"0\"", "r_decals \"0\"",        "gl_spriteblend \"0\"",
+                       "cl_himodels \"1\"",    "r_dynamic \"1\"",       "r_mmx \"1\"",
+                       "fastsprites \"0\"",    "violence_ablood \"1\"", "violence_hblood \"1\"",
+                       "gl_lightholes \"1\"",  "max_shells \"0\"",      "fps_max \"99\"",
+                       "violence_hgibs \"1\"", "violence_agibs \"1\"",  "sv_maxspeed \"320\"",
+                       "viewsize \"120\"",     "gl_round_down \"3\"",   "gl_max_size \"256\"",
+                       "gl_flipmatrix \"0\"",  "mp_decals \"256\"",     "gl_monolights \"0\""}));
   pages::VideoChoices c;
   c.gamma = QStringLiteral("21000");
   c.brightness = QStringLiteral("-3");
@@ -48,38 +48,39 @@ TEST(VideoSection, StartingAndChangedChoices) {
 TEST(SoundSection, StartingAndChangedChoices) {
   EXPECT_EQ(
       pages::soundSection({}),
-      Lines({"volume \"0\"", "hisound \"1\"", "loadas8bit \"0\"", "bgmvolume \"0\"", "s_a3d \"0\"",
-             "s_eax \"0\"", "s_geometry \"0\"", "s_distance \"60\"", "_snd_mixahead \"0.1\"",
-             "s_distance \"60\"", "s_automin_distance \"2\"", "s_automax_distance \"30\"",
-             "s_min_distance \"8\"", "s_max_distance \"1000\""}));
+      utf8Lines({"volume \"0\"", "hisound \"1\"", "loadas8bit \"0\"", "bgmvolume \"0\"",
+                 "s_a3d \"0\"", "s_eax \"0\"", "s_geometry \"0\"", "s_distance \"60\"",
+                 "_snd_mixahead \"0.1\"", "s_distance \"60\"", "s_automin_distance \"2\"",
+                 "s_automax_distance \"30\"", "s_min_distance \"8\"", "s_max_distance \"1000\""}));
   for (int effects : {1, -1}) {
     const QStringList lines =
         pages::soundSection({QStringLiteral("0.37"), QStringLiteral("1"), 0, 1, effects});
     EXPECT_EQ(lines.mid(0, 7),
-              Lines({"volume \"0.37\"", "hisound \"0\"", "loadas8bit \"1\"", "bgmvolume \"1\"",
-                     "s_a3d \"1\"", "s_eax \"1\"", "s_geometry \"1\""}));
+              utf8Lines({"volume \"0.37\"", "hisound \"0\"", "loadas8bit \"1\"", "bgmvolume \"1\"",
+                         "s_a3d \"1\"", "s_eax \"1\"", "s_geometry \"1\""}));
   }
 }
 
 TEST(PlayerSection, StartingAndChangedChoices) {
   EXPECT_EQ(pages::playerSection({}),
-            Lines({"cl_bob \"0.01\"", "cl_bobup \"0.5\"", "cl_bobcycle \"0.8\"",
-                   "cl_forwardspeed \"400\"", "cl_backspeed \"400\"", "cl_sidespeed \"400\"",
-                   "cl_righthand \"1\"", "cl_observercrosshair \"0\""}));
+            utf8Lines({"cl_bob \"0.01\"", "cl_bobup \"0.5\"", "cl_bobcycle \"0.8\"",
+                       "cl_forwardspeed \"400\"", "cl_backspeed \"400\"", "cl_sidespeed \"400\"",
+                       "cl_righthand \"1\"", "cl_observercrosshair \"0\""}));
   const QStringList lines = pages::playerSection(
       {0, 0, 1, QStringLiteral("390"), QStringLiteral("800"), QStringLiteral("0")});
-  EXPECT_EQ(lines, Lines({"cl_bob \"0\"", "cl_bobup \"0.5\"", "cl_bobcycle \"0.8\"",
-                          "cl_forwardspeed \"800\"", "cl_backspeed \"390\"", "cl_sidespeed \"0\"",
-                          "cl_righthand \"0\"", "cl_observercrosshair \"1\""}));
+  EXPECT_EQ(lines,
+            utf8Lines({"cl_bob \"0\"", "cl_bobup \"0.5\"", "cl_bobcycle \"0.8\"",
+                       "cl_forwardspeed \"800\"", "cl_backspeed \"390\"", "cl_sidespeed \"0\"",
+                       "cl_righthand \"0\"", "cl_observercrosshair \"1\""}));
   EXPECT_EQ(pages::playerSection({-1}).first(), QStringLiteral("cl_bob \"0.01\""));
 }
 
 TEST(MouseSection, StartingChoicesAndChangedOnes) {
   EXPECT_EQ(
       pages::mouseSection(pages::MouseChoices{}),
-      Lines({"sensitivity \"0\"", "zoom_sensitivity_ratio \"0\"", "m_filter \"1\"",
-             "m_pitch \"-0.022\"", "m_yaw \"0.022\"", "lookstrafe \"0\"", "+mlook",
-             "m_forward \"1\"", "m_side \"0.8\"", "lookspring \"0\"", "default_fov \"110\""}));
+      utf8Lines({"sensitivity \"0\"", "zoom_sensitivity_ratio \"0\"", "m_filter \"1\"",
+                 "m_pitch \"-0.022\"", "m_yaw \"0.022\"", "lookstrafe \"0\"", "+mlook",
+                 "m_forward \"1\"", "m_side \"0.8\"", "lookspring \"0\"", "default_fov \"110\""}));
 
   pages::MouseChoices changed;
   changed.sensitivity = QStringLiteral("1.5");
@@ -91,9 +92,9 @@ TEST(MouseSection, StartingChoicesAndChangedOnes) {
   changed.mouseLook = 0;
   EXPECT_EQ(
       pages::mouseSection(changed),
-      Lines({"sensitivity \"1.5\"", "zoom_sensitivity_ratio \"10\"", "m_filter \"0\"",
-             "m_pitch \"0.022\"", "m_yaw \"-0.022\"", "lookstrafe \"1\"", "-mlook",
-             "m_forward \"1\"", "m_side \"0.8\"", "lookspring \"0\"", "default_fov \"110\""}));
+      utf8Lines({"sensitivity \"1.5\"", "zoom_sensitivity_ratio \"10\"", "m_filter \"0\"",
+                 "m_pitch \"0.022\"", "m_yaw \"-0.022\"", "lookstrafe \"1\"", "-mlook",
+                 "m_forward \"1\"", "m_side \"0.8\"", "lookspring \"0\"", "default_fov \"110\""}));
 
   // No selection: only index 0 takes the first text.
   pages::MouseChoices none{QStringLiteral("0"), QStringLiteral("0"), -1, -1, -1, -1, -1};
@@ -106,12 +107,12 @@ TEST(MouseSection, StartingChoicesAndChangedOnes) {
 }
 
 TEST(OtherSection, StartingChoicesAndTheOptionalLines) {
-  const QStringList start =
-      Lines({"developer \"0\"", "scr_conspeeder \"99999\"", "hud_capturemouse \"1\"",
-             "hud_centerid \"1\"", "hud_deathnotice_time \"0\"", "hud_fastswitch \"1\"",
-             "hud_saytext_time \"0\"", "drawradar", "net_graph \"0\"", "sv_aim \"0\"",
-             "crosshair \"1\"", "cl_showfps \"0\"", "rate \"20000\"", "setinfo _vgui_menus \"0\"",
-             "setinfo vgui_menus \"0\"", "con_color \"235 235 235\""});
+  const QStringList start = utf8Lines(
+      {"developer \"0\"", "scr_conspeeder \"99999\"", "hud_capturemouse \"1\"",
+       "hud_centerid \"1\"", "hud_deathnotice_time \"0\"", "hud_fastswitch \"1\"",
+       "hud_saytext_time \"0\"", "drawradar", "net_graph \"0\"", "sv_aim \"0\"", "crosshair \"1\"",
+       "cl_showfps \"0\"", "rate \"20000\"", "setinfo _vgui_menus \"0\"",
+       "setinfo vgui_menus \"0\"", "con_color \"235 235 235\""});
   EXPECT_EQ(pages::otherSection({}), start);  // 18 with the empty line and the header
 
   struct Case {
@@ -120,11 +121,11 @@ TEST(OtherSection, StartingChoicesAndTheOptionalLines) {
     QStringList head;
   };
   const Case cases[] = {
-      {"Игрок", "Мой сервер", Lines({"name \"Игрок\"", "hostname \"Мой сервер\""})},
-      {"", "srv", Lines({"hostname \"srv\""})},
-      {"me", "", Lines({"name \"me\""})},
-      {"  ", "", Lines({"name \"  \""})},
-      {"a\"b", "", Lines({"name \"a\"b\""})},
+      {"Игрок", "Мой сервер", utf8Lines({"name \"Игрок\"", "hostname \"Мой сервер\""})},
+      {"", "srv", utf8Lines({"hostname \"srv\""})},
+      {"me", "", utf8Lines({"name \"me\""})},
+      {"  ", "", utf8Lines({"name \"  \""})},
+      {"a\"b", "", utf8Lines({"name \"a\"b\""})},
   };
   for (const Case& c : cases) {
     pages::OtherChoices choices;
@@ -151,11 +152,11 @@ TEST(OtherSection, ChangedChoices) {
   c.red = 0;
   c.blue = 255;
   EXPECT_EQ(pages::otherSection(c),
-            Lines({"developer \"0\"", "scr_conspeeder \"99999\"", "hud_capturemouse \"1\"",
-                   "hud_centerid \"0\"", "hud_deathnotice_time \"2.5\"", "hud_fastswitch \"1\"",
-                   "hud_saytext_time \"5\"", "hideradar", "net_graph \"0\"", "sv_aim \"0\"",
-                   "crosshair \"1\"", "cl_showfps \"0\"", "setinfo _vgui_menus \"1\"",
-                   "setinfo vgui_menus \"0\"", "con_color \"0 235 255\""}));
+            utf8Lines({"developer \"0\"", "scr_conspeeder \"99999\"", "hud_capturemouse \"1\"",
+                       "hud_centerid \"0\"", "hud_deathnotice_time \"2.5\"", "hud_fastswitch \"1\"",
+                       "hud_saytext_time \"5\"", "hideradar", "net_graph \"0\"", "sv_aim \"0\"",
+                       "crosshair \"1\"", "cl_showfps \"0\"", "setinfo _vgui_menus \"1\"",
+                       "setinfo vgui_menus \"0\"", "con_color \"0 235 255\""}));
   pages::OtherChoices none;
   none.radar = -1;
   EXPECT_EQ(pages::otherSection(none)[7], QStringLiteral("drawradar"));

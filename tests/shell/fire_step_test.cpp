@@ -34,7 +34,7 @@ struct ScriptedRandom {
 };
 
 template <class Random>
-std::vector<Pixel> Frame(FireGrid& fire, Random& random) {
+std::vector<Pixel> frameOf(FireGrid& fire, Random& random) {
   std::vector<Pixel> pixels;
   fireFrame(fire, random, [&](int column, int row, std::uint32_t bgr) {
     pixels.push_back({column, row, bgr});
@@ -42,7 +42,7 @@ std::vector<Pixel> Frame(FireGrid& fire, Random& random) {
   return pixels;
 }
 
-FireGrid Seeded() {
+FireGrid seeded() {
   FireGrid fire;
   shell::seedFire(fire);
   return fire;
@@ -71,11 +71,11 @@ TEST(FireStep, ColourOfEachHeat) {
 }
 
 TEST(FireStep, CoolingNeverGoesBelowZero) {
-  FireGrid fire = Seeded();
+  FireGrid fire = seeded();
   const int heats[] = {0, 1, 2, 3, 50};
   for (int x = 0; x < 5; ++x) fire(x, 10) = std::uint8_t(heats[x]);
   ScriptedRandom coolByTwo{{0.9, 0.0, 0.0}};  // cooling 2, no rise, no jitter
-  const std::vector<Pixel> pixels = Frame(fire, coolByTwo);
+  const std::vector<Pixel> pixels = frameOf(fire, coolByTwo);
 
   const int cooled[] = {0, 1, 0, 1, 48};
   for (int x = 0; x < 5; ++x) {
@@ -89,9 +89,9 @@ TEST(FireStep, CoolingNeverGoesBelowZero) {
 }
 
 TEST(FireStep, HeatClimbsSeveralRowsInOneFrameButNeverIntoTheTopTwo) {
-  FireGrid fire = Seeded();
+  FireGrid fire = seeded();
   ScriptedRandom riseTwo{{0.0, 0.9, 0.0}};  // no cooling, rise 2
-  const std::vector<Pixel> pixels = Frame(fire, riseTwo);
+  const std::vector<Pixel> pixels = frameOf(fire, riseTwo);
   for (int y = 0; y < shell::kFireRows; ++y) {
     for (int x = 0; x < shell::kFireColumns; ++x)
       ASSERT_EQ(fire(x, y), y >= 2 ? 50 : 0) << x << "," << y;
@@ -103,18 +103,18 @@ TEST(FireStep, JitterRoundsHalvesToEven) {
   const std::pair<double, int> cases[] = {{0.0, 0}, {0.2499, 0}, {0.25, 0}, {0.2501, 1},
                                           {0.5, 1}, {0.7499, 1}, {0.75, 2}, {0.9999, 2}};
   for (auto [r, jitter] : cases) {
-    FireGrid fire = Seeded();
+    FireGrid fire = seeded();
     ScriptedRandom random{{0.0, 0.0, r}};
-    const std::vector<Pixel> pixels = Frame(fire, random);
+    const std::vector<Pixel> pixels = frameOf(fire, random);
     EXPECT_EQ(pixels[200].column, 200 + jitter) << r;  // the last cell of the bottom row
     EXPECT_EQ(pixels[200].row, 50) << r;
   }
 }
 
 TEST(FireStep, FirstFrameBurnsPaleYellowAtTheBottom) {
-  FireGrid fire = Seeded();
+  FireGrid fire = seeded();
   shell::Random random;
-  const std::vector<Pixel> pixels = Frame(fire, random);
+  const std::vector<Pixel> pixels = frameOf(fire, random);
   ASSERT_EQ(pixels.size(), 47u * 201u);
   // The bottom row is drawn from 50 cooled by 0, 1 or 2.
   const std::set<std::uint32_t> bottom = {fireColor(48), fireColor(49), kPaleYellow};
@@ -128,11 +128,11 @@ TEST(FireStep, FirstFrameBurnsPaleYellowAtTheBottom) {
 }
 
 TEST(FireStep, DrawnAreaOverManyFrames) {
-  FireGrid fire = Seeded();
+  FireGrid fire = seeded();
   shell::Random random;
   std::set<int> columns, rows;
   for (int frame = 0; frame < 30; ++frame) {
-    for (const Pixel& p : Frame(fire, random)) {
+    for (const Pixel& p : frameOf(fire, random)) {
       columns.insert(p.column);
       rows.insert(p.row);
     }
@@ -146,18 +146,19 @@ TEST(FireStep, DrawnAreaOverManyFrames) {
 }
 
 TEST(FireStep, SameGeneratorSameFlames) {
-  FireGrid first = Seeded(), second = Seeded();
+  FireGrid first = seeded(), second = seeded();
   shell::Random a, b;
-  for (int frame = 0; frame < 20; ++frame) ASSERT_EQ(Frame(first, a), Frame(second, b)) << frame;
+  for (int frame = 0; frame < 20; ++frame)
+    ASSERT_EQ(frameOf(first, a), frameOf(second, b)) << frame;
   // And the flames do move.
-  EXPECT_NE(Frame(first, a), Frame(first, a));
+  EXPECT_NE(frameOf(first, a), frameOf(first, a));
 }
 
 TEST(FireStep, DrawingLeavesTheRestOfTheStripAlone) {
   constexpr int kWidth = 207, kHeight = 57;
   constexpr std::uint32_t kUntouched = 0x12345678;
   std::vector<std::uint32_t> strip(std::size_t(kWidth) * kHeight, kUntouched);
-  FireGrid fire = Seeded();
+  FireGrid fire = seeded();
   shell::Random random;
   for (int frame = 0; frame < 30; ++frame) shell::drawFireFrame(fire, random, strip.data(), kWidth);
   for (int y = 0; y < kHeight; ++y) {

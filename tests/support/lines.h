@@ -8,7 +8,7 @@
 namespace testing_support {
 
 // Lines given in UTF-8.
-inline QStringList Lines(std::initializer_list<const char*> lines) {
+inline QStringList utf8Lines(std::initializer_list<const char*> lines) {
   QStringList out;
   for (const char* line : lines) out << QString::fromUtf8(line);
   return out;

@@ -6,7 +6,9 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "app/pages.h"
 #include "config/config_file.h"
+#include "platform/drag_runner.h"
 #include "platform/forms.h"
 #include "shell/main_window.h"
 #include "shell/page_protocol.h"
@@ -51,7 +53,7 @@ std::optional<QString> FakeDialogs::saveFileName(const QStringList& nameFilters,
 
 void FakeSound::play(const QByteArray& wave) { played.push_back(wave); }
 
-int CueNumber(const QByteArray& wave) {
+int cueNumber(const QByteArray& wave) {
   for (int n = 1; n <= 5; ++n) {
     QFile file(QStringLiteral(":/wav/%1").arg(n));
     if (file.open(QIODevice::ReadOnly) && file.readAll() == wave) return n;
@@ -59,8 +61,32 @@ int CueNumber(const QByteArray& wave) {
   return 0;
 }
 
+void RunState::remember() {
+  tmpDir_.reset();
+  if (qEnvironmentVariableIsSet("TMPDIR")) tmpDir_ = qgetenv("TMPDIR");
+}
+
+void RunState::restore() {
+  platform::destroyAllWindows();
+  shell::MainWindow::holdFireLoop(false);
+  shell::clearPageOpeners();
+  config::closeConfigFile();
+  shell::resetCues();
+  platform::setDragRunner({});
+  platform::setEndHandler({});
+  platform::clearEndRequest();
+  platform::setSoundOutput(nullptr);
+  platform::setDialogs(nullptr);
+  if (tmpDir_) {
+    qputenv("TMPDIR", *tmpDir_);
+  } else {
+    qunsetenv("TMPDIR");
+  }
+}
+
 void WizardTest::SetUp() {
   ASSERT_TRUE(temp_.isValid());
+  runState_.remember();
   qputenv("TMPDIR", QFile::encodeName(temp_.path()));
   platform::setDialogs(&dialogs_);
   platform::setSoundOutput(&sound_);
@@ -70,35 +96,31 @@ void WizardTest::SetUp() {
   shell::MainWindow::holdFireLoop(true);
 }
 
-void WizardTest::TearDown() {
-  platform::destroyAllWindows();
-  shell::MainWindow::holdFireLoop(false);
-  shell::clearPageOpeners();
-  config::closeConfigFile();
-  shell::resetCues();
-  platform::setEndHandler({});
-  platform::clearEndRequest();
-  platform::setSoundOutput(nullptr);
-  platform::setDialogs(nullptr);
+void WizardTest::TearDown() { runState_.restore(); }
+
+void PagesTest::SetUp() {
+  WizardTest::SetUp();
+  app::registerPages();
+  platform::showWindow<shell::MainWindow>();
 }
 
-std::vector<int> WizardTest::Cues() const {
+std::vector<int> WizardTest::playedCues() const {
   std::vector<int> cues;
-  for (const QByteArray& wave : sound_.played) cues.push_back(CueNumber(wave));
+  for (const QByteArray& wave : sound_.played) cues.push_back(cueNumber(wave));
   return cues;
 }
 
-QString WizardTest::TempFilePath() const { return temp_.filePath(QStringLiteral("cfg.cfg")); }
+QString WizardTest::tempFilePath() const { return temp_.filePath(QStringLiteral("cfg.cfg")); }
 
-QByteArray WizardTest::TempFileBytes() const { return ReadFile(TempFilePath()); }
+QByteArray WizardTest::tempFileBytes() const { return readFile(tempFilePath()); }
 
-QByteArray ReadFile(const QString& path) {
+QByteArray readFile(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {};
   return file.readAll();
 }
 
-void WriteFile(const QString& path, const QByteArray& bytes) {
+void writeFile(const QString& path, const QByteArray& bytes) {
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
   file.write(bytes);

@@ -53,7 +53,19 @@ class FakeSound : public platform::SoundOutput {
 };
 
 // Which of the five cues these bytes are (0 for none of them).
-int CueNumber(const QByteArray& wave);
+int cueNumber(const QByteArray& wave);
+
+// What a case changes in the program's run: TMPDIR is remembered before the
+// case, and after it everything goes back as a fresh run has it, so that no case
+// leaves windows, fakes or a deleted temporary folder to the next.
+class RunState {
+ public:
+  void remember();
+  void restore();
+
+ private:
+  std::optional<QByteArray> tmpDir_;  // nothing: it was not set
+};
 
 class WizardTest : public ::testing::Test {
  protected:
@@ -61,21 +73,28 @@ class WizardTest : public ::testing::Test {
   void TearDown() override;
 
   // The cues played so far, by number.
-  std::vector<int> Cues() const;
-  QString TempFilePath() const;
-  QByteArray TempFileBytes() const;
-  QString InTemp(const QString& name) const { return temp_.filePath(name); }
+  std::vector<int> playedCues() const;
+  QString tempFilePath() const;
+  QByteArray tempFileBytes() const;
+  QString inTemp(const QString& name) const { return temp_.filePath(name); }
 
   FakeDialogs dialogs_;
   FakeSound sound_;
   int endRequests_ = 0;
 
  private:
+  RunState runState_;
   QTemporaryDir temp_;
 };
 
+// The main window open with every page registered, as the program starts.
+class PagesTest : public WizardTest {
+ protected:
+  void SetUp() override;
+};
+
 // Reads a whole file; empty when missing.
-QByteArray ReadFile(const QString& path);
-void WriteFile(const QString& path, const QByteArray& bytes);
+QByteArray readFile(const QString& path);
+void writeFile(const QString& path, const QByteArray& bytes);
 
 }  // namespace testing_support

@@ -24,14 +24,14 @@
 
 namespace {
 
-using testing_support::ReadFile;
-using testing_support::WriteFile;
+using testing_support::readFile;
+using testing_support::writeFile;
 
 enum class Answer { Ok, CloseCommand };
 
 // The program from its start, with Qt's boxes answered as the player would:
 // by OK, or by the window's close command as the window manager sends it.
-[[noreturn]] void StartTheProgram(const QString& temporaryFolder, const QString& currentFolder,
+[[noreturn]] void startTheProgram(const QString& temporaryFolder, const QString& currentFolder,
                                   Answer answer) {
   qputenv("TMPDIR", QFile::encodeName(temporaryFolder));
   QDir::setCurrent(currentFolder);
@@ -60,7 +60,7 @@ enum class Answer { Ok, CloseCommand };
 class RefusedStartUp : public ::testing::Test {
  protected:
   void SetUp() override {
-    temporaryFolder_ = qgetenv("TMPDIR");
+    runState_.remember();
     folder_ = qEnvironmentVariable(kFolderVariable);
     inProgramProcess_ = !folder_.isEmpty();
     if (inProgramProcess_) return;
@@ -71,19 +71,17 @@ class RefusedStartUp : public ::testing::Test {
   }
   void TearDown() override {
     if (!inProgramProcess_) qunsetenv(kFolderVariable);
-    config::closeConfigFile();
-    shell::resetCues();
-    qputenv("TMPDIR", temporaryFolder_);
+    runState_.restore();
   }
-  QString In(const QString& name) const { return QDir(folder_).filePath(name); }
+  QString inFolder(const QString& name) const { return QDir(folder_).filePath(name); }
   // Everything in the folder, hidden or not.
-  QStringList Entries() const {
+  QStringList entries() const {
     return QDir(folder_).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
                                    QDir::NoDotAndDotDot);
   }
 
   static constexpr char kFolderVariable[] = "VESMIR_START_UP_DIR";
-  QByteArray temporaryFolder_;
+  testing_support::RunState runState_;
   QString folder_;
   bool inProgramProcess_ = false;
   std::unique_ptr<QTemporaryDir> made_;
@@ -91,20 +89,21 @@ class RefusedStartUp : public ::testing::Test {
 
 TEST_F(RefusedStartUp, LinkAtTheTemporaryFileIsReportedAndTheProgramEnds) {
   if (!inProgramProcess_) {
-    WriteFile(In(QStringLiteral("precious.txt")), "keep me");
-    ASSERT_TRUE(QFile::link(In(QStringLiteral("precious.txt")), In(QStringLiteral("cfg.cfg"))));
+    writeFile(inFolder(QStringLiteral("precious.txt")), "keep me");
+    ASSERT_TRUE(
+        QFile::link(inFolder(QStringLiteral("precious.txt")), inFolder(QStringLiteral("cfg.cfg"))));
   }
-  EXPECT_EXIT(StartTheProgram(folder_, folder_, Answer::Ok), ::testing::ExitedWithCode(1),
+  EXPECT_EXIT(startTheProgram(folder_, folder_, Answer::Ok), ::testing::ExitedWithCode(1),
               "cfg\\.cfg.*символическая ссылка");
-  EXPECT_EQ(ReadFile(In(QStringLiteral("precious.txt"))), "keep me");
-  EXPECT_TRUE(QFileInfo(In(QStringLiteral("cfg.cfg"))).isSymLink());
+  EXPECT_EQ(readFile(inFolder(QStringLiteral("precious.txt"))), "keep me");
+  EXPECT_TRUE(QFileInfo(inFolder(QStringLiteral("cfg.cfg"))).isSymLink());
 }
 
 TEST_F(RefusedStartUp, MissingTemporaryFolderIsReportedAndNothingIsWrittenElsewhere) {
-  const QString missing = In(QStringLiteral("missing"));
-  EXPECT_EXIT(StartTheProgram(missing, folder_, Answer::CloseCommand), ::testing::ExitedWithCode(1),
+  const QString missing = inFolder(QStringLiteral("missing"));
+  EXPECT_EXIT(startTheProgram(missing, folder_, Answer::CloseCommand), ::testing::ExitedWithCode(1),
               "missing.*такой папки нет");
-  EXPECT_TRUE(Entries().isEmpty()) << Entries().join(' ').toStdString();
+  EXPECT_TRUE(entries().isEmpty()) << entries().join(' ').toStdString();
 }
 
 TEST_F(RefusedStartUp, SecondCopyOnTheSameFolderLeavesTheFirstCopysFileAlone) {
@@ -115,15 +114,15 @@ TEST_F(RefusedStartUp, SecondCopyOnTheSameFolderLeavesTheFirstCopysFileAlone) {
     config::createConfigFile();
     config::writeLines(
         config::section(u"Mouse Setting", {config::valueLine(u"sensitivity", u"3")}));
-    first = ReadFile(In(QStringLiteral("cfg.cfg")));
+    first = readFile(inFolder(QStringLiteral("cfg.cfg")));
     ASSERT_FALSE(first.isEmpty());
   }
-  EXPECT_EXIT(StartTheProgram(folder_, folder_, Answer::CloseCommand), ::testing::ExitedWithCode(1),
+  EXPECT_EXIT(startTheProgram(folder_, folder_, Answer::CloseCommand), ::testing::ExitedWithCode(1),
               "cfg\\.cfg.*файл занят другой запущенной копией");
-  EXPECT_EQ(ReadFile(In(QStringLiteral("cfg.cfg"))), first);
+  EXPECT_EQ(readFile(inFolder(QStringLiteral("cfg.cfg"))), first);
   // The first copy goes on writing after its own last line.
   config::writeLines({QStringLiteral("+mlook")});
-  EXPECT_EQ(ReadFile(In(QStringLiteral("cfg.cfg"))), first + "+mlook\r\n");
+  EXPECT_EQ(readFile(inFolder(QStringLiteral("cfg.cfg"))), first + "+mlook\r\n");
 }
 
 }  // namespace

@@ -10,25 +10,17 @@
 #include "platform/forms.h"
 #include "platform/units.h"
 #include "shell/main_window.h"
+#include "support/gui_actions.h"
 #include "support/wizard_test.h"
 #include "widgets/color_picker.h"
 
 namespace {
 
-void press(widgets::SpinArrows* b, bool up, int times) {
-  const QPoint at(b->width() / 2, up ? 2 : b->height() - 3);
-  for (int i = 0; i < times; ++i) QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, at);
-}
-
-// Types text as key presses carrying characters, any script.
-void type(QWidget* w, const QString& text) {
-  for (QChar c : text) {
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-    QApplication::sendEvent(w, &press);
-    QApplication::sendEvent(w, &release);
-  }
-}
+using testing_support::clickMenu;
+using testing_support::mainWindow;
+using testing_support::spinDown;
+using testing_support::spinUp;
+using testing_support::typeText;
 
 class ColorPickerTest : public testing_support::WizardTest {};
 
@@ -47,10 +39,10 @@ TEST_F(ColorPickerTest, Presses) {
   for (const Case& c : cases) {
     QWidget page;
     widgets::ColorPicker picker(&page);
-    press(picker.redArrows, true, c.redUp);
-    press(picker.redArrows, false, c.redDown);
-    press(picker.greenArrows, false, c.greenDown);
-    press(picker.blueArrows, true, c.blueUp);
+    spinUp(picker.redArrows, c.redUp);
+    spinDown(picker.redArrows, c.redDown);
+    spinDown(picker.greenArrows, c.greenDown);
+    spinUp(picker.blueArrows, c.blueUp);
     EXPECT_EQ(picker.red(), c.r);
     EXPECT_EQ(picker.green(), c.g);
     EXPECT_EQ(picker.blue(), c.b);
@@ -63,9 +55,9 @@ TEST_F(ColorPickerTest, Presses) {
   // Pure red: four up on R, 47 down on G and on B.
   QWidget page;
   widgets::ColorPicker picker(&page);
-  press(picker.redArrows, true, 4);
-  press(picker.greenArrows, false, 47);
-  press(picker.blueArrows, false, 47);
+  spinUp(picker.redArrows, 4);
+  spinDown(picker.greenArrows, 47);
+  spinDown(picker.blueArrows, 47);
   EXPECT_EQ(picker.previewColor(), 0x000000FFu);
 }
 
@@ -77,7 +69,7 @@ TEST_F(ColorPickerTest, TypingChangesNoLevel) {
   QTest::keyClicks(picker.redBox, "12");
   EXPECT_EQ(picker.redBox->text(), QStringLiteral("12"));
   EXPECT_EQ(picker.red(), 235);
-  press(picker.redArrows, false, 1);
+  spinDown(picker.redArrows, 1);
   EXPECT_EQ(picker.redBox->text(), QStringLiteral("230"));
 }
 
@@ -87,9 +79,8 @@ class OtherPageTest : public testing_support::WizardTest {
     WizardTest::SetUp();
     shell::setPageOpener(shell::MenuPage::Other, [] { platform::showWindow<pages::OtherPage>(); });
     platform::showWindow<shell::MainWindow>();
-    fresh_ = TempFileBytes();
-    QTest::mouseClick(platform::instance<shell::MainWindow>().otherLabel, Qt::LeftButton,
-                      Qt::NoModifier, QPoint(2, 2));
+    fresh_ = tempFileBytes();
+    clickMenu(mainWindow().otherLabel);
   }
   QByteArray fresh_;
 };
@@ -114,13 +105,13 @@ TEST_F(OtherPageTest, CaptionsListsAndStart) {
 // The player types a Cyrillic name and a server name, picks a colour and a connection.
 TEST_F(OtherPageTest, TypedCyrillicReachesTheFileInCodePage1251) {
   pages::OtherPage& p = platform::instance<pages::OtherPage>();
-  type(p.nameBox, QStringLiteral("Вася ё€"));
-  type(p.serverNameBox, QStringLiteral("Сервер ☺"));
-  press(p.consoleColorPicker->redArrows, false, 47);
-  press(p.deathNoticeTimeValue->arrows, true, 25);
+  typeText(p.nameBox, QStringLiteral("Вася ё€"));
+  typeText(p.serverNameBox, QStringLiteral("Сервер ☺"));
+  spinDown(p.consoleColorPicker->redArrows, 47);
+  spinUp(p.deathNoticeTimeValue->arrows, 25);
   p.connectionList->setCurrentIndex(4);
   QTest::mouseClick(p.doneButton, Qt::LeftButton);
-  EXPECT_EQ(TempFileBytes(),
+  EXPECT_EQ(tempFileBytes(),
             fresh_ +
                 "\r\n// [ Othen Setting ] \r\n"
                 "name \"\xC2\xE0\xF1\xFF \xB8\x88\"\r\n"
@@ -145,7 +136,7 @@ TEST_F(OtherPageTest, PastedLineBreaksNeverSplitALine) {
   p.serverNameBox->setFocus();
   QTest::keyClick(p.serverNameBox, Qt::Key_V, Qt::ControlModifier);
   QTest::mouseClick(p.doneButton, Qt::LeftButton);
-  const QByteArray section = TempFileBytes().mid(fresh_.size());
+  const QByteArray section = tempFileBytes().mid(fresh_.size());
   EXPECT_TRUE(
       section.startsWith("\r\n// [ Othen Setting ] \r\n"
                          "name \"Bobquitbind w kill\"\r\n"

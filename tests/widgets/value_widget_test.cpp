@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "support/gui_actions.h"
 #include "support/wizard_test.h"
 
 namespace {
@@ -25,10 +26,11 @@ void press(ValueWidget& w, const std::string& presses) {
     if (end == std::string::npos) end = presses.size();
     const std::string part = presses.substr(at, end - at);
     const int count = std::stoi(part.substr(0, part.size() - 1));
-    const bool up = part.back() == 'u';
-    const QPoint arrow(w.arrows->width() / 2, up ? 2 : w.arrows->height() - 3);
-    for (int i = 0; i < count; ++i)
-      QTest::mouseClick(w.arrows, Qt::LeftButton, Qt::NoModifier, arrow);
+    if (part.back() == 'u') {
+      testing_support::spinUp(&w, count);
+    } else {
+      testing_support::spinDown(&w, count);
+    }
     at = end + 1;
   }
 }

@@ -171,8 +171,8 @@ class SoundCueTest : public testing_support::WizardTest {};
 TEST_F(SoundCueTest, PlayClickKeepsTheBytesOfTheLastCue) {
   shell::playCue(shell::ArmCue);
   shell::playCue(shell::MenuCue);
-  EXPECT_EQ(Cues(), (std::vector<int>{1, 4}));
-  EXPECT_EQ(testing_support::CueNumber(shell::lastCueBytes()), 4);
+  EXPECT_EQ(playedCues(), (std::vector<int>{1, 4}));
+  EXPECT_EQ(testing_support::cueNumber(shell::lastCueBytes()), 4);
 }
 
 TEST(Sounds, WithoutADeviceEveryCueIsSilentAndQuick) {
@@ -200,15 +200,15 @@ TEST(Dialogs, SaveDialogSetUp) {
 class SelfClosing : public platform::AppWindow {
  public:
   SelfClosing() {
-    Button = new QPushButton(this);
-    connect(Button, &QPushButton::clicked, this, [this] {
+    button = new QPushButton(this);
+    connect(button, &QPushButton::clicked, this, [this] {
       platform::unloadWindow(*this);
       platform::runPendingEvents();  // must not take the window down under this handler
       stillHereAfterDoEvents = true;
-      Button->setText(QStringLiteral("still here"));
+      button->setText(QStringLiteral("still here"));
     });
   }
-  QPushButton* Button;
+  QPushButton* button;
   bool stillHereAfterDoEvents = false;
   static inline int loads = 0, unloads = 0;
 
@@ -229,7 +229,7 @@ TEST_F(FormsTest, OneInstanceLoadedOnFirstUseAndFreshAfterUnload) {
   EXPECT_TRUE(first->isVisible());
 
   QPointer<SelfClosing> gone = first;
-  QTest::mouseClick(first->Button, Qt::LeftButton);
+  QTest::mouseClick(first->button, Qt::LeftButton);
   ASSERT_FALSE(gone.isNull());
   EXPECT_TRUE(gone->stillHereAfterDoEvents);
   EXPECT_EQ(SelfClosing::unloads, 1);

@@ -77,7 +77,7 @@ TEST_F(StartUpTest, SplashForASecondThenTheMainWindowWithTheFileReady) {
     }
   } watch;
   watch.onShow = [&] {
-    fileWhenShown = TempFileBytes();
+    fileWhenShown = tempFileBytes();
     shownAfter = clock.elapsed();
   };
   qApp->installEventFilter(&watch);

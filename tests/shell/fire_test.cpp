@@ -16,9 +16,13 @@
 #include "shell/main_window.h"
 #include "shell/random.h"
 #include "shell/sound_cues.h"
+#include "support/gui_actions.h"
 #include "support/wizard_test.h"
 
 namespace {
+
+using testing_support::clickMenu;
+using testing_support::mainWindow;
 
 // The main window with its fire loop running: each step of the script runs
 // inside the loop once that many frames are drawn.
@@ -29,7 +33,6 @@ class FireLoopTest : public testing_support::WizardTest {
     shell::MainWindow::holdFireLoop(false);
     shell::setPageOpener(shell::MenuPage::Mouse, [] { platform::showWindow<pages::MousePage>(); });
   }
-  shell::MainWindow& Main() { return platform::instance<shell::MainWindow>(); }
 
   struct Step {
     std::uint64_t frame;
@@ -38,9 +41,9 @@ class FireLoopTest : public testing_support::WizardTest {
 
   // Shows the window and runs events until the program asks to end; a script
   // that never ends it fails after a few seconds instead of spinning forever.
-  void RunTheLoop(std::vector<Step> script) {
+  void runTheLoop(std::vector<Step> script) {
     platform::showWindow<shell::MainWindow>();
-    shown_ = &Main();
+    shown_ = &mainWindow();
     std::size_t next = 0;
     QElapsedTimer clock;
     clock.start();
@@ -52,7 +55,7 @@ class FireLoopTest : public testing_support::WizardTest {
         platform::endProgram();
         return;
       }
-      if (next < script.size() && Main().fireFrames() >= script[next].frame) {
+      if (next < script.size() && mainWindow().fireFrames() >= script[next].frame) {
         script[next++].action();
       }
     });
@@ -66,7 +69,7 @@ class FireLoopTest : public testing_support::WizardTest {
 };
 
 TEST_F(FireLoopTest, LoadSeedsTheGridAndTheTimerStartsTheLoopOnce) {
-  shell::MainWindow& w = Main();  // loaded, not shown: nothing ticks yet
+  shell::MainWindow& w = mainWindow();  // loaded, not shown: nothing ticks yet
   EXPECT_EQ(w.fireGrid(0, 46), 50);
   EXPECT_EQ(w.fireGrid(200, 50), 50);
   EXPECT_EQ(w.fireGrid(100, 45), 0);
@@ -74,7 +77,7 @@ TEST_F(FireLoopTest, LoadSeedsTheGridAndTheTimerStartsTheLoopOnce) {
   EXPECT_EQ(w.fireStartTimer->interval(), 1);
   EXPECT_EQ(w.fireLoopButton->text(), QStringLiteral("Command9"));
 
-  RunTheLoop({{10, [] { platform::endProgram(); }}});
+  runTheLoop({{10, [] { platform::endProgram(); }}});
   EXPECT_FALSE(w.fireStartTimer->isActive());
   EXPECT_FALSE(w.fireLoopButton->isVisible());
   EXPECT_EQ(endRequests_, 1);
@@ -98,50 +101,53 @@ TEST_F(FireLoopTest, FlamesStandStillWhileTheCreditBoxIsOpen) {
   std::uint64_t framesAtOpen = 0, framesAtClose = 0;
   QImage stripAtOpen, stripAtClose;
   dialogs_.whileBoxShown = [&](const testing_support::ShownBox&) {
-    framesAtOpen = Main().fireFrames();
-    stripAtOpen = Main().fireStrip->picture().copy();
+    framesAtOpen = mainWindow().fireFrames();
+    stripAtOpen = mainWindow().fireStrip->picture().copy();
     QTest::qWait(50);  // the box's own event loop
-    framesAtClose = Main().fireFrames();
-    stripAtClose = Main().fireStrip->picture().copy();
+    framesAtClose = mainWindow().fireFrames();
+    stripAtClose = mainWindow().fireStrip->picture().copy();
   };
-  RunTheLoop({
+  runTheLoop({
       {3,
-       [&] { QTest::mousePress(Main().menuPanel, Qt::RightButton, Qt::NoModifier, QPoint(1, 1)); }},
+       [&] {
+         QTest::mousePress(mainWindow().menuPanel, Qt::RightButton, Qt::NoModifier, QPoint(1, 1));
+       }},
       {8, [] { platform::endProgram(); }},
   });
   ASSERT_EQ(dialogs_.boxes.size(), 1u);
   EXPECT_GE(framesAtOpen, 3u);
   EXPECT_EQ(framesAtClose, framesAtOpen);
   EXPECT_EQ(stripAtClose, stripAtOpen);
-  EXPECT_GE(Main().fireFrames(), framesAtOpen + 5);
-  EXPECT_NE(Main().fireStrip->picture(), stripAtOpen);
-  EXPECT_EQ(Cues(), std::vector<int>{shell::CreditCue});
+  EXPECT_GE(mainWindow().fireFrames(), framesAtOpen + 5);
+  EXPECT_NE(mainWindow().fireStrip->picture(), stripAtOpen);
+  EXPECT_EQ(playedCues(), std::vector<int>{shell::CreditCue});
 }
 
 TEST_F(FireLoopTest, PagesAndSaveWorkWhileItBurns) {
-  const QString saved = InTemp(QStringLiteral("mine.cfg"));
+  const QString saved = inTemp(QStringLiteral("mine.cfg"));
   dialogs_.saveAnswers.push_back(saved);
-  auto click = [](QWidget* widget) {
-    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
-  };
-  RunTheLoop({
-      {2, [&] { click(Main().mouseLabel); }},
-      {4, [&] { click(platform::instance<pages::MousePage>().doneButton); }},
+  runTheLoop({
+      {2, [&] { clickMenu(mainWindow().mouseLabel); }},
+      {4,
+       [&] {
+         testing_support::click(platform::instance<pages::MousePage>().doneButton, Qt::LeftButton,
+                                QPoint(2, 2));
+       }},
       {6,
        [&] {
-         EXPECT_FALSE(Main().mouseLabel->isActive());
-         EXPECT_TRUE(Main().isInUse());
-         click(Main().saveLabel);
+         EXPECT_FALSE(mainWindow().mouseLabel->isActive());
+         EXPECT_TRUE(mainWindow().isInUse());
+         clickMenu(mainWindow().saveLabel);
        }},
   });
   EXPECT_EQ(endRequests_, 1);
   EXPECT_TRUE(!shown_ || shown_->isUnloaded());
-  EXPECT_TRUE(testing_support::ReadFile(saved).contains("// [ Mouse Setting ] \r\n"));
-  EXPECT_EQ(Cues(), (std::vector<int>{shell::MenuCue, shell::MenuCue}));
+  EXPECT_TRUE(testing_support::readFile(saved).contains("// [ Mouse Setting ] \r\n"));
+  EXPECT_EQ(playedCues(), (std::vector<int>{shell::MenuCue, shell::MenuCue}));
 }
 
 TEST_F(FireLoopTest, ClosingTheWindowEndsTheLoop) {
-  RunTheLoop({{3, [&] { Main().close(); }}});
+  runTheLoop({{3, [&] { mainWindow().close(); }}});
   EXPECT_EQ(endRequests_, 1);
   EXPECT_TRUE(!shown_ || shown_->isUnloaded());
 }

@@ -34,6 +34,7 @@
 #include "purchase/weapons_window.h"
 #include "shell/main_window.h"
 #include "shell/splash.h"
+#include "support/gui_actions.h"
 #include "support/wizard_test.h"
 #include "widgets/caption.h"
 #include "widgets/color_picker.h"
@@ -49,16 +50,19 @@ static void PrintTo(const QColor& color, std::ostream* os) { *os << color.name()
 
 namespace {
 
+using testing_support::clickMenu;
+using testing_support::mainWindow;
+
 // 15 twips a pixel, to the nearest pixel.
-int Px(int twips) { return int(std::lround(twips / 15.0)); }
-QRect PxRect(int left, int top, int width, int height) {
-  return QRect(Px(left), Px(top), Px(width), Px(height));
+int px(int twips) { return int(std::lround(twips / 15.0)); }
+QRect pxRect(int left, int top, int width, int height) {
+  return QRect(px(left), px(top), px(width), px(height));
 }
-QColor Bgr(std::uint32_t bgr) {
+QColor bgr(std::uint32_t bgr) {
   return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
 // A colour of the system's palette ("the system's window colour", ...).
-QColor Sys(QPalette::ColorRole role) { return QApplication::palette().color(role); }
+QColor systemColor(QPalette::ColorRole role) { return QApplication::palette().color(role); }
 
 enum class Font {
   None,     // not part of the table
@@ -85,9 +89,9 @@ struct Row {
 };
 
 // The background as the control holds it.
-QColor BackOf(QWidget* w) {
-  if (auto* box = qobject_cast<bindings::KeyCaptureBox*>(w)) return Bgr(box->backColor());
-  if (auto* picture = qobject_cast<purchase::FramedPicture*>(w)) return Bgr(picture->backColor());
+QColor backOf(QWidget* w) {
+  if (auto* box = qobject_cast<bindings::KeyCaptureBox*>(w)) return bgr(box->backColor());
+  if (auto* picture = qobject_cast<purchase::FramedPicture*>(w)) return bgr(picture->backColor());
   if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) {
     return w->palette().color(QPalette::Base);
   }
@@ -98,8 +102,8 @@ QColor BackOf(QWidget* w) {
 }
 
 // The text (or line, or arrow) colour as the control holds it.
-QColor ForeOf(QWidget* w) {
-  if (auto* shape = dynamic_cast<widgets::Outline*>(w)) return Bgr(shape->borderColor());
+QColor foreOf(QWidget* w) {
+  if (auto* shape = dynamic_cast<widgets::Outline*>(w)) return bgr(shape->borderColor());
   if (auto* spin = qobject_cast<widgets::SpinArrows*>(w)) return spin->arrowColor();
   if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) {
     return w->palette().color(QPalette::Text);
@@ -108,7 +112,7 @@ QColor ForeOf(QWidget* w) {
   return w->palette().color(QPalette::WindowText);
 }
 
-QString FamilyOf(Font font) {
+QString familyOf(Font font) {
   switch (font) {
     case Font::Comic:
       return QStringLiteral("Comic Relief");
@@ -125,7 +129,7 @@ QString FamilyOf(Font font) {
 // Where a caption's letters fall when its label draws it, in pixels they cover
 // by more than half: the lines as laid out in the label (wrapped at its width
 // where it wraps), each drawn as the outlines of the label's own font.
-QRect InkOf(const QLabel& label) {
+QRect inkOf(const QLabel& label) {
   const QRect box = label.contentsRect();
   const QString text = label.text();
   const int flags = int(label.alignment()) | (label.wordWrap() ? Qt::TextWordWrap : 0);
@@ -147,7 +151,7 @@ QRect InkOf(const QLabel& label) {
                QPoint(px(ink.right()) - 1, px(ink.bottom()) - 1));
 }
 
-void Check(const Row& r) {
+void checkRow(const Row& r) {
   SCOPED_TRACE(r.name);
   ASSERT_NE(r.control, nullptr);
   QWidget* w = r.control;
@@ -155,7 +159,7 @@ void Check(const Row& r) {
   if (r.parent != nullptr) {
     EXPECT_EQ(w->parentWidget(), r.parent);
   }
-  const QRect want = PxRect(r.left, r.top, r.width, r.height);
+  const QRect want = pxRect(r.left, r.top, r.width, r.height);
   EXPECT_EQ(w->pos(), want.topLeft());
   EXPECT_EQ(w->height(), want.height());
   if (r.widthRule == Width::Exact) {
@@ -163,7 +167,7 @@ void Check(const Row& r) {
   }
   // Every caption shows whole in its box.
   if (auto* label = qobject_cast<QLabel*>(w); label != nullptr && !label->text().isEmpty()) {
-    const QRect ink = InkOf(*label);
+    const QRect ink = inkOf(*label);
     EXPECT_TRUE(label->contentsRect().contains(ink))
         << qPrintable(label->text()) << ": ink " << ink.left() << ".." << ink.right() << " x "
         << ink.top() << ".." << ink.bottom() << " in " << w->width() << " x " << w->height();
@@ -184,13 +188,13 @@ void Check(const Row& r) {
     EXPECT_LE(metrics.tightBoundingRect(button->text()).height(), w->height() - 4);
   }
   if (r.back) {
-    EXPECT_EQ(BackOf(w), *r.back);
+    EXPECT_EQ(backOf(w), *r.back);
   }
   if (r.fore) {
-    EXPECT_EQ(ForeOf(w), *r.fore);
+    EXPECT_EQ(foreOf(w), *r.fore);
   }
   if (r.font != Font::None) {
-    EXPECT_EQ(QFontInfo(w->font()).family(), FamilyOf(r.font));
+    EXPECT_EQ(QFontInfo(w->font()).family(), familyOf(r.font));
     if (r.points > 0) {
       EXPECT_EQ(w->font().pixelSize(), int(std::lround(r.points * 96 / 72)));
     }
@@ -199,46 +203,46 @@ void Check(const Row& r) {
   }
 }
 
-void CheckAll(const std::vector<Row>& rows) {
-  for (const Row& r : rows) Check(r);
+void checkRows(const std::vector<Row>& rows) {
+  for (const Row& r : rows) checkRow(r);
 }
 
 // A frameless window of the given client size, black unless told otherwise.
-void CheckWindow(QWidget& w, int width, int height, QColor back = Bgr(0x00000000)) {
-  EXPECT_EQ(w.size(), QSize(Px(width), Px(height)));
+void checkWindow(QWidget& w, int width, int height, QColor back = bgr(0x00000000)) {
+  EXPECT_EQ(w.size(), QSize(px(width), px(height)));
   EXPECT_EQ(w.palette().color(QPalette::Window), back);
 }
 
 // A line from (x1, y) to (x2, y) in twips: where it lies and how it is drawn.
-void CheckRule(widgets::Line* line, int x1, int x2, int y, std::uint32_t color, int width) {
+void checkRule(widgets::Line* line, int x1, int x2, int y, std::uint32_t color, int width) {
   SCOPED_TRACE("titleRule");
   EXPECT_EQ(line->lineColor(), color);
   EXPECT_EQ(line->lineWidth(), width);
   const QRect g = line->geometry();
-  EXPECT_EQ(g.center().y(), Px(y));
-  EXPECT_LE(g.left(), Px(x1));
-  EXPECT_GE(g.right(), Px(x2) - 1);
+  EXPECT_EQ(g.center().y(), px(y));
+  EXPECT_LE(g.left(), px(x1));
+  EXPECT_GE(g.right(), px(x2) - 1);
 }
 
 // The two controls of a single-value widget, from its top left corner.
-void AddWidgetControls(std::vector<Row>& rows, widgets::ValueWidget* w, int boxWidth) {
-  rows.push_back({"valueBox", w->valueBox, 0, 0, boxWidth, 360, Bgr(0x00000000), Bgr(0x00C00000),
+void addWidgetControls(std::vector<Row>& rows, widgets::ValueWidget* w, int boxWidth) {
+  rows.push_back({"valueBox", w->valueBox, 0, 0, boxWidth, 360, bgr(0x00000000), bgr(0x00C00000),
                   Font::Comic, 9, true, Width::Exact, w});
-  rows.push_back({"arrows", w->arrows, boxWidth, 0, 255, 345, Bgr(0x00000000),
-                  Sys(QPalette::HighlightedText), Font::None, 0, false, Width::Exact, w});
+  rows.push_back({"arrows", w->arrows, boxWidth, 0, 255, 345, bgr(0x00000000),
+                  systemColor(QPalette::HighlightedText), Font::None, 0, false, Width::Exact, w});
 }
 
 // What the five settings pages share: the outline, the rule, the title, Done.
 struct PageFrame {
   int width, height, titleLeft, titleWidth, outlineWidth, outlineHeight;
 };
-void AddPageFrame(std::vector<Row>& rows, pages::SettingsPage& p, const PageFrame& f) {
-  CheckWindow(p, f.width, f.height);
+void addPageFrame(std::vector<Row>& rows, pages::SettingsPage& p, const PageFrame& f) {
+  checkWindow(p, f.width, f.height);
   EXPECT_TRUE(p.windowFlags() & Qt::FramelessWindowHint);
   EXPECT_EQ(p.outline->borderWidth(), 3);
-  CheckRule(p.titleRule, 0, 7560, 480, 0x000000C0, 2);
+  checkRule(p.titleRule, 0, 7560, 480, 0x000000C0, 2);
   rows.push_back(
-      {"outline", p.outline, 15, 15, f.outlineWidth, f.outlineHeight, {}, Bgr(0x00C00000)});
+      {"outline", p.outline, 15, 15, f.outlineWidth, f.outlineHeight, {}, bgr(0x00C00000)});
   rows.push_back({"titleCaption",
                   p.titleCaption,
                   f.titleLeft,
@@ -246,7 +250,7 @@ void AddPageFrame(std::vector<Row>& rows, pages::SettingsPage& p, const PageFram
                   f.titleWidth,
                   405,
                   {},
-                  Bgr(0x00008000),
+                  bgr(0x00008000),
                   Font::Comic,
                   14.25,
                   true});
@@ -256,7 +260,7 @@ void AddPageFrame(std::vector<Row>& rows, pages::SettingsPage& p, const PageFram
                   120,
                   615,
                   285,
-                  Bgr(0x00FF0000),
+                  bgr(0x00FF0000),
                   {},
                   Font::Comic,
                   9.75,
@@ -264,63 +268,52 @@ void AddPageFrame(std::vector<Row>& rows, pages::SettingsPage& p, const PageFram
 }
 
 // Row captions of the settings pages: orange, Comic 12 pt regular.
-Row Caption(const char* name, widgets::Caption* label, int top, int boxWidth = 0,
-            int boxHeight = 345) {
+Row captionRow(const char* name, widgets::Caption* label, int top, int boxWidth = 0,
+               int boxHeight = 345) {
   // One-line captions are sized to their text; the others wrap in their box.
   return {name,        label,     120,   top,
-          boxWidth,    boxHeight, {},    Bgr(0x000080FF),
+          boxWidth,    boxHeight, {},    bgr(0x000080FF),
           Font::Comic, 12,        false, boxWidth == 0 ? Width::Text : Width::Exact};
 }
-Row List(const char* name, widgets::DropDownList* list, int left, int top, int width, int height) {
-  return {name,        list, left, top, width, height, Bgr(0x00000000), Bgr(0x00C00000),
+Row listRow(const char* name, widgets::DropDownList* list, int left, int top, int width,
+            int height) {
+  return {name,        list, left, top, width, height, bgr(0x00000000), bgr(0x00C00000),
           Font::Comic, 9,    true};
 }
 // A value widget's place; its own background is the default control colour.
-Row Widget(const char* name, widgets::ValueWidget* w, int left, int top, int width) {
-  return {name, w, left, top, width, 375, Sys(QPalette::Button)};
+Row widgetRow(const char* name, widgets::ValueWidget* w, int left, int top, int width) {
+  return {name, w, left, top, width, 375, systemColor(QPalette::Button)};
 }
 
-class LayoutTest : public testing_support::WizardTest {
- protected:
-  void SetUp() override {
-    WizardTest::SetUp();
-    app::registerPages();
-    platform::showWindow<shell::MainWindow>();
-  }
-  shell::MainWindow& Main() { return platform::instance<shell::MainWindow>(); }
-  // Opens a page through its menu label, as the player does.
-  void Open(widgets::Caption* menuLabel) {
-    QTest::mouseClick(menuLabel, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
-  }
-};
+class LayoutTest : public testing_support::PagesTest {};
 
 TEST_F(LayoutTest, Splash) {
   shell::SplashWindow s;
   s.show();
   EXPECT_TRUE(s.windowFlags() & Qt::FramelessWindowHint);
   // A fixed place on the screen, not centred.
-  EXPECT_EQ(s.geometry(), PxRect(4680, 3075, 6120, 4665));
-  EXPECT_EQ(s.palette().color(QPalette::Window), Bgr(0x00800000));
-  CheckAll({
-      {"pictureBox", s.pictureBox, 120, 120, 5895, 4455, Sys(QPalette::Base)},
+  EXPECT_EQ(s.geometry(), pxRect(4680, 3075, 6120, 4665));
+  EXPECT_EQ(s.palette().color(QPalette::Window), bgr(0x00800000));
+  checkRows({
+      {"pictureBox", s.pictureBox, 120, 120, 5895, 4455, systemColor(QPalette::Base)},
       {"timedWait", s.timedWait, 840, 2880, 735, 975},
   });
 }
 
 TEST_F(LayoutTest, MainWindow) {
-  shell::MainWindow& w = Main();
-  CheckWindow(w, 3045, 4485);
-  const QColor red = Bgr(0x000000FF), blue = Bgr(0x00C00000);
+  shell::MainWindow& w = mainWindow();
+  checkWindow(w, 3045, 4485);
+  const QColor red = bgr(0x000000FF), blue = bgr(0x00C00000);
   const auto x = Width::Exact;
   QWidget* f = w.menuPanel;
-  CheckAll({
+  checkRows({
       {"menuPanel",
        w.menuPanel,
        240,
        120,
        2655,
        3495,
-       Bgr(0x00000000),
+       bgr(0x00000000),
        {},
        Font::None,
        0,
@@ -368,7 +361,7 @@ TEST_F(LayoutTest, MainWindow) {
        3720,
        3105,
        855,
-       Bgr(0x00000000),
+       bgr(0x00000000),
        {},
        Font::None,
        0,
@@ -395,110 +388,110 @@ TEST_F(LayoutTest, MainWindow) {
 }
 
 TEST_F(LayoutTest, VideoPage) {
-  Open(Main().videoLabel);
+  clickMenu(mainWindow().videoLabel);
   pages::VideoPage& p = platform::instance<pages::VideoPage>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
-  AddPageFrame(rows, p, {7410, 5175, 2280, 2400, 7380, 5160});
+  addPageFrame(rows, p, {7410, 5175, 2280, 2400, 7380, 5160});
   auto top = [](int row) { return 240 + 360 * row; };
   ASSERT_EQ(p.rowCaptions.size(), 12);
   for (int r = 1; r <= 12; ++r)
-    rows.push_back(Caption("rowCaptions", p.rowCaptions[r - 1], top(r)));
-  rows.push_back(Widget("gammaValue", p.gammaValue, 5760, top(1), 1575));
-  rows.push_back(Widget("brightnessValue", p.brightnessValue, 5760, top(2), 1575));
-  rows.push_back(Widget("texGammaValue", p.texGammaValue, 5760, top(3), 1575));
-  rows.push_back(Widget("smokePuffsValue", p.smokePuffsValue, 5760, top(4), 1575));
-  rows.push_back(Widget("decalsValue", p.decalsValue, 5760, top(5), 1575));
+    rows.push_back(captionRow("rowCaptions", p.rowCaptions[r - 1], top(r)));
+  rows.push_back(widgetRow("gammaValue", p.gammaValue, 5760, top(1), 1575));
+  rows.push_back(widgetRow("brightnessValue", p.brightnessValue, 5760, top(2), 1575));
+  rows.push_back(widgetRow("texGammaValue", p.texGammaValue, 5760, top(3), 1575));
+  rows.push_back(widgetRow("smokePuffsValue", p.smokePuffsValue, 5760, top(4), 1575));
+  rows.push_back(widgetRow("decalsValue", p.decalsValue, 5760, top(5), 1575));
   for (auto* w :
        {p.gammaValue, p.brightnessValue, p.texGammaValue, p.smokePuffsValue, p.decalsValue})
-    AddWidgetControls(rows, w, 1200);
-  rows.push_back(List("hiModelsList", p.hiModelsList, 5760, top(6), 1455, 360));
-  rows.push_back(List("dynamicLightList", p.dynamicLightList, 5760, top(7), 1455, 360));
-  rows.push_back(List("mmxList", p.mmxList, 5760, top(8), 1455, 360));
-  rows.push_back(List("smokeRealismList", p.smokeRealismList, 5760, top(9), 1455, 360));
-  rows.push_back(List("bloodList", p.bloodList, 5760, top(10), 1455, 360));
-  rows.push_back(List("mode3dfxList", p.mode3dfxList, 5760, top(11), 1455, 360));
-  rows.push_back(List("crosshairList", p.crosshairList, 5760, top(12), 1455, 360));
-  CheckAll(rows);
+    addWidgetControls(rows, w, 1200);
+  rows.push_back(listRow("hiModelsList", p.hiModelsList, 5760, top(6), 1455, 360));
+  rows.push_back(listRow("dynamicLightList", p.dynamicLightList, 5760, top(7), 1455, 360));
+  rows.push_back(listRow("mmxList", p.mmxList, 5760, top(8), 1455, 360));
+  rows.push_back(listRow("smokeRealismList", p.smokeRealismList, 5760, top(9), 1455, 360));
+  rows.push_back(listRow("bloodList", p.bloodList, 5760, top(10), 1455, 360));
+  rows.push_back(listRow("mode3dfxList", p.mode3dfxList, 5760, top(11), 1455, 360));
+  rows.push_back(listRow("crosshairList", p.crosshairList, 5760, top(12), 1455, 360));
+  checkRows(rows);
 }
 
 TEST_F(LayoutTest, MousePage) {
-  Open(Main().mouseLabel);
+  clickMenu(mainWindow().mouseLabel);
   pages::MousePage& p = platform::instance<pages::MousePage>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
-  AddPageFrame(rows, p, {5610, 3990, 1560, 2580, 5580, 3960});
-  rows.push_back(Caption("sensitivityCaption", p.sensitivityCaption, 600));
-  rows.push_back(Caption("zoomSensitivityCaption", p.zoomSensitivityCaption, 960, 3315, 675));
-  rows.push_back(Caption("filterCaption", p.filterCaption, 1680));
-  rows.push_back(Caption("pitchReverseCaption", p.pitchReverseCaption, 2040));
-  rows.push_back(Caption("yawReverseCaption", p.yawReverseCaption, 2400));
-  rows.push_back(Caption("lookStrafeCaption", p.lookStrafeCaption, 2760));
-  rows.push_back(Caption("mouseLookCaption", p.mouseLookCaption, 3120, 3075, 705));
-  rows.push_back(Widget("sensitivityValue", p.sensitivityValue, 4200, 600, 1335));
-  rows.push_back(Widget("zoomSensitivityValue", p.zoomSensitivityValue, 4200, 1080, 1335));
-  for (auto* w : {p.sensitivityValue, p.zoomSensitivityValue}) AddWidgetControls(rows, w, 960);
-  rows.push_back(List("filterList", p.filterList, 4200, 1680, 1215, 360));
-  rows.push_back(List("pitchReverseList", p.pitchReverseList, 4200, 2040, 1215, 360));
-  rows.push_back(List("yawReverseList", p.yawReverseList, 4200, 2400, 1215, 360));
-  rows.push_back(List("lookStrafeList", p.lookStrafeList, 4200, 2760, 1215, 360));
-  rows.push_back(List("mouseLookList", p.mouseLookList, 4200, 3120, 1215, 360));
-  CheckAll(rows);
+  addPageFrame(rows, p, {5610, 3990, 1560, 2580, 5580, 3960});
+  rows.push_back(captionRow("sensitivityCaption", p.sensitivityCaption, 600));
+  rows.push_back(captionRow("zoomSensitivityCaption", p.zoomSensitivityCaption, 960, 3315, 675));
+  rows.push_back(captionRow("filterCaption", p.filterCaption, 1680));
+  rows.push_back(captionRow("pitchReverseCaption", p.pitchReverseCaption, 2040));
+  rows.push_back(captionRow("yawReverseCaption", p.yawReverseCaption, 2400));
+  rows.push_back(captionRow("lookStrafeCaption", p.lookStrafeCaption, 2760));
+  rows.push_back(captionRow("mouseLookCaption", p.mouseLookCaption, 3120, 3075, 705));
+  rows.push_back(widgetRow("sensitivityValue", p.sensitivityValue, 4200, 600, 1335));
+  rows.push_back(widgetRow("zoomSensitivityValue", p.zoomSensitivityValue, 4200, 1080, 1335));
+  for (auto* w : {p.sensitivityValue, p.zoomSensitivityValue}) addWidgetControls(rows, w, 960);
+  rows.push_back(listRow("filterList", p.filterList, 4200, 1680, 1215, 360));
+  rows.push_back(listRow("pitchReverseList", p.pitchReverseList, 4200, 2040, 1215, 360));
+  rows.push_back(listRow("yawReverseList", p.yawReverseList, 4200, 2400, 1215, 360));
+  rows.push_back(listRow("lookStrafeList", p.lookStrafeList, 4200, 2760, 1215, 360));
+  rows.push_back(listRow("mouseLookList", p.mouseLookList, 4200, 3120, 1215, 360));
+  checkRows(rows);
   EXPECT_TRUE(p.zoomSensitivityCaption->wordWrap());
   EXPECT_TRUE(p.mouseLookCaption->wordWrap());
 }
 
 TEST_F(LayoutTest, SoundPage) {
-  Open(Main().soundLabel);
+  clickMenu(mainWindow().soundLabel);
   pages::SoundPage& p = platform::instance<pages::SoundPage>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
-  AddPageFrame(rows, p, {6330, 2910, 1560, 2340, 6300, 2880});
-  rows.push_back(Caption("volumeCaption", p.volumeCaption, 600));
-  rows.push_back(Caption("cdVolumeCaption", p.cdVolumeCaption, 960));
-  rows.push_back(Caption("hiSoundCaption", p.hiSoundCaption, 1320));
-  rows.push_back(Caption("load8bitCaption", p.load8bitCaption, 1680));
-  rows.push_back(Caption("effects3dCaption", p.effects3dCaption, 2040));
-  rows.push_back(Caption("voiceMessagesCaption", p.voiceMessagesCaption, 2400));
-  rows.push_back(Widget("volumeValue", p.volumeValue, 4920, 600, 1455));
-  rows.push_back(Widget("cdVolumeValue", p.cdVolumeValue, 4920, 960, 1455));
-  for (auto* w : {p.volumeValue, p.cdVolumeValue}) AddWidgetControls(rows, w, 960);
-  rows.push_back(List("hiSoundList", p.hiSoundList, 4920, 1320, 1215, 360));
-  rows.push_back(List("load8bitList", p.load8bitList, 4920, 1680, 1215, 360));
-  rows.push_back(List("effects3dList", p.effects3dList, 4920, 2040, 1215, 360));
-  rows.push_back(List("voiceMessagesList", p.voiceMessagesList, 4920, 2400, 1215, 360));
-  CheckAll(rows);
+  addPageFrame(rows, p, {6330, 2910, 1560, 2340, 6300, 2880});
+  rows.push_back(captionRow("volumeCaption", p.volumeCaption, 600));
+  rows.push_back(captionRow("cdVolumeCaption", p.cdVolumeCaption, 960));
+  rows.push_back(captionRow("hiSoundCaption", p.hiSoundCaption, 1320));
+  rows.push_back(captionRow("load8bitCaption", p.load8bitCaption, 1680));
+  rows.push_back(captionRow("effects3dCaption", p.effects3dCaption, 2040));
+  rows.push_back(captionRow("voiceMessagesCaption", p.voiceMessagesCaption, 2400));
+  rows.push_back(widgetRow("volumeValue", p.volumeValue, 4920, 600, 1455));
+  rows.push_back(widgetRow("cdVolumeValue", p.cdVolumeValue, 4920, 960, 1455));
+  for (auto* w : {p.volumeValue, p.cdVolumeValue}) addWidgetControls(rows, w, 960);
+  rows.push_back(listRow("hiSoundList", p.hiSoundList, 4920, 1320, 1215, 360));
+  rows.push_back(listRow("load8bitList", p.load8bitList, 4920, 1680, 1215, 360));
+  rows.push_back(listRow("effects3dList", p.effects3dList, 4920, 2040, 1215, 360));
+  rows.push_back(listRow("voiceMessagesList", p.voiceMessagesList, 4920, 2400, 1215, 360));
+  checkRows(rows);
 }
 
 TEST_F(LayoutTest, PlayerPage) {
-  Open(Main().playerLabel);
+  clickMenu(mainWindow().playerLabel);
   pages::PlayerPage& p = platform::instance<pages::PlayerPage>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
-  AddPageFrame(rows, p, {7170, 3030, 2160, 2535, 7140, 3000});
-  rows.push_back(Caption("bobCaption", p.bobCaption, 720));
-  rows.push_back(Caption("rightHandCaption", p.rightHandCaption, 1080));
-  rows.push_back(Caption("observerCrosshairCaption", p.observerCrosshairCaption, 1440));
-  rows.push_back(Caption("backSpeedCaption", p.backSpeedCaption, 1800));
-  rows.push_back(Caption("forwardSpeedCaption", p.forwardSpeedCaption, 2160));
-  rows.push_back(Caption("sideSpeedCaption", p.sideSpeedCaption, 2520));
-  rows.push_back(List("bobList", p.bobList, 5760, 720, 1215, 360));
-  rows.push_back(List("rightHandList", p.rightHandList, 5760, 1080, 1215, 360));
-  rows.push_back(List("observerCrosshairList", p.observerCrosshairList, 5760, 1440, 1215, 360));
-  rows.push_back(Widget("backSpeedValue", p.backSpeedValue, 5760, 1800, 1335));
-  rows.push_back(Widget("forwardSpeedValue", p.forwardSpeedValue, 5760, 2160, 1335));
-  rows.push_back(Widget("sideSpeedValue", p.sideSpeedValue, 5760, 2520, 1335));
+  addPageFrame(rows, p, {7170, 3030, 2160, 2535, 7140, 3000});
+  rows.push_back(captionRow("bobCaption", p.bobCaption, 720));
+  rows.push_back(captionRow("rightHandCaption", p.rightHandCaption, 1080));
+  rows.push_back(captionRow("observerCrosshairCaption", p.observerCrosshairCaption, 1440));
+  rows.push_back(captionRow("backSpeedCaption", p.backSpeedCaption, 1800));
+  rows.push_back(captionRow("forwardSpeedCaption", p.forwardSpeedCaption, 2160));
+  rows.push_back(captionRow("sideSpeedCaption", p.sideSpeedCaption, 2520));
+  rows.push_back(listRow("bobList", p.bobList, 5760, 720, 1215, 360));
+  rows.push_back(listRow("rightHandList", p.rightHandList, 5760, 1080, 1215, 360));
+  rows.push_back(listRow("observerCrosshairList", p.observerCrosshairList, 5760, 1440, 1215, 360));
+  rows.push_back(widgetRow("backSpeedValue", p.backSpeedValue, 5760, 1800, 1335));
+  rows.push_back(widgetRow("forwardSpeedValue", p.forwardSpeedValue, 5760, 2160, 1335));
+  rows.push_back(widgetRow("sideSpeedValue", p.sideSpeedValue, 5760, 2520, 1335));
   for (auto* w : {p.backSpeedValue, p.forwardSpeedValue, p.sideSpeedValue})
-    AddWidgetControls(rows, w, 960);
-  CheckAll(rows);
+    addWidgetControls(rows, w, 960);
+  checkRows(rows);
 }
 
 TEST_F(LayoutTest, OtherPage) {
-  Open(Main().otherLabel);
+  clickMenu(mainWindow().otherLabel);
   pages::OtherPage& p = platform::instance<pages::OtherPage>();
   ASSERT_TRUE(p.isVisible());
   std::vector<Row> rows;
-  AddPageFrame(rows, p, {6990, 8310, 1920, 3090, 6960, 8280});
+  addPageFrame(rows, p, {6990, 8310, 1920, 3090, 6960, 8280});
   ASSERT_EQ(p.captions.size(), 15);
   // The third box is 45 twips wider than the face it was drawn for needs: in the
   // bundled face its first line is longer.
@@ -509,45 +502,46 @@ TEST_F(LayoutTest, OtherPage) {
                   {5760, 0}, {6120, 0}, {6480, 0},    {6840, 0},    {7200, 0}};
   for (int i = 0; i < 15; ++i) {
     const auto& c = captions[i];
-    rows.push_back(Caption("captions", p.captions[i], c.top, c.boxWidth, c.boxWidth ? 705 : 345));
+    rows.push_back(
+        captionRow("captions", p.captions[i], c.top, c.boxWidth, c.boxWidth ? 705 : 345));
   }
-  const QColor black = Bgr(0x00000000), blue = Bgr(0x00C00000);
+  const QColor black = bgr(0x00000000), blue = bgr(0x00C00000);
   rows.push_back(
       {"nameBox", p.nameBox, 4920, 720, 1935, 375, black, blue, Font::Sans, 9.75, false});
   rows.push_back({"serverNameBox", p.serverNameBox, 4920, 1080, 1935, 375, black, blue, Font::Sans,
                   9.75, false});
-  rows.push_back(List("consoleMessagesList", p.consoleMessagesList, 4920, 1560, 1215, 360));
-  rows.push_back(List("centerIdList", p.centerIdList, 4920, 2400, 1215, 360));
-  rows.push_back(Widget("deathNoticeTimeValue", p.deathNoticeTimeValue, 4920, 3000, 1335));
-  rows.push_back(List("fastSwitchList", p.fastSwitchList, 4920, 3600, 1215, 360));
-  rows.push_back(Widget("sayTextTimeValue", p.sayTextTimeValue, 4920, 3960, 1335));
-  for (auto* w : {p.deathNoticeTimeValue, p.sayTextTimeValue}) AddWidgetControls(rows, w, 960);
-  rows.push_back(List("radarList", p.radarList, 4920, 4320, 1215, 360));
-  rows.push_back(List("netGraphList", p.netGraphList, 4920, 4800, 1215, 360));
-  rows.push_back(List("autoAimList", p.autoAimList, 4920, 5280, 1215, 360));
-  rows.push_back(List("zoomCrosshairList", p.zoomCrosshairList, 4920, 5640, 1215, 360));
-  rows.push_back(List("showFpsList", p.showFpsList, 4920, 6000, 1215, 360));
-  rows.push_back(List("connectionList", p.connectionList, 4920, 6360, 1215, 360));
-  rows.push_back(List("menuList", p.menuList, 4920, 6720, 1215, 360));
+  rows.push_back(listRow("consoleMessagesList", p.consoleMessagesList, 4920, 1560, 1215, 360));
+  rows.push_back(listRow("centerIdList", p.centerIdList, 4920, 2400, 1215, 360));
+  rows.push_back(widgetRow("deathNoticeTimeValue", p.deathNoticeTimeValue, 4920, 3000, 1335));
+  rows.push_back(listRow("fastSwitchList", p.fastSwitchList, 4920, 3600, 1215, 360));
+  rows.push_back(widgetRow("sayTextTimeValue", p.sayTextTimeValue, 4920, 3960, 1335));
+  for (auto* w : {p.deathNoticeTimeValue, p.sayTextTimeValue}) addWidgetControls(rows, w, 960);
+  rows.push_back(listRow("radarList", p.radarList, 4920, 4320, 1215, 360));
+  rows.push_back(listRow("netGraphList", p.netGraphList, 4920, 4800, 1215, 360));
+  rows.push_back(listRow("autoAimList", p.autoAimList, 4920, 5280, 1215, 360));
+  rows.push_back(listRow("zoomCrosshairList", p.zoomCrosshairList, 4920, 5640, 1215, 360));
+  rows.push_back(listRow("showFpsList", p.showFpsList, 4920, 6000, 1215, 360));
+  rows.push_back(listRow("connectionList", p.connectionList, 4920, 6360, 1215, 360));
+  rows.push_back(listRow("menuList", p.menuList, 4920, 6720, 1215, 360));
 
   // The colour picker and its own controls, from its top left corner.
   widgets::ColorPicker* c = p.consoleColorPicker;
   const auto letter = [c](const char* name, widgets::Caption* l, int left, int width,
                           std::uint32_t color) {
     return Row{name,       l,           left,  0,    width,        405, {},
-               Bgr(color), Font::Comic, 14.25, true, Width::Exact, c};
+               bgr(color), Font::Comic, 14.25, true, Width::Exact, c};
   };
   const auto spin = [c](const char* name, widgets::SpinArrows* s, int left) {
     // The arrows keep the control's default colour.
-    return Row{
-        name,       s, left,  360,          255, 375, Bgr(0x00800000), Sys(QPalette::ButtonText),
-        Font::None, 0, false, Width::Exact, c};
+    const QColor arrowColor = systemColor(QPalette::ButtonText);
+    return Row{name,       s,          left, 360,   255,          375, bgr(0x00800000),
+               arrowColor, Font::None, 0,    false, Width::Exact, c};
   };
   const auto box = [c](const char* name, widgets::OneLineBox* t, int left) {
-    return Row{name,          t, left,  720,          375, 285, Bgr(0x00000000), Bgr(0x00FFFFC0),
+    return Row{name,          t, left,  720,          375, 285, bgr(0x00000000), bgr(0x00FFFFC0),
                Font::Default, 0, false, Width::Exact, c};
   };
-  rows.push_back({"consoleColorPicker", c, 4920, 7080, 1935, 1215, Bgr(0x00000000)});
+  rows.push_back({"consoleColorPicker", c, 4920, 7080, 1935, 1215, bgr(0x00000000)});
   rows.push_back(letter("redLetter", c->redLetter, 30, 180, 0x000000FF));
   rows.push_back(letter("greenLetter", c->greenLetter, 460, 195, 0x00008080));
   rows.push_back(letter("blueLetter", c->blueLetter, 880, 180, 0x00FF0000));
@@ -563,14 +557,14 @@ TEST_F(LayoutTest, OtherPage) {
                   120,
                   615,
                   855,
-                  Bgr(0x00EBEBEB),
+                  bgr(0x00EBEBEB),
                   {},
                   Font::None,
                   0,
                   false,
                   Width::Exact,
                   c});
-  CheckAll(rows);
+  checkRows(rows);
 }
 
 // Which frame, and where in it, a box lies: the box rule and the groups.
@@ -578,7 +572,7 @@ struct BoxPlace {
   int frame;  // 0 to 5
   int left, top;
 };
-BoxPlace PlaceOfBox(int box) {
+BoxPlace placeOfBox(int box) {
   int action, left;
   if (box <= 54) {
     action = box, left = 3360;
@@ -600,20 +594,20 @@ BoxPlace PlaceOfBox(int box) {
 }
 
 TEST_F(LayoutTest, ControlsPage) {
-  Open(Main().controlsLabel);
+  clickMenu(mainWindow().controlsLabel);
   bindings::ControlsPage& p = platform::instance<bindings::ControlsPage>();
   ASSERT_TRUE(p.isVisible());
-  CheckWindow(p, 7350, 8550);
+  checkWindow(p, 7350, 8550);
   EXPECT_TRUE(p.windowFlags() & Qt::FramelessWindowHint);
   EXPECT_EQ(p.outline->borderWidth(), 3);
-  const QColor green = Bgr(0x00008000), black = Bgr(0x00000000);
+  const QColor green = bgr(0x00008000), black = bgr(0x00000000);
   const auto x = Width::Exact;
   const auto& f = p.groupFrames;
   QWidget* panel = p.rowPanel;
   // clang-format off
   std::vector<Row> rows = {
-      {"outline", p.outline, 15, 15, 7320, 8520, {}, Bgr(0x00C00000)},
-      {"doneButton", p.doneButton, 120, 120, 615, 285, Bgr(0x00FF0000), {}, Font::Comic, 9.75,
+      {"outline", p.outline, 15, 15, 7320, 8520, {}, bgr(0x00C00000)},
+      {"doneButton", p.doneButton, 120, 120, 615, 285, bgr(0x00FF0000), {}, Font::Comic, 9.75,
        true},
       {"actionHeader", p.actionHeader, 1080, 0, 870, 405, {}, green, Font::Comic, 14.25, true},
       {"keyHeader", p.keyHeader, 4005, 0, 510, 405, {}, green, Font::Comic, 14.25, true},
@@ -622,7 +616,7 @@ TEST_F(LayoutTest, ControlsPage) {
       {"viewport", p.viewport, 120, 480, 6855, 7935, black, {}, Font::None, 0, false, x, &p},
       // The load puts the panel at its top.
       {"rowPanel", panel, 240, 0, 6615, 23500, black, {}, Font::None, 0, false, x, p.viewport},
-      {"scrollBar", p.scrollBar, 6960, 600, 255, 7815, Bgr(0x00808080), Bgr(0x00404040),
+      {"scrollBar", p.scrollBar, 6960, 600, 255, 7815, bgr(0x00808080), bgr(0x00404040),
        Font::None, 0, false, x, &p},
       {"groupFrames[0]", f[0], 120, 0, 6255, 2895, black, {}, Font::None, 0, false, x, panel},
       {"groupFrames[1]", f[1], 120, 2850, 6255, 6150, black, {}, Font::None, 0, false, x, panel},
@@ -636,9 +630,9 @@ TEST_F(LayoutTest, ControlsPage) {
   // A sample of boxes by the box rule: both columns of every group's first and
   // last row, and the first and last box of each column.
   for (int box : {0, 55, 7, 62, 8, 24, 25, 41, 42, 47, 48, 54, 109, 110, 119, 120, 129}) {
-    const BoxPlace at = PlaceOfBox(box);
-    rows.push_back({"keyBoxes", p.keyBoxes[box], at.left, at.top, 1185, 405, Bgr(0x00FFC0C0),
-                    Bgr(0x000000C0), Font::Comic, 9.75, true, x, f[at.frame]});
+    const BoxPlace at = placeOfBox(box);
+    rows.push_back({"keyBoxes", p.keyBoxes[box], at.left, at.top, 1185, 405, bgr(0x00FFC0C0),
+                    bgr(0x000000C0), Font::Comic, 9.75, true, x, f[at.frame]});
     rows.push_back({"armTargets",
                     p.armTargets[box],
                     at.left,
@@ -654,28 +648,28 @@ TEST_F(LayoutTest, ControlsPage) {
                     f[at.frame]});
     EXPECT_TRUE(p.armTargets[box]->text().isEmpty());
   }
-  CheckAll(rows);
+  checkRows(rows);
   // Every caption: Left 0, Top 360 x its row in its frame, shown orange.
   for (int action = 0; action < 65; ++action) {
     SCOPED_TRACE(action);
-    const BoxPlace at = PlaceOfBox(action <= 54 ? action : action + 55);
+    const BoxPlace at = placeOfBox(action <= 54 ? action : action + 55);
     widgets::Caption* caption = p.actionCaptions[std::size_t(action)];
     EXPECT_EQ(caption->parentWidget(), f[at.frame]);
-    EXPECT_EQ(caption->pos(), QPoint(0, Px(at.top)));
-    EXPECT_EQ(ForeOf(caption), Bgr(0x000080FF));
+    EXPECT_EQ(caption->pos(), QPoint(0, px(at.top)));
+    EXPECT_EQ(foreOf(caption), bgr(0x000080FF));
     // It ends before its primary box.
-    EXPECT_LE(caption->fontMetrics().horizontalAdvance(caption->text()), Px(3360));
+    EXPECT_LE(caption->fontMetrics().horizontalAdvance(caption->text()), px(3360));
   }
 }
 
 TEST_F(LayoutTest, WeaponsWindow) {
-  Open(Main().purchaseLabel);
+  clickMenu(mainWindow().purchaseLabel);
   purchase::WeaponsWindow& w = platform::instance<purchase::WeaponsWindow>();
   ASSERT_TRUE(w.isVisible());
   EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);
-  EXPECT_EQ(w.geometry(), PxRect(120, 75, 6195, 6465));  // not centred
-  EXPECT_EQ(w.palette().color(QPalette::Window), Bgr(0x00000000));
-  const QColor black = Bgr(0x00000000);
+  EXPECT_EQ(w.geometry(), pxRect(120, 75, 6195, 6465));  // not centred
+  EXPECT_EQ(w.palette().color(QPalette::Window), bgr(0x00000000));
+  const QColor black = bgr(0x00000000);
   const auto x = Width::Exact;
   std::vector<Row> rows = {
       {"classFrame(1)", w.classFrame(1), 0, 0, 6200, 2980, black, {}, Font::None, 0, false, x, &w},
@@ -686,17 +680,17 @@ TEST_F(LayoutTest, WeaponsWindow) {
       {"classFrame(6)", w.classFrame(6), 0, 0, 6200, 3980, black, {}, Font::None, 0, false, x, &w},
       {"optionsPanel", w.optionsPanel, 0, 4000, 1800, 2460, black, {}, Font::None, 0, false, x, &w},
       // clang-format off
-      {"titleCaption", w.titleCaption, 2040, 4440, 3750, 1230, {}, Bgr(0x00C00000), Font::Comic, 44.25, true},
-      {"doneButton", w.doneButton, 5445, 6160, 735, 285, Bgr(0x00FF0000), {}, Font::Comic, 9.75, true},
+      {"titleCaption", w.titleCaption, 2040, 4440, 3750, 1230, {}, bgr(0x00C00000), Font::Comic, 44.25, true},
+      {"doneButton", w.doneButton, 5445, 6160, 735, 285, bgr(0x00FF0000), {}, Font::Comic, 9.75, true},
       // clang-format on
   };
   // The options stand edge to edge: each from its own top to the next one's,
   // so 410 twips (27 1/3 pixels) come out as 27 or 28 pixels with no gap.
   for (int k = 1; k <= 6; ++k) {
     const int top = 410 * (k - 1);
-    rows.push_back({"classOption", w.classOption(k), 0, top, 1800, 410, Bgr(0x00C0C0C0),
-                    Sys(QPalette::WindowText), Font::Comic, 9, true, x, w.optionsPanel});
-    rows.back().height = (Px(top + 410) - Px(top)) * 15;
+    rows.push_back({"classOption", w.classOption(k), 0, top, 1800, 410, bgr(0x00C0C0C0),
+                    systemColor(QPalette::WindowText), Font::Comic, 9, true, x, w.optionsPanel});
+    rows.back().height = (px(top + 410) - px(top)) * 15;
   }
   // Cells: column c, row r of its class frame.
   const struct {
@@ -722,22 +716,22 @@ TEST_F(LayoutTest, WeaponsWindow) {
                     x,
                     w.classFrame(c.frame)});
   }
-  CheckAll(rows);
+  checkRows(rows);
 }
 
 TEST_F(LayoutTest, KeyboardWindow) {
-  Open(Main().purchaseLabel);
+  clickMenu(mainWindow().purchaseLabel);
   purchase::KeyboardWindow& k = platform::instance<purchase::KeyboardWindow>();
   ASSERT_TRUE(k.isVisible());
   EXPECT_TRUE(k.windowFlags() & Qt::FramelessWindowHint);
-  EXPECT_EQ(k.geometry(), PxRect(6330, 75, 6570, 8430));  // just right of the weapons window
-  EXPECT_EQ(k.palette().color(QPalette::Window), Bgr(0x00000000));
+  EXPECT_EQ(k.geometry(), pxRect(6330, 75, 6570, 8430));  // just right of the weapons window
+  EXPECT_EQ(k.palette().color(QPalette::Window), bgr(0x00000000));
   EXPECT_EQ(k.outline->borderWidth(), 3);
-  const QColor red = Bgr(0x000000FF);
+  const QColor red = bgr(0x000000FF);
   const auto x = Width::Exact;
   std::vector<Row> rows = {
-      {"outline", k.outline, 15, 15, 6540, 8400, {}, Bgr(0x00C00000)},
-      {"keyCaption", k.keyCaption, 600, 0, 525, 345, {}, Bgr(0x00C00000), Font::Comic, 12, true},
+      {"outline", k.outline, 15, 15, 6540, 8400, {}, bgr(0x00C00000)},
+      {"keyCaption", k.keyCaption, 600, 0, 525, 345, {}, bgr(0x00C00000), Font::Comic, 12, true},
       // The list keeps the platform's default look.
       {"keyList", k.keyList, 120, 360, 1455, 315, {}, {}, Font::Default},
       {"addKeyButton", k.addKeyButton, 1680, 360, 975, 315, red, {}, Font::Comic, 9.75, true},
@@ -748,7 +742,7 @@ TEST_F(LayoutTest, KeyboardWindow) {
        50,
        615,
        285,
-       Bgr(0x00FF0000),
+       bgr(0x00FF0000),
        {},
        Font::Comic,
        9.75,
@@ -761,7 +755,7 @@ TEST_F(LayoutTest, KeyboardWindow) {
                     720 + 1080 * (i % 7),
                     3135,
                     1035,
-                    Bgr(0x00808080),
+                    bgr(0x00808080),
                     {},
                     Font::None,
                     0,
@@ -769,7 +763,7 @@ TEST_F(LayoutTest, KeyboardWindow) {
                     x,
                     &k});
   }
-  CheckAll(rows);
+  checkRows(rows);
 }
 
 }  // namespace

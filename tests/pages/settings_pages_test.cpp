@@ -17,11 +17,17 @@
 #include "pages/video_page.h"
 #include "platform/forms.h"
 #include "shell/main_window.h"
+#include "support/gui_actions.h"
 #include "support/wizard_test.h"
 #include "widgets/caption.h"
 #include "widgets/drop_down_list.h"
 
 namespace {
+
+using testing_support::click;
+using testing_support::mainWindow;
+using testing_support::spinDown;
+using testing_support::spinUp;
 
 QByteArray bytes(const QString& header, std::initializer_list<const char*> lines) {
   QByteArray out = "\r\n" + header.toLatin1() + "\r\n";
@@ -39,56 +45,45 @@ class SettingsPagesTest : public testing_support::WizardTest {
     shell::setPageOpener(shell::MenuPage::Player,
                          [] { platform::showWindow<pages::PlayerPage>(); });
     platform::showWindow<shell::MainWindow>();
-    fresh_ = TempFileBytes();
+    fresh_ = tempFileBytes();
   }
-  void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3)); }
-  void pressUp(widgets::ValueWidget* w, int times) {
-    for (int i = 0; i < times; ++i) click(w->arrows);
-  }
-  void pressDown(widgets::ValueWidget* w, int times) {
-    for (int i = 0; i < times; ++i) {
-      QTest::mouseClick(w->arrows, Qt::LeftButton, Qt::NoModifier,
-                        QPoint(3, w->arrows->height() - 3));
-    }
-  }
-  shell::MainWindow& Main() { return platform::instance<shell::MainWindow>(); }
   QByteArray fresh_;
 };
 
 TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
-  click(Main().playerLabel);  // Игрока
+  click(mainWindow().playerLabel);  // Игрока
   pages::PlayerPage& player = platform::instance<pages::PlayerPage>();
   EXPECT_EQ(player.sideSpeedCaption->text(),
             QStringLiteral("Скорость смешения игрока влево и вправо"));
-  pressUp(player.forwardSpeedValue, 40);  // to the limit: the page writes 800
-  pressDown(player.backSpeedValue, 1);
+  spinUp(player.forwardSpeedValue, 40, 3);  // to the limit: the page writes 800
+  spinDown(player.backSpeedValue, 1, 3);
   player.rightHandList->setCurrentIndex(0);
   click(player.doneButton);
 
-  click(Main().videoLabel);  // Видео
+  click(mainWindow().videoLabel);  // Видео
   pages::VideoPage& video = platform::instance<pages::VideoPage>();
   EXPECT_EQ(video.rowCaptions.size(), 12);
   EXPECT_EQ(video.rowCaptions[7]->text(), QString::fromUtf8("Поддержка \xD0\x9C\xD0\x9C\xD0\xA5"));
-  pressUp(video.gammaValue, 4);
-  pressDown(video.brightnessValue, 1);
-  pressUp(video.decalsValue, 2);
+  spinUp(video.gammaValue, 4, 3);
+  spinDown(video.brightnessValue, 1, 3);
+  spinUp(video.decalsValue, 2, 3);
   video.bloodList->setCurrentIndex(0);
   video.smokeRealismList->setCurrentIndex(2);
   click(video.doneButton);
 
-  click(Main().soundLabel);  // Аудио
+  click(mainWindow().soundLabel);  // Аудио
   pages::SoundPage& sound = platform::instance<pages::SoundPage>();
   EXPECT_EQ(sound.volumeValue->valueBox->text(), QStringLiteral("0%"));
-  pressUp(sound.volumeValue, 37);
+  spinUp(sound.volumeValue, 37, 3);
   sound.effects3dList->setCurrentIndex(1);
   click(sound.doneButton);
 
   EXPECT_EQ(dialogs_.boxes.size(), 1u);  // the speed's limit message
-  EXPECT_FALSE(Main().videoLabel->isActive());
-  EXPECT_FALSE(Main().soundLabel->isActive());
-  EXPECT_FALSE(Main().playerLabel->isActive());
+  EXPECT_FALSE(mainWindow().videoLabel->isActive());
+  EXPECT_FALSE(mainWindow().soundLabel->isActive());
+  EXPECT_FALSE(mainWindow().playerLabel->isActive());
   EXPECT_EQ(
-      TempFileBytes(),
+      tempFileBytes(),
       fresh_ +
           bytes(QStringLiteral("// [ Player Setting ] "),
                 {"cl_bob \"0.01\"", "cl_bobup \"0.5\"", "cl_bobcycle \"0.8\"",
@@ -111,7 +106,7 @@ TEST_F(SettingsPagesTest, ThreePagesInAnyOrderAppendInCompletionOrder) {
 }
 
 TEST_F(SettingsPagesTest, StartingIndexes) {
-  click(Main().videoLabel);
+  click(mainWindow().videoLabel);
   pages::VideoPage& v = platform::instance<pages::VideoPage>();
   EXPECT_EQ((std::vector<int>{v.crosshairList->currentIndex(), v.hiModelsList->currentIndex(),
                               v.dynamicLightList->currentIndex(), v.mmxList->currentIndex(),
@@ -119,7 +114,7 @@ TEST_F(SettingsPagesTest, StartingIndexes) {
                               v.mode3dfxList->currentIndex()}),
             (std::vector<int>{0, 1, 1, 1, 0, 1, 1}));
   click(v.doneButton);
-  click(Main().soundLabel);
+  click(mainWindow().soundLabel);
   pages::SoundPage& s = platform::instance<pages::SoundPage>();
   EXPECT_EQ(
       (std::vector<int>{s.hiSoundList->currentIndex(), s.load8bitList->currentIndex(),
@@ -127,7 +122,7 @@ TEST_F(SettingsPagesTest, StartingIndexes) {
       (std::vector<int>{1, 0, 0, 1}));
   EXPECT_EQ(s.load8bitList->itemText(0), QStringLiteral("Да"));
   click(s.doneButton);
-  click(Main().playerLabel);
+  click(mainWindow().playerLabel);
   pages::PlayerPage& p = platform::instance<pages::PlayerPage>();
   EXPECT_EQ((std::vector<int>{p.bobList->currentIndex(), p.observerCrosshairList->currentIndex(),
                               p.rightHandList->currentIndex()}),
@@ -135,15 +130,7 @@ TEST_F(SettingsPagesTest, StartingIndexes) {
 }
 
 // Every page through the menu as the player opens it.
-class EveryPageTest : public testing_support::WizardTest {
- protected:
-  void SetUp() override {
-    WizardTest::SetUp();
-    app::registerPages();
-    platform::showWindow<shell::MainWindow>();
-  }
-  shell::MainWindow& Main() { return platform::instance<shell::MainWindow>(); }
-};
+class EveryPageTest : public testing_support::PagesTest {};
 
 using Stops = std::vector<std::pair<std::string, QWidget*>>;
 
@@ -253,7 +240,7 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
   };
   for (const Walk& walk : walks) {
     SCOPED_TRACE(walk.page);
-    QTest::mouseClick(Main().*walk.menu, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    QTest::mouseClick(mainWindow().*walk.menu, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
     const Stops order = walk.order();
     QWidget* page = order.front().second->window();
     ASSERT_TRUE(QTest::qWaitForWindowActive(page));
@@ -269,7 +256,7 @@ TEST_F(EveryPageTest, TabWalksEachPageInItsOrderFromTheOpening) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     EXPECT_EQ(nameOf(order, QApplication::focusWidget()), "doneButton");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // presses Done
-    EXPECT_FALSE((Main().*walk.menu)->isActive());
+    EXPECT_FALSE((mainWindow().*walk.menu)->isActive());
   }
 }
 
@@ -296,7 +283,7 @@ TEST_F(EveryPageTest, OpenListsShowTheirOwnColours) {
   const QColor black(0, 0, 0), text(0, 0, 0xC0);
   for (const Page& page : menus) {
     SCOPED_TRACE(page.name);
-    QTest::mouseClick(Main().*page.menu, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    QTest::mouseClick(mainWindow().*page.menu, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
     pages::SettingsPage& window = page.window();
     ASSERT_TRUE(window.isVisible());
     const auto lists = window.findChildren<widgets::DropDownList*>();

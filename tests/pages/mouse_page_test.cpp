@@ -6,9 +6,14 @@
 
 #include "platform/forms.h"
 #include "shell/main_window.h"
+#include "support/gui_actions.h"
 #include "support/wizard_test.h"
 
 namespace {
+
+using testing_support::clickMenu;
+using testing_support::mainWindow;
+using testing_support::spinUp;
 
 class MousePageTest : public testing_support::WizardTest {
  protected:
@@ -16,14 +21,13 @@ class MousePageTest : public testing_support::WizardTest {
     WizardTest::SetUp();
     shell::setPageOpener(shell::MenuPage::Mouse, [] { platform::showWindow<pages::MousePage>(); });
     platform::showWindow<shell::MainWindow>();
-    QTest::mouseClick(platform::instance<shell::MainWindow>().mouseLabel, Qt::LeftButton,
-                      Qt::NoModifier, QPoint(2, 2));
+    clickMenu(mainWindow().mouseLabel);
   }
-  pages::MousePage& Page() { return platform::instance<pages::MousePage>(); }
+  pages::MousePage& page() { return platform::instance<pages::MousePage>(); }
 };
 
 TEST_F(MousePageTest, CaptionsAndLists) {
-  pages::MousePage& p = Page();
+  pages::MousePage& p = page();
   EXPECT_TRUE(p.isVisible());
   EXPECT_EQ(p.titleCaption->text(), QStringLiteral("Настройки мышки"));
   EXPECT_EQ(p.doneButton->text(), QStringLiteral("Done"));
@@ -46,7 +50,7 @@ TEST_F(MousePageTest, CaptionsAndLists) {
 }
 
 TEST_F(MousePageTest, StartingIndexesAndTabOrder) {
-  pages::MousePage& p = Page();
+  pages::MousePage& p = page();
   EXPECT_EQ(p.filterList->currentIndex(), 1);
   EXPECT_EQ(p.pitchReverseList->currentIndex(), 1);
   EXPECT_EQ(p.yawReverseList->currentIndex(), 0);
@@ -74,14 +78,12 @@ TEST_F(MousePageTest, StartingIndexesAndTabOrder) {
 
 // The player's road: sensitivity 1.5, one list changed, Done.
 TEST_F(MousePageTest, DoneWritesTheSectionAfterTheTemplate) {
-  const QByteArray fresh = TempFileBytes();
-  pages::MousePage& p = Page();
-  for (int i = 0; i < 15; ++i) {
-    QTest::mouseClick(p.sensitivityValue->arrows, Qt::LeftButton, Qt::NoModifier, QPoint(4, 2));
-  }
+  const QByteArray fresh = tempFileBytes();
+  pages::MousePage& p = page();
+  spinUp(p.sensitivityValue, 15, 4);
   p.mouseLookList->setCurrentIndex(0);
   QTest::mouseClick(p.doneButton, Qt::LeftButton);
-  EXPECT_EQ(TempFileBytes(), fresh +
+  EXPECT_EQ(tempFileBytes(), fresh +
                                  "\r\n// [ Mouse Setting ] \r\n"
                                  "sensitivity \"1.5\"\r\nzoom_sensitivity_ratio \"0\"\r\n"
                                  "m_filter \"1\"\r\nm_pitch \"-0.022\"\r\nm_yaw \"0.022\"\r\n"

@@ -19,10 +19,10 @@
 
 namespace {
 
-using testing_support::ReadFile;
-using testing_support::WriteFile;
+using testing_support::readFile;
+using testing_support::writeFile;
 
-QByteArray ExpectedFreshFile() {
+QByteArray expectedFreshFile() {
   QByteArray bytes;
   for (const char* line : testing_support::kTemplateLines) bytes += QByteArray(line) + "\r\n";
   return bytes + "\r\n";
@@ -32,8 +32,8 @@ class ConfigFileTest : public testing_support::WizardTest {};
 
 TEST_F(ConfigFileTest, FreshFileIsTemplateAndOneEmptyLine) {
   config::createConfigFile();
-  const QByteArray bytes = TempFileBytes();
-  EXPECT_EQ(bytes, ExpectedFreshFile());
+  const QByteArray bytes = tempFileBytes();
+  EXPECT_EQ(bytes, expectedFreshFile());
   EXPECT_EQ(bytes.size(), 3857 + 2);
   EXPECT_EQ(bytes.count("\r\n"), 128);
   EXPECT_EQ(bytes.count('\t'), 1);
@@ -44,22 +44,22 @@ TEST_F(ConfigFileTest, LinesReachTheFileAtOnceInCodePage1251) {
   config::createConfigFile();
   config::writeLines(config::section(u"Othen Setting", {config::valueLine(u"name", u"Игрок")}));
   // Read while the stream is still open: nothing waits in a buffer.
-  EXPECT_EQ(TempFileBytes(),
-            ExpectedFreshFile() + "\r\n// [ Othen Setting ] \r\nname \"\xC8\xE3\xF0\xEE\xEA\"\r\n");
+  EXPECT_EQ(tempFileBytes(),
+            expectedFreshFile() + "\r\n// [ Othen Setting ] \r\nname \"\xC8\xE3\xF0\xEE\xEA\"\r\n");
 }
 
 TEST_F(ConfigFileTest, EachStartReplacesTheFileAndKeepsItPrivate) {
-  WriteFile(TempFilePath(), QByteArray(10000, 'x'));
-  ::chmod(QFile::encodeName(TempFilePath()).constData(), 0666);
+  writeFile(tempFilePath(), QByteArray(10000, 'x'));
+  ::chmod(QFile::encodeName(tempFilePath()).constData(), 0666);
   config::createConfigFile();
-  EXPECT_EQ(TempFileBytes(), ExpectedFreshFile());
+  EXPECT_EQ(tempFileBytes(), expectedFreshFile());
   config::writeLines({QStringLiteral("late line")});
   config::closeConfigFile();
   config::createConfigFile();
-  EXPECT_EQ(TempFileBytes(), ExpectedFreshFile());
+  EXPECT_EQ(tempFileBytes(), expectedFreshFile());
 
   struct stat st {};
-  ASSERT_EQ(::stat(QFile::encodeName(TempFilePath()).constData(), &st), 0);
+  ASSERT_EQ(::stat(QFile::encodeName(tempFilePath()).constData(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0600u);
 }
 
@@ -69,7 +69,7 @@ TEST_F(ConfigFileTest, FullDiskNeverLeavesACutLine) {
   // The death test's process runs the test again from its top, in a folder of its
   // own; it writes into this one, which it finds by name.
   if (!qEnvironmentVariableIsSet("VESMIR_FULL_DISK_DIR")) {
-    qputenv("VESMIR_FULL_DISK_DIR", QFile::encodeName(InTemp(QString())));
+    qputenv("VESMIR_FULL_DISK_DIR", QFile::encodeName(inTemp(QString())));
   }
   EXPECT_EXIT(
       {
@@ -85,22 +85,22 @@ TEST_F(ConfigFileTest, FullDiskNeverLeavesACutLine) {
       },
       ::testing::ExitedWithCode(1), "cfg\\.cfg");
   qunsetenv("VESMIR_FULL_DISK_DIR");
-  EXPECT_EQ(TempFileBytes(), ExpectedFreshFile() + "\r\n// [ Video Setting ] \r\n");
+  EXPECT_EQ(tempFileBytes(), expectedFreshFile() + "\r\n// [ Video Setting ] \r\n");
 }
 
 // Save writes through a symbolic link to the file it names, keeping that
 // file's permissions, and takes any name the system does.
 class SaveTest : public ConfigFileTest {
  protected:
-  void SaveAs(const QString& path) {
+  void saveAs(const QString& path) {
     dialogs_.saveAnswers.push_back(path);
     EXPECT_TRUE(config::saveConfigFile()) << path.toStdString();
     EXPECT_TRUE(dialogs_.boxes.empty());
   }
   // What the folder holds besides cfg.cfg and the named files: nothing, hidden or not.
-  QStringList Others(const QStringList& named) const {
+  QStringList others(const QStringList& named) const {
     QStringList others =
-        QDir(InTemp(QString())).entryList(QDir::Files | QDir::Hidden | QDir::System);
+        QDir(inTemp(QString())).entryList(QDir::Files | QDir::Hidden | QDir::System);
     others.removeAll(QStringLiteral("cfg.cfg"));
     for (const QString& name : named) others.removeAll(name);
     return others;
@@ -109,23 +109,23 @@ class SaveTest : public ConfigFileTest {
 
 TEST_F(SaveTest, ThroughALinkWritesTheFileItNames) {
   config::createConfigFile();
-  const QString target = InTemp(QStringLiteral("real.cfg"));
-  WriteFile(target, "old");
+  const QString target = inTemp(QStringLiteral("real.cfg"));
+  writeFile(target, "old");
   ::chmod(QFile::encodeName(target).constData(), 0640);
   // A relative link, and a link to that link.
   ASSERT_EQ(
-      ::symlink("real.cfg", QFile::encodeName(InTemp(QStringLiteral("link.cfg"))).constData()), 0);
+      ::symlink("real.cfg", QFile::encodeName(inTemp(QStringLiteral("link.cfg"))).constData()), 0);
   ASSERT_EQ(
-      ::symlink("link.cfg", QFile::encodeName(InTemp(QStringLiteral("outer.cfg"))).constData()), 0);
-  SaveAs(InTemp(QStringLiteral("outer.cfg")));
-  EXPECT_EQ(ReadFile(target), ExpectedFreshFile());
-  EXPECT_TRUE(QFileInfo(InTemp(QStringLiteral("outer.cfg"))).isSymLink());
-  EXPECT_TRUE(QFileInfo(InTemp(QStringLiteral("link.cfg"))).isSymLink());
+      ::symlink("link.cfg", QFile::encodeName(inTemp(QStringLiteral("outer.cfg"))).constData()), 0);
+  saveAs(inTemp(QStringLiteral("outer.cfg")));
+  EXPECT_EQ(readFile(target), expectedFreshFile());
+  EXPECT_TRUE(QFileInfo(inTemp(QStringLiteral("outer.cfg"))).isSymLink());
+  EXPECT_TRUE(QFileInfo(inTemp(QStringLiteral("link.cfg"))).isSymLink());
   struct stat st {};
   ASSERT_EQ(::stat(QFile::encodeName(target).constData(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0640u);
   EXPECT_EQ(
-      Others({QStringLiteral("real.cfg"), QStringLiteral("link.cfg"), QStringLiteral("outer.cfg")}),
+      others({QStringLiteral("real.cfg"), QStringLiteral("link.cfg"), QStringLiteral("outer.cfg")}),
       QStringList());
 }
 
@@ -138,10 +138,10 @@ TEST_F(SaveTest, NamesUpToTheLongestTheSystemTakes) {
   };
   for (const QString& name : names) {
     SCOPED_TRACE(QFile::encodeName(name).size());
-    SaveAs(InTemp(name));
-    EXPECT_EQ(ReadFile(InTemp(name)), ExpectedFreshFile());
-    EXPECT_EQ(Others({name}), QStringList());
-    QFile::remove(InTemp(name));
+    saveAs(inTemp(name));
+    EXPECT_EQ(readFile(inTemp(name)), expectedFreshFile());
+    EXPECT_EQ(others({name}), QStringList());
+    QFile::remove(inTemp(name));
   }
 }
 
@@ -150,13 +150,13 @@ TEST_F(SaveTest, NamesUpToTheLongestTheSystemTakes) {
 class RefusedTempFile : public ConfigFileTest {};
 
 TEST_F(RefusedTempFile, SymbolicLinkIsNotFollowed) {
-  const QString target = InTemp(QStringLiteral("precious.txt"));
-  WriteFile(target, "keep me");
-  ASSERT_TRUE(QFile::link(target, TempFilePath()));
+  const QString target = inTemp(QStringLiteral("precious.txt"));
+  writeFile(target, "keep me");
+  ASSERT_TRUE(QFile::link(target, tempFilePath()));
   EXPECT_EXIT(config::createConfigFile(), ::testing::ExitedWithCode(1),
               "cfg\\.cfg.*символическая ссылка");
-  EXPECT_EQ(ReadFile(target), "keep me");
-  EXPECT_TRUE(QFileInfo(TempFilePath()).isSymLink());
+  EXPECT_EQ(readFile(target), "keep me");
+  EXPECT_TRUE(QFileInfo(tempFilePath()).isSymLink());
 }
 
 TEST_F(RefusedTempFile, OtherKinds) {
@@ -172,8 +172,8 @@ TEST_F(RefusedTempFile, OtherKinds) {
        "не обычный файл"},
       {"hard link",
        [this](const QString& p) {
-         const QString other = InTemp(QStringLiteral("other.txt"));
-         WriteFile(other, "theirs");
+         const QString other = inTemp(QStringLiteral("other.txt"));
+         writeFile(other, "theirs");
          ASSERT_EQ(::link(QFile::encodeName(other), QFile::encodeName(p)), 0);
        },
        "жёсткие ссылки"},
@@ -181,20 +181,20 @@ TEST_F(RefusedTempFile, OtherKinds) {
   if (::geteuid() == 0) {  // only root can give a file away
     cases.push_back({"another user's file",
                      [](const QString& p) {
-                       WriteFile(p, "theirs");
+                       writeFile(p, "theirs");
                        ASSERT_EQ(::chown(QFile::encodeName(p), 65534, 65534), 0);
                      },
                      "другому пользователю"});
   }
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    QFile::remove(TempFilePath());
-    ::rmdir(QFile::encodeName(TempFilePath()));
-    c.make(TempFilePath());
+    QFile::remove(tempFilePath());
+    ::rmdir(QFile::encodeName(tempFilePath()));
+    c.make(tempFilePath());
     EXPECT_EXIT(config::createConfigFile(), ::testing::ExitedWithCode(1), c.reason);
     // Nothing was emptied or changed.
-    if (QFileInfo(TempFilePath()).isFile()) {
-      EXPECT_EQ(ReadFile(TempFilePath()), "theirs");
+    if (QFileInfo(tempFilePath()).isFile()) {
+      EXPECT_EQ(readFile(tempFilePath()), "theirs");
     }
   }
 }

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <vector>
 
 #include "platform/drag_runner.h"
@@ -18,9 +19,13 @@
 #include "purchase/weapons_window.h"
 #include "shell/main_window.h"
 #include "shell/sound_cues.h"
+#include "support/gui_actions.h"
 #include "support/wizard_test.h"
 
 namespace {
+
+using testing_support::clickMenu;
+using testing_support::mainWindow;
 
 using purchase::KeyboardWindow;
 using purchase::WeaponsWindow;
@@ -39,35 +44,16 @@ struct SeenDrag {
   bool overrideCursorDuring = false;
 };
 
-// Delivers a drag to a widget as Qt does: an enter that must be accepted, then the drop.
-// Returns the drop's action, or IgnoreAction when the enter or the drop was turned away.
-Qt::DropAction deliverDrop(QWidget* target, const QMimeData* mime, Qt::DropActions actions) {
-  const QPoint at = target->rect().center();
-  QDragEnterEvent enter(at, actions, mime, Qt::LeftButton, Qt::NoModifier);
-  enter.setAccepted(false);
-  QApplication::sendEvent(target, &enter);
-  if (!enter.isAccepted()) return Qt::IgnoreAction;
-  QDropEvent drop(QPointF(at), actions, mime, Qt::LeftButton, Qt::NoModifier);
-  drop.setAccepted(false);
-  QApplication::sendEvent(target, &drop);
-  return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
-}
-
 class PurchasePageTest : public testing_support::WizardTest {
  protected:
   void SetUp() override {
     WizardTest::SetUp();
     shell::setPageOpener(shell::MenuPage::Purchase, purchase::showPurchasePage);
     platform::showWindow<shell::MainWindow>();
-    fresh_ = TempFileBytes();
-    QTest::mouseClick(mainWindow().purchaseLabel, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
-  }
-  void TearDown() override {
-    platform::setDragRunner({});
-    WizardTest::TearDown();
+    fresh_ = tempFileBytes();
+    clickMenu(mainWindow().purchaseLabel);
   }
 
-  shell::MainWindow& mainWindow() { return platform::instance<shell::MainWindow>(); }
   WeaponsWindow& weaponsWindow() { return platform::instance<WeaponsWindow>(); }
   KeyboardWindow& keyboardWindow() { return platform::instance<KeyboardWindow>(); }
 
@@ -93,10 +79,9 @@ class PurchasePageTest : public testing_support::WizardTest {
       seen.ignoreCursor = drag.dragCursor(Qt::IgnoreAction).toImage();
       seen.overrideCursorDuring = QGuiApplication::overrideCursor() != nullptr;
       if (target == nullptr) return Qt::IgnoreAction;
-      return deliverDrop(target, drag.mimeData(), allowed);
+      return testing_support::deliverDrop(target, drag.mimeData(), allowed);
     });
-    QTest::mousePress(weaponsWindow().weaponPicture(n), button, Qt::NoModifier, QPoint(5, 5));
-    QTest::mouseRelease(weaponsWindow().weaponPicture(n), button, Qt::NoModifier, QPoint(5, 5));
+    testing_support::pressPicture(weaponsWindow().weaponPicture(n), button);
     return seen;
   }
   void dropWeapon(int n, int slot) { dragWeapon(n, keyboardWindow().keySlots[std::size_t(slot)]); }
@@ -107,7 +92,7 @@ class PurchasePageTest : public testing_support::WizardTest {
     QTest::mouseClick(keyboardWindow().writeButton, Qt::LeftButton);
     runPollTimers();
   }
-  QByteArray written() { return TempFileBytes().mid(fresh_.size()); }
+  QByteArray written() { return tempFileBytes().mid(fresh_.size()); }
 
   QByteArray fresh_;
 };
@@ -182,7 +167,7 @@ TEST_F(PurchasePageTest, KeyboardWindowLoad) {
   for (auto* slot : k.keySlots) EXPECT_FALSE(slot->isEnabled());  // before any tick too
   // The header stands in the file from the load on.
   EXPECT_EQ(written(), kHeader);
-  EXPECT_EQ(Cues(), std::vector<int>{shell::MenuCue});
+  EXPECT_EQ(playedCues(), std::vector<int>{shell::MenuCue});
 }
 
 TEST_F(PurchasePageTest, DragDataOfAPicture) {
@@ -307,6 +292,8 @@ struct BinderCase {
   std::vector<const char*> lines;  // after the header
   int indexAfter;
 };
+// ctest lists a case by its name rather than by its bytes.
+void PrintTo(const BinderCase& c, std::ostream* os) { *os << c.name; }
 
 class BinderRules : public PurchasePageTest, public ::testing::WithParamInterface<BinderCase> {};
 
@@ -441,11 +428,11 @@ TEST_F(PurchasePageTest, AddAsksAndRefusesLongNames) {
   dialogs_.inputAnswers = {QStringLiteral("ab")};
   QTest::mouseClick(keyboardWindow().addKeyButton, Qt::LeftButton);
   EXPECT_EQ(keyboardWindow().keyList->count(), 35);
-  EXPECT_EQ(Cues(), (std::vector<int>{shell::MenuCue, shell::RefuseCue}));
+  EXPECT_EQ(playedCues(), (std::vector<int>{shell::MenuCue, shell::RefuseCue}));
   dialogs_.inputAnswers = {QString()};  // also what a cancelled box gives
   QTest::mouseClick(keyboardWindow().addKeyButton, Qt::LeftButton);
   EXPECT_EQ(keyboardWindow().keyList->count(), 35);
-  EXPECT_EQ(Cues().size(), 2u);
+  EXPECT_EQ(playedCues().size(), 2u);
   dialogs_.inputAnswers = {QStringLiteral("x")};
   QTest::mouseClick(keyboardWindow().addKeyButton, Qt::LeftButton);
   EXPECT_EQ(keyboardWindow().keyList->count(), 36);
@@ -472,10 +459,10 @@ TEST_F(PurchasePageTest, RoadOfOneKey) {
             QStringLiteral("F2"));
   QTest::mouseClick(keyboardWindow().doneButton, Qt::LeftButton);
   platform::runPendingEvents();
-  EXPECT_EQ(TempFileBytes(), fresh_ + kHeader + "bind \"F1\" \"1-1;4-2;reset\"\r\n");
+  EXPECT_EQ(tempFileBytes(), fresh_ + kHeader + "bind \"F1\" \"1-1;4-2;reset\"\r\n");
   EXPECT_FALSE(mainWindow().purchaseLabel->isActive());
   EXPECT_TRUE(mainWindow().isInUse());
-  EXPECT_EQ(Cues(), std::vector<int>{shell::MenuCue});
+  EXPECT_EQ(playedCues(), std::vector<int>{shell::MenuCue});
 }
 
 TEST_F(PurchasePageTest, DoneOfTheWeaponsWindowClosesBoth) {
@@ -485,12 +472,12 @@ TEST_F(PurchasePageTest, DoneOfTheWeaponsWindowClosesBoth) {
   platform::runPendingEvents();
   EXPECT_TRUE(weapons.isNull());
   EXPECT_TRUE(keys.isNull());
-  EXPECT_EQ(TempFileBytes(), fresh_ + kHeader);
+  EXPECT_EQ(tempFileBytes(), fresh_ + kHeader);
   EXPECT_FALSE(mainWindow().purchaseLabel->isActive());
   EXPECT_TRUE(mainWindow().isInUse());
   // The label stays grey: the page does not open again.
-  QTest::mouseClick(mainWindow().purchaseLabel, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
-  EXPECT_EQ(TempFileBytes(), fresh_ + kHeader);
+  clickMenu(mainWindow().purchaseLabel);
+  EXPECT_EQ(tempFileBytes(), fresh_ + kHeader);
 }
 
 }  // namespace
