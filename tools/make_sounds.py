@@ -62,11 +62,11 @@ def chime(n, rate, notes, volume=0.5):
 
 # name, file size in bytes, rate, channels, bits, signal
 CUES = [
-    ("1.wav", 7864, 22050, 1, 8, lambda n, r: sweep(n, r, 600, 1400)),   # armed: rising blip
-    ("2.wav", 7496, 22050, 1, 8, lambda n, r: sweep(n, r, 1400, 500)),   # captured: falling blip
-    ("3.wav", 97016, 22050, 2, 16, lambda n, r: buzz(n, r, 110)),        # refused: low buzz
-    ("4.wav", 13336, 22050, 2, 8, lambda n, r: chime(n, r, [880, 1320])),  # menu: two-note click
-    ("5.wav", 16256, 11025, 1, 8, lambda n, r: chime(n, r, [523, 659, 784, 1047])),  # credit: arpeggio
+    ("arm.wav", 7864, 22050, 1, 8, lambda n, r: sweep(n, r, 600, 1400)),   # armed: rising blip
+    ("disarm.wav", 7496, 22050, 1, 8, lambda n, r: sweep(n, r, 1400, 500)),   # captured: falling blip
+    ("refuse.wav", 97016, 22050, 2, 16, lambda n, r: buzz(n, r, 110)),        # refused: low buzz
+    ("menu.wav", 13336, 22050, 2, 8, lambda n, r: chime(n, r, [880, 1320])),  # menu: two-note click
+    ("credit.wav", 16256, 11025, 1, 8, lambda n, r: chime(n, r, [523, 659, 784, 1047])),  # credit: arpeggio
 ]
 
 

@@ -18,11 +18,11 @@ QString resourceText(const QString& path) {
 
 }  // namespace
 
-QString templateText() { return resourceText(QStringLiteral(":/strings/101.txt")); }
+QString templateText() { return resourceText(QStringLiteral(":/strings/config_template.txt")); }
 
-QString quote() { return resourceText(QStringLiteral(":/strings/103.txt")); }
+QString quote() { return resourceText(QStringLiteral(":/strings/quote.txt")); }
 
-QString buyLineEnd() { return resourceText(QStringLiteral(":/strings/102.txt")); }
+QString buyLineEnd() { return resourceText(QStringLiteral(":/strings/buy_line_end.txt")); }
 
 QString sectionHeaderLine(QStringView title) {
   return QStringLiteral("// [ ") + title.toString() + QStringLiteral(" ] ");

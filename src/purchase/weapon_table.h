@@ -8,8 +8,8 @@
 namespace purchase {
 
 struct WeaponRow {
-  int picture;           // the weapons window's picture number, 1 to 30
-  int bitmap;            // its bitmap resource
+  int picture;  // the weapons window's picture number, 1 to 30
+  int bitmap;   // its picture, :/pictures/<bitmap>.bmp: buy menu and item digits, 9x ammunition
   const char* dragText;  // the buy alias and ";", carried by a drag
   int weaponClass;       // 1 to 6: its option and frame
   int column, row;       // its cell in the class frame

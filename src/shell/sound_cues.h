@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 namespace shell {
 
@@ -14,6 +15,9 @@ enum Cue : int {
 };
 
 // Starts the sound and returns at once; a cue still sounding is cut off.
+// The cue's wave file among the program's resources.
+QString cueResource(Cue cue);
+
 void playCue(Cue cue);
 
 // The bytes of the cue played last (empty before the first).

@@ -26,7 +26,7 @@ namespace {
 
 // A cue's wave file as the program carries it.
 QByteArray waveResource(int number) {
-  QFile file(QStringLiteral(":/wav/%1").arg(number));
+  QFile file(shell::cueResource(shell::Cue(number)));
   if (!file.open(QIODevice::ReadOnly)) return {};
   return file.readAll();
 }
@@ -254,10 +254,11 @@ TEST_F(FormsTest, RussianTextOfAnExceptionReachesTheReportWhole) {
   QPushButton* button = new QPushButton(&platform::instance<SelfClosing>());
   QObject::connect(button, &QPushButton::clicked, [] {
     throw std::runtime_error(
-        (QStringLiteral("ресурс не найден: ") + QStringLiteral(":/strings/101.txt")).toStdString());
+        (QStringLiteral("ресурс не найден: ") + QStringLiteral(":/strings/config_template.txt"))
+            .toStdString());
   });
   EXPECT_EXIT(QTest::mouseClick(button, Qt::LeftButton), ::testing::ExitedWithCode(1),
-              "Ошибка выполнения: ресурс не найден: :/strings/101\\.txt");
+              "Ошибка выполнения: ресурс не найден: :/strings/config_template\\.txt");
 }
 
 }  // namespace

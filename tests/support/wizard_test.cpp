@@ -55,7 +55,7 @@ void FakeSound::play(const QByteArray& wave) { played.push_back(wave); }
 
 int cueNumber(const QByteArray& wave) {
   for (int n = 1; n <= 5; ++n) {
-    QFile file(QStringLiteral(":/wav/%1").arg(n));
+    QFile file(shell::cueResource(shell::Cue(n)));
     if (file.open(QIODevice::ReadOnly) && file.readAll() == wave) return n;
   }
   return 0;
